@@ -1,0 +1,132 @@
+#include "SyntheticVerbFile.h"
+
+#include "board/Board.h"
+#include "data/VerbFile.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+
+#include <chrono>
+#include <cstring>
+#include <malloc.h>
+
+namespace {
+
+constexpr int Verbs = 1000;
+
+const QByteArray &verbFileBytes(bench::LineEnd lineEnd)
+{
+    static const QByteArray crlf = bench::syntheticVerbFile(Verbs, bench::LineEnd::CrLf);
+    static const QByteArray lf = bench::syntheticVerbFile(Verbs, bench::LineEnd::Lf);
+    static const QByteArray cr = bench::syntheticVerbFile(Verbs, bench::LineEnd::Cr);
+    return lineEnd == bench::LineEnd::CrLf ? crlf : lineEnd == bench::LineEnd::Lf ? lf : cr;
+}
+
+// The yardstick: count the LFs with memchr and nothing else.
+qsizetype memchrLineCount(const QByteArray &bytes)
+{
+    qsizetype lines = 0;
+    const char *pos = bytes.constData();
+    const char *end = pos + bytes.size();
+    while (const void *hit = std::memchr(pos, '\n', size_t(end - pos))) {
+        ++lines;
+        pos = static_cast<const char *>(hit) + 1;
+    }
+    return lines + (pos < end ? 1 : 0);
+}
+
+double secondsOf(auto &&work)
+{
+    const auto start = std::chrono::steady_clock::now();
+    work();
+    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+}
+
+void setFileCounters(benchmark::State &state, const QByteArray &bytes)
+{
+    state.SetBytesProcessed(state.iterations() * bytes.size());
+    state.counters["file_MB"] = double(bytes.size()) / 1e6;
+}
+
+// Argument: 0 CR LF, 1 LF, 2 CR.
+bench::LineEnd lineEndOf(const benchmark::State &state)
+{
+    return static_cast<bench::LineEnd>(state.range(0));
+}
+
+void BM_MemchrLineCount(benchmark::State &state)
+{
+    const QByteArray &bytes = verbFileBytes(lineEndOf(state));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(memchrLineCount(bytes));
+    setFileCounters(state, bytes);
+}
+BENCHMARK(BM_MemchrLineCount)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+
+// The load against the memchr count, timed in turn over the same bytes;
+// "ratio" is load time over memchr time.
+void BM_VerbFileLoad(benchmark::State &state)
+{
+    const QByteArray &bytes = verbFileBytes(lineEndOf(state));
+    double loadSeconds = 0;
+    double memchrSeconds = 0;
+    qsizetype lines = 0;
+    for (auto _ : state) {
+        const double load = secondsOf([&] {
+            const data::VerbFile file(bytes);
+            lines = file.lineCount();
+            benchmark::DoNotOptimize(lines);
+        });
+        memchrSeconds += secondsOf([&] { benchmark::DoNotOptimize(memchrLineCount(bytes)); });
+        loadSeconds += load;
+        state.SetIterationTime(load);
+    }
+    setFileCounters(state, bytes);
+    state.counters["lines"] = double(lines);
+    state.counters["ratio_to_memchr"] = loadSeconds / memchrSeconds;
+}
+BENCHMARK(BM_VerbFileLoad)->Arg(0)->Arg(1)->Arg(2)->UseManualTime()->Unit(benchmark::kMillisecond);
+
+// Reading from disk; "heap_per_file_byte" is what the loaded file keeps on the
+// heap for each byte of the file (1.0 means the bytes alone).
+void BM_VerbFileRead(benchmark::State &state)
+{
+    const QByteArray &bytes = verbFileBytes(bench::LineEnd::CrLf);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QString::fromLatin1(data::VerbFile::FileName));
+    {
+        QFile out(path);
+        if (!out.open(QIODevice::WriteOnly) || out.write(bytes) != bytes.size()) {
+            state.SkipWithError("cannot write the temporary verb file");
+            return;
+        }
+    }
+    double heapPerByte = 0;
+    for (auto _ : state) {
+        const size_t before = mallinfo2().uordblks + mallinfo2().hblkhd;
+        const data::VerbFile file = data::VerbFile::read(path);
+        const size_t after = mallinfo2().uordblks + mallinfo2().hblkhd;
+        heapPerByte = double(after - before) / double(bytes.size());
+        benchmark::DoNotOptimize(file.lineCount());
+    }
+    setFileCounters(state, bytes);
+    state.counters["heap_per_file_byte"] = heapPerByte;
+}
+BENCHMARK(BM_VerbFileRead)->Unit(benchmark::kMillisecond);
+
+// One board read: the header and a tense block near the end of a record.
+void BM_ReadBoard(benchmark::State &state)
+{
+    const data::VerbFile file(verbFileBytes(bench::LineEnd::CrLf));
+    const int tense = int(state.range(0));
+    qsizetype record = 0;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(board::readBoard(file, record, tense));
+        record = (record + 37) % file.recordCount();
+    }
+}
+BENCHMARK(BM_ReadBoard)->Arg(0)->Arg(13)->Arg(14)->Unit(benchmark::kMicrosecond);
+
+} // namespace

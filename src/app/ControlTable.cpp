@@ -1,0 +1,166 @@
+#include "app/ControlTable.h"
+
+#include "data/RecordLayout.h"
+
+namespace app {
+
+namespace {
+
+const QString Consolas = QStringLiteral("Consolas");
+const QString Franklin = QStringLiteral("Franklin Gothic Medium");
+
+// The grid: columns of each block at these x positions and widths, rows at these y.
+constexpr int LeftColumnsX[] = {133, 207, 302, 432};
+constexpr int RightColumnsX[] = {600, 674, 770, 900};
+constexpr int ColumnWidths[] = {65, 86, 121, 63};
+constexpr int RowsY[] = {252, 292, 332, 372};
+constexpr int EntryBoxHeight = 27;
+constexpr QRect ImperativeBoxes[] = {
+    {236, 415, 115, EntryBoxHeight}, // E33 (du)
+    {420, 415, 115, EntryBoxHeight}, // E34 (ihr)
+    {596, 415, 94, EntryBoxHeight},  // E35
+    {740, 415, 90, EntryBoxHeight},  // E36
+};
+
+ControlSpec label(const char *name, int x, int y, const char *caption, int pixels,
+                  const QString &family = Consolas)
+{
+    return {QString::fromLatin1(name), ControlKind::Label, {}, QRect(x, y, 0, 0),
+            QString::fromUtf8(caption), family, pixels};
+}
+
+ControlSpec control(ControlKind kind, const char *name, const char *parent, QRect geometry,
+                    const char *caption = "", int pixels = 13, const QString &family = Consolas)
+{
+    return {QString::fromLatin1(name), kind, QString::fromLatin1(parent), geometry,
+            QString::fromUtf8(caption), family, pixels};
+}
+
+ControlSpec button(const char *name, const char *parent, QRect geometry, const char *caption,
+                   int pixels = 13)
+{
+    return control(ControlKind::Button, name, parent, geometry, caption, pixels);
+}
+
+std::vector<ControlSpec> buildTable()
+{
+    using K = ControlKind;
+    std::vector<ControlSpec> table;
+    auto add = [&table](ControlSpec spec) { table.push_back(std::move(spec)); };
+
+    // Panel1 first: the window's first focus goes to the reveal display in it.
+    ControlSpec panel1 = control(K::Panel, "Panel1", "", {524, 104, 454, 89});
+    panel1.background = QColor(234, 224, 185);
+    add(panel1);
+    ControlSpec reveal = control(K::EntryBox, "EdS4", "Panel1", {272, 20, 121, 27}, "", 12);
+    reveal.background = Qt::white;
+    add(reveal);
+    add(button("btnShowCorrect", "Panel1", {62, 20, 129, 25}, "Show Correct"));
+    add(button("btnShowCorrectRestore", "Panel1", {92, 45, 75, 25}, "Restore"));
+    add(button("btnShowRand", "Panel1", {269, 45, 129, 25}, "Show Random"));
+
+    ControlSpec panel2 = control(K::Panel, "Panel2", "", {34, 104, 454, 89});
+    panel2.background = QColor(179, 227, 166);
+    add(panel2);
+    add(button("btnTestAnswers", "Panel2", {52, 20, 129, 25}, "Test Answers"));
+    add(button("btnTestAnswersRestore", "Panel2", {79, 45, 75, 25}, "Restore"));
+    add(button("btnShowAll", "Panel2", {266, 20, 129, 25}, "Show All"));
+    add(button("btnShowAllRestore", "Panel2", {293, 45, 75, 25}, "Restore"));
+
+    for (int box = 1; box <= data::BoxCount; ++box) {
+        ControlSpec entry{entryBoxName(box), K::EntryBox, {}, entryBoxGeometry(box)};
+        entry.visible = false; // until a refresh finds a form for it
+        if (box > 1) { // E1 keeps the window font
+            entry.fontFamily = Consolas;
+            entry.fontPixels = 12;
+        }
+        add(entry);
+    }
+
+    add(label("Label14", 44, 24, "Alpha", 19));
+    add(label("Label10", 193, 24, "Verb List", 19));
+    add(label("Label11", 435, 24, "Tense", 19));
+    add({QStringLiteral("AlphaEdit"), K::EntryBox, {}, {20, 48, 100, 27}});
+    add(control(K::Button, "btnAlpha", "", {120, 48, 8, 30}));
+    add(control(K::List, "ComboBox1", "", {135, 48, 193, 27}));
+    add(control(K::List, "ComboBox2", "", {336, 48, 256, 27}));
+    ControlSpec activeCaption = label("Label9", 609, 37, "", 21);
+    add(activeCaption);
+    activeCaption.name = QStringLiteral("Label15");
+    activeCaption.geometry.moveTop(61);
+    add(activeCaption);
+    ControlSpec fonts{QStringLiteral("ComboBox4"), K::FontList, {}, {608, 48, 241, 28}};
+    fonts.visible = false;
+    add(fonts);
+    ControlSpec styles = control(K::List, "ComboBox5", "", {859, 48, 57, 27});
+    styles.visible = false;
+    add(styles);
+    ControlSpec sizes = control(K::List, "ComboBox6", "", {926, 48, 57, 27});
+    sizes.visible = false;
+    add(sizes);
+    add(label("Label12", 799, 1, "Label12", 11));
+    add(button("btnFont", "", {981, 0, 16, 16}, "F", 11));
+    add(button("btnHelp", "", {997, 0, 16, 16}, "H", 11));
+
+    add(control(K::CaptionBox, "panTy", "", {133, 224, 65, 25}, "Type", 16));
+    add(button("leftCopy", "", {226, 224, 75, 25}, "Copy"));
+    add(button("leftPaste", "", {306, 224, 75, 25}, "Paste"));
+    add(button("btnUmlauta", "", {394, 224, 22, 25}, "ä"));
+    add(button("btnUmlauto", "", {421, 224, 22, 25}, "ö"));
+    add(button("btnUmlautu", "", {448, 224, 22, 25}, "ü"));
+    add(button("btnSzet", "", {475, 224, 22, 25}, "ß"));
+    add(button("btnVar", "", {600, 224, 24, 25}, ""));
+    add(button("rightCopy", "", {691, 224, 75, 25}, "Copy"));
+    add(button("rightPaste", "", {771, 224, 75, 25}, "Paste"));
+    add(button("btnUmlautaR", "", {860, 224, 22, 25}, "ä"));
+    add(button("btnUmlautoR", "", {887, 224, 22, 25}, "ö"));
+    add(button("btnUmlautuR", "", {914, 224, 22, 25}, "ü"));
+    add(button("btnSzetR", "", {941, 224, 22, 25}, "ß"));
+    ControlSpec scratch = control(K::EntryBox, "SpChar", "", {24, 224, 49, 27}, "SpChar");
+    scratch.visible = false;
+    add(scratch);
+
+    add(label("Label1", 96, 252, "ich", 16));
+    add(label("Label2", 96, 292, "du", 16));
+    add(label("Label3", 88, 332, "Sie", 16));
+    add(label("Label4", 48, 372, "er/sie/es", 16));
+    add(label("Label5", 566, 249, "wir", 16));
+    add(label("Label6", 566, 289, "ihr", 16));
+    add(label("Label7", 567, 329, "Sie", 16));
+    add(label("Label8", 568, 369, "sie", 16));
+    add(label("Label19", 194, 416, "(du)", 16));
+    add(label("Label20", 369, 416, "(ihr)", 16));
+    add(label("Label21", 703, 416, "Sie", 16));
+
+    // The help panel lies off to the right until "H" moves it over the board.
+    ControlSpec help = control(K::CaptionBox, "helppanel", "", {978, 32, 945, 409}, "helppanel", 15);
+    help.visible = false;
+    help.background = QColor(187, 201, 255);
+    add(help);
+    add(control(K::TextBox, "HelpMemo", "helppanel", {24, 19, 897, 345}, "", 11, Franklin));
+    add(control(K::Button, "btnHelpClose", "helppanel", {441, 377, 62, 22}, "Close", 13, Franklin));
+    add(control(K::CheckBox, "SecretCheckBox", "helppanel", {816, 380, 97, 17}, "Secret Check Box",
+                11, QStringLiteral("Arial Narrow")));
+    return table;
+}
+
+} // namespace
+
+QRect entryBoxGeometry(int box)
+{
+    if (box > 32)
+        return ImperativeBoxes[box - 33];
+    const int inBlock = (box - 1) % 16;
+    const int column = inBlock / 4;
+    const int row = inBlock % 4;
+    const int x = (box <= 16 ? LeftColumnsX : RightColumnsX)[column];
+    return {x, RowsY[row], ColumnWidths[column], EntryBoxHeight};
+}
+
+const std::vector<ControlSpec> &controlTable()
+{
+    static const std::vector<ControlSpec> table = buildTable();
+    return table;
+}
+
+} // namespace app

@@ -1,0 +1,145 @@
+#pragma once
+
+#include "data/VerbFile.h"
+#include "practice/PracticeState.h"
+#include "practice/RandomSource.h"
+
+#include <QWidget>
+
+#include <array>
+#include <memory>
+
+class QCheckBox;
+class QLabel;
+
+namespace controls {
+class FlatCheckBox;
+class FlatComboBox;
+class FlatFontComboBox;
+class MessageDialog;
+class OfficeButton;
+class OfficeEdit;
+class OfficeMemo;
+class OfficePanel;
+} // namespace controls
+
+namespace app {
+
+class FocusEvents;
+
+// The trainer's one window. It builds its controls from the control table,
+// wires their events to the handlers below and keeps the board's state; the
+// handlers hand the work to the logic libraries.
+class TForm1 : public QWidget {
+    Q_OBJECT
+public:
+    explicit TForm1(QWidget *parent = nullptr);
+    ~TForm1() override;
+
+    // Show Random's draws; tests put in their own.
+    void setRandomSource(std::unique_ptr<practice::RandomSource> random);
+
+    // State tests and tools look at.
+    const practice::PracticeState &practiceState() const { return m_practice; }
+    const QString &answerSlot(int box) const { return m_answerSlots[box - 1]; }
+    const QString &typeName() const { return m_typeName; }
+    const QString &variantsDigit() const { return m_variantsDigit; }
+    int entryFontSize() const { return m_entryFontSize; }
+    const data::VerbFile &verbList() const { return m_verbList; }
+    controls::OfficeEdit *entryBox(int box) const { return m_boxes[box - 1]; }
+    bool loaded() const { return m_loaded; }
+
+    static QColor wrongAnswerColor() { return QColor(249, 185, 157); }
+    QColor normalBoxColor() const;
+
+signals:
+    // The first refresh after loading has run (or loading failed).
+    void startUpFinished();
+
+    // Board, loading and start-up.
+public slots:
+    void GetData();
+    void RefreshEBoxes();
+
+    // Practice commands.
+    void EGetFocus(int box);
+    void E13GetFocus() { EGetFocus(13); }
+    void AlphaEditGetFocus();
+    void btnTestAnswersClick();
+    void btnTestAnswersRestoreClick();
+    void btnShowCorrectClick();
+    void btnShowCorrectRestoreClick();
+    void btnShowAllClick();
+    void btnShowAllRestoreClick();
+    void btnShowRandClick();
+
+    // Editing aids and navigation.
+    void leftCopyClick();
+    void leftPasteClick();
+    void ReturnCursor();
+    void btnUmlautaClick();
+    void btnUmlautoClick();
+    void btnUmlautuClick();
+    void btnSzetClick();
+    void KeyDown(int key);
+    void InitializeComboBoxes();
+    void panTyClick();
+    void btnHelpClick();
+    void btnHelpCloseClick();
+
+    // Lettering.
+    void Showsplash();
+    void ComboBox4Change();
+    void FormFontChange();
+    void btnFontClick();
+    void FontSetStyle();
+    void FontSetSize();
+
+protected:
+    void showEvent(QShowEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void createControls();
+    void connectHandlers();
+    void insertSpecialCharacter(QChar character);
+    practice::BoxTexts boxTexts() const;
+    void setBoxTexts(const practice::BoxTexts &texts);
+    // The active control's entry box: an entry box or the look-up box.
+    controls::OfficeEdit *activeEditor() const;
+    template <typename T> T *control(const char *name) const;
+
+    // Controls the handlers reach by name.
+    std::array<controls::OfficeEdit *, data::BoxCount> m_boxes{};
+    controls::OfficeEdit *AlphaEdit = nullptr;
+    controls::OfficeEdit *EdS4 = nullptr;
+    controls::OfficeEdit *SpChar = nullptr;
+    controls::FlatComboBox *ComboBox1 = nullptr;
+    controls::FlatComboBox *ComboBox2 = nullptr;
+    controls::FlatFontComboBox *ComboBox4 = nullptr;
+    controls::FlatComboBox *ComboBox5 = nullptr;
+    controls::FlatComboBox *ComboBox6 = nullptr;
+    QLabel *Label9 = nullptr;
+    QLabel *Label12 = nullptr;
+    QLabel *Label15 = nullptr;
+    controls::OfficePanel *panTy = nullptr;
+    controls::OfficePanel *helppanel = nullptr;
+    controls::OfficeMemo *HelpMemo = nullptr;
+    controls::OfficeButton *btnVar = nullptr;
+    controls::FlatCheckBox *SecretCheckBox = nullptr;
+    controls::MessageDialog *MessageDialog1 = nullptr;
+    FocusEvents *m_focusEvents = nullptr;
+
+    // The board's state: the answer slots, the verb's type and variants.
+    practice::BoxTexts m_answerSlots;
+    QString m_typeName;
+    QString m_variantsDigit;
+    practice::PracticeState m_practice;
+    data::VerbFile m_verbList;
+    int m_entryFontSize = 10;
+    bool m_loaded = false;
+    bool m_shown = false;
+    std::unique_ptr<practice::RandomSource> m_random;
+};
+
+} // namespace app

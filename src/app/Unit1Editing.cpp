@@ -1,0 +1,127 @@
+// The editing aids: copy and paste, special characters, the look-up, the type
+// and help panels. Copy, paste and the characters act on the active box, never
+// on the focused control: pressing a button moves the focus to the button.
+#include "app/Unit1.h"
+
+#include "controls/FlatComboBox.h"
+#include "controls/OfficeButton.h"
+#include "controls/OfficeEdit.h"
+#include "controls/OfficeMemo.h"
+#include "controls/OfficePanel.h"
+#include "editing/HelpText.h"
+#include "editing/LookUp.h"
+
+#include <QCollator>
+
+namespace app {
+
+controls::OfficeEdit *TForm1::activeEditor() const
+{
+    if (m_practice.activeBox() != practice::PracticeState::NoBox)
+        return m_boxes[m_practice.activeBox() - 1];
+    return m_practice.lookUpActive() ? AlphaEdit : nullptr;
+}
+
+void TForm1::leftCopyClick()
+{
+    // The look-up box is never copied from.
+    if (m_practice.activeBox() == practice::PracticeState::NoBox)
+        return;
+    controls::OfficeEdit *box = m_boxes[m_practice.activeBox() - 1];
+    box->selectAll();
+    box->copy();
+}
+
+void TForm1::leftPasteClick()
+{
+    if (controls::OfficeEdit *editor = activeEditor())
+        editor->paste();
+}
+
+void TForm1::ReturnCursor()
+{
+    controls::OfficeEdit *editor = activeEditor();
+    // A hidden box cannot take the focus; the focus then stays where it is.
+    if (!editor || !editor->isVisibleTo(this))
+        return;
+    editor->setFocus(Qt::OtherFocusReason);
+    editor->deselect();
+    editor->setCursorPosition(int(editor->text().size()));
+}
+
+void TForm1::insertSpecialCharacter(QChar character)
+{
+    SpChar->clear();
+    SpChar->setText(character);
+    SpChar->selectAll();
+    SpChar->copy();
+    leftPasteClick();
+    ReturnCursor();
+}
+
+void TForm1::btnUmlautaClick() { insertSpecialCharacter(QChar(0xE4)); }
+void TForm1::btnUmlautoClick() { insertSpecialCharacter(QChar(0xF6)); }
+void TForm1::btnUmlautuClick() { insertSpecialCharacter(QChar(0xFC)); }
+void TForm1::btnSzetClick() { insertSpecialCharacter(QChar(0xDF)); }
+
+void TForm1::KeyDown(int key)
+{
+    // Separate tests, as the keys are independent; modifiers are not looked at.
+    if (key == Qt::Key_F5)
+        btnUmlautaClick();
+    if (key == Qt::Key_F6)
+        btnUmlautoClick();
+    if (key == Qt::Key_F7)
+        btnUmlautuClick();
+    if (key == Qt::Key_F8)
+        btnSzetClick();
+    if ((key == Qt::Key_Return || key == Qt::Key_Enter) && m_practice.lookUpActive())
+        InitializeComboBoxes();
+}
+
+void TForm1::InitializeComboBoxes()
+{
+    QStringList entries;
+    entries.reserve(ComboBox1->count());
+    for (int i = 0; i < ComboBox1->count(); ++i)
+        entries.append(ComboBox1->itemText(i));
+    QCollator collator; // the learner's locale, case-sensitive
+    collator.setCaseSensitivity(Qt::CaseSensitive);
+    const int entry = editing::lookUpEntry(entries, AlphaEdit->text(),
+                                           [&collator](const QString &a, const QString &b) {
+                                               return collator.compare(a, b) <= 0;
+                                           });
+    if (entry >= 0)
+        ComboBox1->setCurrentIndex(entry);
+    RefreshEBoxes();
+}
+
+void TForm1::panTyClick()
+{
+    QPalette palette = panTy->palette();
+    if (panTy->caption() == QLatin1String("Type")) {
+        palette.setColor(panTy->backgroundRole(), this->palette().color(QPalette::Base));
+        palette.setColor(QPalette::WindowText, QColor(191, 14, 4));
+        panTy->setPalette(palette);
+        panTy->setCaption(m_typeName);
+    } else if (panTy->caption() == m_typeName) {
+        palette.setColor(panTy->backgroundRole(), this->palette().color(QPalette::Button));
+        palette.setColor(QPalette::WindowText, Qt::black);
+        panTy->setPalette(palette);
+        panTy->setCaption(QStringLiteral("Type"));
+    }
+}
+
+void TForm1::btnHelpClick()
+{
+    helppanel->move(34, 24);
+    helppanel->show();
+    helppanel->raise();
+}
+
+void TForm1::btnHelpCloseClick()
+{
+    helppanel->hide();
+}
+
+} // namespace app

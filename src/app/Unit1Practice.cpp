@@ -1,0 +1,75 @@
+// The practice commands: the active box, testing and revealing.
+#include "app/Unit1.h"
+
+#include "controls/OfficeEdit.h"
+
+namespace app {
+
+void TForm1::EGetFocus(int box)
+{
+    m_practice.enterBox(box, m_answerSlots[box - 1]);
+    EdS4->clear();
+}
+
+void TForm1::AlphaEditGetFocus()
+{
+    m_practice.enterLookUp();
+    EdS4->clear();
+}
+
+void TForm1::btnTestAnswersRestoreClick()
+{
+    for (controls::OfficeEdit *box : m_boxes) {
+        QPalette palette = box->palette();
+        palette.setColor(QPalette::Base, normalBoxColor());
+        box->setPalette(palette);
+    }
+}
+
+void TForm1::btnTestAnswersClick()
+{
+    btnTestAnswersRestoreClick();
+    const auto wrong = practice::wrongAnswers(boxTexts(), m_answerSlots);
+    for (int i = 0; i < data::BoxCount; ++i) {
+        if (!wrong[i])
+            continue;
+        QPalette palette = m_boxes[i]->palette();
+        palette.setColor(QPalette::Base, wrongAnswerColor());
+        m_boxes[i]->setPalette(palette);
+    }
+}
+
+void TForm1::btnShowCorrectClick()
+{
+    const int box = m_practice.activeBox();
+    if (box == practice::PracticeState::NoBox)
+        return;
+    if (auto shown = m_practice.showCorrect(m_boxes[box - 1]->text(), m_answerSlots[box - 1]))
+        m_boxes[box - 1]->setText(*shown);
+}
+
+void TForm1::btnShowCorrectRestoreClick()
+{
+    if (auto restored = m_practice.restoreCorrect())
+        m_boxes[m_practice.activeBox() - 1]->setText(*restored);
+}
+
+void TForm1::btnShowAllClick()
+{
+    setBoxTexts(m_practice.showAll(boxTexts(), m_answerSlots));
+}
+
+void TForm1::btnShowAllRestoreClick()
+{
+    setBoxTexts(m_practice.restoreAll(boxTexts()));
+}
+
+void TForm1::btnShowRandClick()
+{
+    if (m_random) {
+        if (auto revealed = m_practice.revealNext(*m_random))
+            EdS4->setText(EdS4->text() + *revealed);
+    }
+}
+
+} // namespace app

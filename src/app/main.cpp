@@ -1,0 +1,31 @@
+#include "app/Unit1.h"
+#include "appearance/FontSubstitutes.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QTimer>
+
+#include <cstdio>
+
+int main(int argc, char *argv[])
+{
+    QApplication application(argc, argv);
+    QApplication::setApplicationDisplayName(QStringLiteral("German Verb Zandrel"));
+    appearance::registerFontSubstitutes(); // before any control asks for a font
+    app::TForm1 form;
+
+    // For the installed-package test and the start-up benchmark only: leave
+    // as soon as the window is up and the first refresh has run.
+    if (qEnvironmentVariableIntValue("ZANDREL_EXIT_AFTER_START") == 1) {
+        QObject::connect(&form, &app::TForm1::startUpFinished, &form, [&form] {
+            QTimer::singleShot(0, &form, [&form] {
+                const auto *verbs = form.findChild<QComboBox *>(QStringLiteral("ComboBox1"));
+                std::printf("verbs: %d\n", verbs ? verbs->count() : 0);
+                std::fflush(stdout);
+                QApplication::quit();
+            });
+        });
+    }
+    form.show();
+    return application.exec();
+}

@@ -1,0 +1,34 @@
+#pragma once
+
+#include "data/RecordLayout.h"
+#include "data/VerbFile.h"
+
+#include <QString>
+
+#include <array>
+#include <optional>
+
+namespace board {
+
+// What one refresh reads from the chosen record and tense block.
+struct BoardContent {
+    bool layoutFound = false;                    // line 0 named a known category
+    std::array<QString, data::BoxCount> answers; // AnswerSlot 1..36 at [0..35]
+    QString caption1;                            // untrimmed payloads of the block's caption lines
+    QString caption2;
+    std::optional<QString> typeName; // unset: the type letter was none of the five
+    QString variantsDigit;           // "1" to "4"; meaningful only with layoutFound
+};
+
+// Reads record `record`, tense `tense` (-1: no tense selected, no block read).
+// The record must exist.
+BoardContent readBoard(const data::VerbFile &file, qsizetype record, int tense);
+
+QString typeNameFromCode(char code);      // empty for an unknown letter
+QString variantsDigitFromCode(char code); // "2", "3", "4", else "1"
+
+// The tense list's items and the German captions, by tense number.
+const std::array<QString, data::TenseCount> &tenseListItems();
+const std::array<QString, data::TenseCount> &tenseCaptions();
+
+} // namespace board

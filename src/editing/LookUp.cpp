@@ -1,0 +1,72 @@
+#include "editing/LookUp.h"
+
+#include <algorithm>
+#include <array>
+#include <optional>
+
+namespace editing {
+
+namespace {
+
+constexpr int PrefixLengths = 10;
+const QString ReflexiveMarker = QStringLiteral("sich ");
+
+// The verb's name in a list entry, without the leading blank and the
+// reflexive marker, cut to `length` characters.
+QString nameForComparison(const QString &entry, qsizetype length)
+{
+    const bool reflexive = entry.mid(1, ReflexiveMarker.size()) == ReflexiveMarker;
+    return entry.mid(reflexive ? 1 + ReflexiveMarker.size() : 1, length);
+}
+
+} // namespace
+
+QString trimmedOfControls(const QString &text)
+{
+    qsizetype begin = 0;
+    qsizetype end = text.size();
+    while (begin < end && text.at(begin).unicode() <= 32)
+        ++begin;
+    while (end > begin && text.at(end - 1).unicode() <= 32)
+        --end;
+    return text.mid(begin, end - begin);
+}
+
+int lookUpEntry(const QStringList &entries, const QString &typed, const SortsAtOrBefore &compare)
+{
+    if (entries.isEmpty())
+        return -1;
+    const QString text = trimmedOfControls(typed);
+    std::array<bool, PrefixLengths> found{};
+    int chosen = -1;
+    for (int i = 0; i < entries.size(); ++i) {
+        if (std::find(found.begin(), found.end(), false) == found.end())
+            break; // every length is noted: later entries change nothing
+        const QString name = nameForComparison(entries.at(i), text.size());
+        // Lengths beyond the text's own repeat the comparison at its length.
+        std::optional<bool> atFullLength;
+        for (int k = 1; k <= PrefixLengths; ++k) {
+            if (found[k - 1])
+                continue;
+            bool atOrBefore;
+            if (k >= text.size()) {
+                if (!atFullLength)
+                    atFullLength = compare(text, name);
+                atOrBefore = *atFullLength;
+            } else {
+                atOrBefore = compare(text.left(k), name.left(k));
+            }
+            if (atOrBefore) {
+                found[k - 1] = true;
+                chosen = i;
+            }
+        }
+    }
+    if (chosen < 0)
+        return int(entries.size()) - 1;
+    if (!typed.isEmpty() && entries.at(chosen).contains(typed))
+        return chosen;
+    return chosen > 0 ? chosen - 1 : 0;
+}
+
+} // namespace editing

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+
+namespace editing {
+
+// True when `a` sorts at or before `b` in the learner's collation.
+using SortsAtOrBefore = std::function<bool(const QString &a, const QString &b)>;
+
+// The alphabetical look-up: the verb-list entry the typed text leads to.
+//
+// For each prefix length 1 to 10 of the trimmed text, the first entry whose
+// name (without the leading blank and a reflexive "sich ") sorts at or after
+// that prefix is noted; the last noted entry wins. If it does not contain the
+// text as typed, the entry before it is taken, which in a sorted list is the
+// last verb before the typed text. Nothing noted (the text sorts after every
+// entry): the last entry. Returns -1 only for an empty list.
+int lookUpEntry(const QStringList &entries, const QString &typed, const SortsAtOrBefore &compare);
+
+// Removes leading and trailing characters of code 32 or below.
+QString trimmedOfControls(const QString &text);
+
+} // namespace editing

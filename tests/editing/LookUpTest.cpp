@@ -1,0 +1,98 @@
+// The alphabetical look-up over a verb list, in German collation.
+#include "editing/HelpText.h"
+#include "editing/LookUp.h"
+
+#include <QCollator>
+#include <QLocale>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+const QStringList Verbs = {QStringLiteral(" fahren"), QStringLiteral(" sich freuen"), QStringLiteral(" geben"),
+                           QStringLiteral(" gehen"),  QStringLiteral(" gießen"),      QStringLiteral(" haben"),
+                           QStringLiteral(" sagen"),  QStringLiteral(" zeigen")};
+
+int lookUp(const QStringList &entries, const QString &typed)
+{
+    QCollator collator{QLocale(QLocale::German, QLocale::Germany)};
+    collator.setCaseSensitivity(Qt::CaseSensitive);
+    return editing::lookUpEntry(entries, typed, [&collator](const QString &a, const QString &b) {
+        return collator.compare(a, b) <= 0;
+    });
+}
+
+struct LookUpCase {
+    const char *typed;
+    const char *selected;
+};
+
+class LookUpExamples : public testing::TestWithParam<LookUpCase> {};
+
+} // namespace
+
+TEST_P(LookUpExamples, SelectsTheEntry)
+{
+    const int index = lookUp(Verbs, QString::fromUtf8(GetParam().typed));
+    ASSERT_GE(index, 0);
+    EXPECT_EQ(Verbs.at(index), QString::fromUtf8(GetParam().selected));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    GermanList, LookUpExamples,
+    testing::Values(LookUpCase{"ge", " geben"}, LookUpCase{"geh", " gehen"},
+                    LookUpCase{"gei", " gehen"},        // gießen noted, does not contain it: one back
+                    LookUpCase{"freu", " sich freuen"}, // the reflexive marker is skipped
+                    LookUpCase{"sich", " sagen"},       // zeigen noted, one back
+                    LookUpCase{"geben ", " sich freuen"}, // the blank fails the containment test
+                    LookUpCase{"Geben", " gießen"},     // case counts: haben noted last, one back
+                    LookUpCase{"fahren", " fahren"},
+                    LookUpCase{"", " fahren"},          // stepping back from the first keeps it
+                    LookUpCase{"   ", " fahren"},
+                    LookUpCase{"a", " fahren"},
+                    LookUpCase{"zz", " sagen"},         // zeigen noted for "z" only, one back
+                    LookUpCase{"zeigen", " zeigen"}));
+
+TEST(LookUp, EmptyListSelectsNothing)
+{
+    EXPECT_EQ(lookUp({}, QStringLiteral("geh")), -1);
+}
+
+TEST(LookUp, TextAfterEveryEntrySelectsTheLast)
+{
+    EXPECT_EQ(lookUp({QStringLiteral(" fahren"), QStringLiteral(" gehen")}, QStringLiteral("zeigen")), 1);
+}
+
+TEST(LookUp, OnlyTheFirstTenCharactersTakePartInTheScan)
+{
+    const QStringList entries = {QStringLiteral(" aaa"), QStringLiteral(" abcdefghijXX"),
+                                 QStringLiteral(" abcdefghijYY")};
+    // The scan cannot tell the last two apart; the containment test can.
+    EXPECT_EQ(lookUp(entries, QStringLiteral("abcdefghijXX")), 1);
+    EXPECT_EQ(lookUp(entries, QStringLiteral("abcdefghijYY")), 0);
+}
+
+TEST(LookUp, TrimsControlCharacters)
+{
+    EXPECT_EQ(editing::trimmedOfControls(QStringLiteral("\t gehen \r\n")), QStringLiteral("gehen"));
+    EXPECT_EQ(editing::trimmedOfControls(QStringLiteral(" \t ")), QString());
+    EXPECT_EQ(editing::trimmedOfControls(QStringLiteral("a b")), QStringLiteral("a b"));
+}
+
+TEST(HelpText, FortyOneLinesWithTheirBlanksAndTabs)
+{
+    const QStringList &lines = editing::helpLines();
+    ASSERT_EQ(lines.size(), 41);
+    EXPECT_EQ(lines.at(0), QStringLiteral("German Verb Zandrel Version 1.2"));
+    const QList<int> endInABlank = {3, 4, 7, 10, 15, 24, 27, 30, 33, 36, 37, 40};
+    for (int line = 1; line <= 41; ++line) {
+        EXPECT_EQ(lines.at(line - 1).endsWith(QLatin1Char(' ')), endInABlank.contains(line)) << line;
+        EXPECT_FALSE(lines.at(line - 1).endsWith(QStringLiteral("  "))) << line;
+    }
+    for (int line : {2, 6, 9, 12, 14, 17, 23, 26, 29, 32, 35, 39})
+        EXPECT_TRUE(lines.at(line - 1).isEmpty()) << line;
+    EXPECT_EQ(lines.at(18), QStringLiteral("\tä = F5"));
+    EXPECT_EQ(lines.at(21), QString(16, QLatin1Char(' ')) + QStringLiteral("ß = F8"));
+    EXPECT_TRUE(lines.at(6).contains(QStringLiteral("If  an edit box"))); // the doubled blank
+    EXPECT_EQ(lines.at(40), QStringLiteral("single variant for all verbs."));
+}

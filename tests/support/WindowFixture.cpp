@@ -1,0 +1,139 @@
+#include "support/WindowFixture.h"
+
+#include "app/Unit1.h"
+#include "controls/OfficeEdit.h"
+
+#include <QApplication>
+#include <QAbstractItemView>
+#include <QComboBox>
+#include <QDir>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTimer>
+
+namespace testwindow {
+
+WindowFixture::WindowFixture(const QList<testdata::VerbRecordBuilder> &records)
+{
+    start(testdata::verbFileBytes(records));
+}
+
+WindowFixture::WindowFixture(const QByteArray &verbFileBytes)
+{
+    start(verbFileBytes);
+}
+
+WindowFixture::WindowFixture(NoFile)
+{
+    start(std::nullopt);
+}
+
+void WindowFixture::start(const std::optional<QByteArray> &bytes)
+{
+    if (bytes)
+        testdata::writeVerbFile(m_directory.path(), *bytes);
+    m_previousDirectory = QDir::currentPath();
+    QDir::setCurrent(m_directory.path());
+
+    // Close every message box the start-up shows, noting what it said.
+    QTimer closer;
+    QObject::connect(&closer, &QTimer::timeout, [this] {
+        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        if (!box)
+            return;
+        m_messages.append({box->windowTitle(), box->text()});
+        if (QAbstractButton *button = box->defaultButton())
+            button->click();
+        else
+            box->reject();
+    });
+    closer.start(5);
+
+    m_form = std::make_unique<app::TForm1>();
+    QSignalSpy finished(m_form.get(), &app::TForm1::startUpFinished);
+    m_form->show();
+    if (finished.isEmpty())
+        finished.wait(5000);
+    if (!QTest::qWaitForWindowActive(m_form.get()))
+        qWarning("the window did not become active");
+    closer.stop();
+    QApplication::processEvents();
+}
+
+WindowFixture::~WindowFixture()
+{
+    m_form.reset();
+    QDir::setCurrent(m_previousDirectory);
+}
+
+QWidget *WindowFixture::findWidget(const QString &name) const
+{
+    return m_form->findChild<QWidget *>(name);
+}
+
+controls::OfficeEdit *WindowFixture::box(int box) const
+{
+    return m_form->entryBox(box);
+}
+
+void WindowFixture::click(const QString &name, std::optional<QPoint> at)
+{
+    QWidget *widget = findWidget(name);
+    if (!widget)
+        qFatal("no control named %s", qPrintable(name));
+    click(widget, at);
+}
+
+void WindowFixture::click(QWidget *widget, std::optional<QPoint> at)
+{
+    QTest::mouseClick(widget, Qt::LeftButton, Qt::NoModifier, at.value_or(widget->rect().center()));
+    QApplication::processEvents();
+}
+
+void WindowFixture::clickIntoBox(int number, int position)
+{
+    controls::OfficeEdit *edit = box(number);
+    // Find the point whose click puts the caret before `position`.
+    for (int x = 0; x < edit->width(); ++x) {
+        if (edit->cursorPositionAt(QPoint(x, edit->height() / 2)) == position) {
+            click(edit, QPoint(x, edit->height() / 2));
+            return;
+        }
+    }
+    qFatal("no point of E%d puts the caret at %d", number, position);
+}
+
+void WindowFixture::typeInto(QWidget *widget, const QString &text)
+{
+    QTest::keyClicks(widget, text);
+    QApplication::processEvents();
+}
+
+void WindowFixture::chooseInList(const QString &listName, int index)
+{
+    auto *list = find<QComboBox>(listName);
+    if (!list)
+        qFatal("no list named %s", qPrintable(listName));
+    // Open the drop-down with a click and choose the entry, as the learner does.
+    click(list);
+    QAbstractItemView *view = list->view();
+    if (!QTest::qWaitFor([view] { return view->isVisible(); }, 2000))
+        qFatal("the drop-down of %s did not open", qPrintable(listName));
+    // Walk to the entry with the arrow keys and take it with Return.
+    QWidget *popupKeys = view;
+    int at = view->currentIndex().isValid() ? view->currentIndex().row() : -1;
+    for (; at < index; ++at)
+        QTest::keyClick(popupKeys, Qt::Key_Down);
+    for (; at > index; --at)
+        QTest::keyClick(popupKeys, Qt::Key_Up);
+    QTest::keyClick(popupKeys, Qt::Key_Return);
+    if (!QTest::qWaitFor([view] { return !view->isVisible(); }, 2000))
+        qWarning("the drop-down of %s stayed open", qPrintable(listName));
+    QApplication::processEvents();
+    if (list->currentIndex() != index)
+        qWarning("%s did not select entry %d", qPrintable(listName), index);
+}
+
+} // namespace testwindow

@@ -1,0 +1,85 @@
+#pragma once
+
+#include "controls/OfficeEdit.h"
+#include "support/VerbFileBuilder.h"
+
+#include <QApplication>
+#include <QByteArray>
+#include <QStandardPaths>
+#include <QTest>
+#include <QPoint>
+#include <QStringList>
+#include <QTemporaryDir>
+
+#include <memory>
+#include <optional>
+
+class QWidget;
+
+namespace app {
+class TForm1;
+}
+
+namespace testwindow {
+
+// A message box the program showed, as the learner would have read it.
+struct ShownMessage {
+    QString title;
+    QString text;
+};
+
+// Starts the real window in a fresh working directory that holds the given
+// verb file (or none), the way the learner starts it, and waits until it is
+// shown, active and has finished loading. Message boxes shown meanwhile are
+// recorded and closed with their default button.
+class WindowFixture {
+public:
+    explicit WindowFixture(const QList<testdata::VerbRecordBuilder> &records);
+    explicit WindowFixture(const QByteArray &verbFileBytes);
+    struct NoFile {};
+    explicit WindowFixture(NoFile);
+    ~WindowFixture();
+
+    app::TForm1 &form() { return *m_form; }
+    QString directory() const { return m_directory.path(); }
+    const QList<ShownMessage> &messages() const { return m_messages; }
+
+    template <typename T> T *find(const QString &name) const
+    {
+        return findWidget(name) ? qobject_cast<T *>(findWidget(name)) : nullptr;
+    }
+    QWidget *findWidget(const QString &name) const;
+    controls::OfficeEdit *box(int box) const;
+
+    // Real input: a left click in the middle of the named control (or at `at`).
+    void click(const QString &name, std::optional<QPoint> at = std::nullopt);
+    void click(QWidget *widget, std::optional<QPoint> at = std::nullopt);
+    // A click into box `box` that puts the caret before character `position`.
+    void clickIntoBox(int box, int position);
+    void typeInto(QWidget *widget, const QString &text);
+    // Selects entry `index` of a list the way the learner does: opens its
+    // drop-down with a click, walks to the entry with the arrow keys, Return.
+    void chooseInList(const QString &listName, int index);
+
+private:
+    void start(const std::optional<QByteArray> &bytes);
+
+    QTemporaryDir m_directory;
+    QString m_previousDirectory;
+    std::unique_ptr<app::TForm1> m_form;
+    QList<ShownMessage> m_messages;
+};
+
+} // namespace testwindow
+
+// QTEST_MAIN for window tests: the application carries the trainer's title,
+// as the real start-up gives it.
+#define ZANDREL_WINDOW_TEST_MAIN(TestClass)                                                        \
+    int main(int argc, char *argv[])                                                               \
+    {                                                                                              \
+        QApplication application(argc, argv);                                                      \
+        QApplication::setApplicationDisplayName(QStringLiteral("German Verb Zandrel"));            \
+        QStandardPaths::setTestModeEnabled(true);                                                  \
+        TestClass test;                                                                            \
+        return QTest::qExec(&test, argc, argv);                                                    \
+    }
