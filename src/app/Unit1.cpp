@@ -3,6 +3,7 @@
 #include "app/ControlTable.h"
 #include "app/FocusEvents.h"
 #include "board/Board.h"
+#include "controls/DesignLooks.h"
 #include "controls/FlatComboBox.h"
 #include "controls/FlatFontComboBox.h"
 #include "controls/MessageDialog.h"
@@ -102,6 +103,7 @@ TForm1::TForm1(QWidget *parent)
 
     m_focusEvents = new FocusEvents(this);
     createControls();
+    controls::applyDesignLooks(this);
     connectHandlers();
 }
 
@@ -251,7 +253,7 @@ void TForm1::GetData()
     } catch (const data::VerbFileError &error) {
         // The window stays open with its controls as designed.
         QMessageBox::critical(this, QGuiApplication::applicationDisplayName(),
-                              QString::fromLocal8Bit(error.what()) + QLatin1Char('.'));
+                              QString::fromUtf8(error.what()) + QLatin1Char('.'));
         emit startUpFinished();
         return;
     }

@@ -11,6 +11,8 @@ int main(int argc, char *argv[])
 {
     QApplication application(argc, argv);
     QApplication::setApplicationDisplayName(QStringLiteral("German Verb Zandrel"));
+    // Lets the desktop match the window to its menu entry and icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.zandrel.GermanVerbZandrel"));
     appearance::registerFontSubstitutes(); // before any control asks for a font
     app::TForm1 form;
 
