@@ -17,6 +17,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMessageBox>
+#include <QScreen>
 
 namespace app {
 
@@ -233,6 +234,8 @@ void TForm1::showEvent(QShowEvent *event)
     if (m_shown)
         return;
     m_shown = true;
+    if (QScreen *shownOn = screen())
+        move(shownOn->availableGeometry().center() - frameGeometry().center() + pos());
     // The window's first focus, given when it becomes active, goes to the
     // reveal display, which makes E13 the active box.
     EdS4->setFocus(Qt::ActiveWindowFocusReason);

@@ -1,0 +1,39 @@
+#include "appearance/FontSubstitutes.h"
+
+#include <QFont>
+
+namespace appearance {
+
+// The first substitute of each comes from the font packages listed under
+// "lettering" in scripts/debian-packages.txt; the later ones are fallbacks
+// most Linux desktops already have.
+const std::vector<TypefaceSubstitutes> &designTypefaceSubstitutes()
+{
+    static const std::vector<TypefaceSubstitutes> table{
+        // A grotesque sans at medium weight (fonts-roboto-unhinted). A family
+        // of its own, so a request at normal weight gets the medium face.
+        {QStringLiteral("Franklin Gothic Medium"),
+         {QStringLiteral("Roboto Medium"), QStringLiteral("Liberation Sans"),
+          QStringLiteral("DejaVu Sans")}},
+        // A monospace drawn after the design one (fonts-inconsolata).
+        {QStringLiteral("Consolas"),
+         {QStringLiteral("Inconsolata"), QStringLiteral("DejaVu Sans Mono"),
+          QStringLiteral("Liberation Mono")}},
+        // A heavy, soft old-style serif for display (fonts-vollkorn).
+        {QStringLiteral("Cooper Black"),
+         {QStringLiteral("Vollkorn Black"), QStringLiteral("DejaVu Serif")}},
+        // A narrow sans with the same widths as the design one (fonts-liberation).
+        {QStringLiteral("Arial Narrow"),
+         {QStringLiteral("Liberation Sans Narrow"), QStringLiteral("DejaVu Sans Condensed")}},
+    };
+    return table;
+}
+
+void registerFontSubstitutes()
+{
+    // Qt adds only the names not yet listed, so a second call changes nothing.
+    for (const TypefaceSubstitutes &entry : designTypefaceSubstitutes())
+        QFont::insertSubstitutions(entry.designFamily, entry.substitutes);
+}
+
+} // namespace appearance

@@ -1,0 +1,168 @@
+// The verb file the trainer ships: sound by the checker, large enough, exactly
+// what the generator makes from the table and the dictionary, and spelled
+// right by the German hunspell dictionary or a reviewed exception.
+#include "FormCorrections.h"
+#include "FormDictionary.h"
+#include "VerbFileChecker.h"
+
+#include "data/VerbFile.h"
+
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QProcess>
+#include <QSet>
+#include <QTemporaryDir>
+
+namespace {
+
+const QString SourceDir = QStringLiteral(ZANDREL_SOURCE_DIR);
+const QString BundledFile = SourceDir + "/data/Verb12Data.txt";
+const QString Table = SourceDir + "/tools/verbs/verbs.tsv";
+const QString Spelling = SourceDir + "/tools/verbs/reformed-spelling.tsv";
+const QString Exceptions = SourceDir + "/tools/verbs/spelling-exceptions.txt";
+const QString Dictionary = QStringLiteral(ZANDREL_VERB_DICTIONARY);
+const char *const FetchHint = "the verb dictionary is missing; run scripts/fetch-npm-deps";
+
+QByteArray readBytes(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+class BundledVerbFile : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        bytes = readBytes(BundledFile);
+        ASSERT_FALSE(bytes.isEmpty()) << "cannot read " << BundledFile.toStdString();
+    }
+    QByteArray bytes;
+};
+
+TEST_F(BundledVerbFile, PassesTheChecker)
+{
+    const data::VerbFile file(bytes);
+    for (const auto &fault : verbcheck::checkVerbFile(bytes))
+        ADD_FAILURE() << verbcheck::describe(fault, file).toStdString();
+}
+
+TEST_F(BundledVerbFile, HoldsAThousandVerbsOfEveryCategory)
+{
+    const data::VerbFile file(bytes);
+    const verbcheck::Tally tally = verbcheck::tally(file);
+    EXPECT_GE(file.recordCount(), 1000);
+    EXPECT_GE(tally.categories.value("n"), 500);
+    EXPECT_GE(tally.categories.value("s"), 80);
+    EXPECT_GE(tally.categories.value("r"), 60);
+    EXPECT_GE(tally.categories.value("d"), 20);
+    EXPECT_EQ(tally.types.value("d"), 6); // the six modal verbs
+    for (const char *type : {"w", "s", "m", "i"})
+        EXPECT_GE(tally.types.value(type), 1) << type;
+}
+
+TEST_F(BundledVerbFile, IsWhatTheGeneratorMakes)
+{
+    ASSERT_TRUE(QFile::exists(Dictionary)) << FetchHint << " (" << Dictionary.toStdString() << ")";
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString fresh = dir.filePath("Verb12Data.txt");
+    QProcess generator;
+    generator.start(ZANDREL_VERBGEN, {"--table", Table, "--spelling", Spelling, "--dictionary",
+                                      Dictionary, "--output", fresh});
+    ASSERT_TRUE(generator.waitForFinished(120000));
+    ASSERT_EQ(generator.exitCode(), 0) << generator.readAllStandardError().toStdString();
+    const QByteArray regenerated = readBytes(fresh);
+    ASSERT_EQ(regenerated.size(), bytes.size())
+        << "data/Verb12Data.txt is out of date: cmake --build <dir> --target regenerate-verb-file";
+    EXPECT_TRUE(regenerated == bytes)
+        << "data/Verb12Data.txt is out of date: cmake --build <dir> --target regenerate-verb-file";
+}
+
+// The spelling gate. A word passes when hunspell knows it, when the verb
+// dictionary gives it (hunspell lacks many rare but correct forms: Konjunktiv
+// I and II, some participles), or when it is the du imperative without -e
+// of a dictionary imperative. Every other word must stand in the reviewed
+// exception list; a word in that list that no longer needs it is a fault too.
+class SpellingGate : public BundledVerbFile {
+protected:
+    static QStringList rejectedByHunspell(const QStringList &words)
+    {
+        QProcess hunspell;
+        hunspell.start("hunspell", {"-d", "de_DE", "-i", "utf-8", "-l"});
+        if (!hunspell.waitForStarted(10000))
+            return {"<hunspell is not installed>"};
+        hunspell.write(words.join('\n').toUtf8() + '\n');
+        hunspell.closeWriteChannel();
+        hunspell.waitForFinished(120000);
+        return QString::fromUtf8(hunspell.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
+    }
+
+    static QSet<QString> exceptionList()
+    {
+        QSet<QString> words;
+        for (const QString &line : QString::fromUtf8(readBytes(Exceptions)).split('\n')) {
+            const QString word = line.trimmed();
+            if (!word.isEmpty() && !word.startsWith('#'))
+                words.insert(word);
+        }
+        return words;
+    }
+
+    // Every word of the dictionary's forms, in today's spelling, and its du imperatives.
+    static void dictionaryWords(QSet<QString> &words, QSet<QString> &imperatives)
+    {
+        QFile spellingFile(Spelling);
+        EXPECT_TRUE(spellingFile.open(QIODevice::ReadOnly));
+        const auto spelling = verbgen::SpellingReplacements::parse(
+            QString::fromUtf8(spellingFile.readAll()), Spelling);
+        const auto dictionary = verbgen::FormDictionary::load(Dictionary);
+        for (const QString &infinitive : dictionary.infinitives()) {
+            verbgen::SimpleForms forms = *dictionary.forms(infinitive);
+            verbgen::applySpelling(forms, spelling);
+            QStringList all = forms.participles;
+            for (const auto *tense :
+                 {&forms.present, &forms.past, &forms.subjunctive1, &forms.subjunctive2})
+                all << QStringList(tense->begin(), tense->end());
+            all << forms.imperativeSingular << forms.imperativePlural;
+            for (const QString &form : all)
+                for (const QString &word : form.split(' ', Qt::SkipEmptyParts))
+                    words.insert(word);
+            imperatives.insert(forms.imperativeSingular);
+        }
+    }
+};
+
+TEST_F(SpellingGate, AcceptsEveryWordOfEveryForm)
+{
+    ASSERT_TRUE(QFile::exists(Dictionary)) << FetchHint;
+    const QStringList words = verbcheck::formWords(data::VerbFile(bytes));
+    const QStringList rejected = rejectedByHunspell(words);
+    ASSERT_FALSE(rejected.contains("<hunspell is not installed>"))
+        << "install hunspell and hunspell-de-de (scripts/debian-packages.txt)";
+    ASSERT_LT(rejected.size(), words.size() / 2) << "hunspell's de_DE dictionary seems missing";
+
+    QSet<QString> known, imperatives;
+    dictionaryWords(known, imperatives);
+    const QSet<QString> exceptions = exceptionList();
+    QStringList suspects;
+    QSet<QString> neededExceptions;
+    for (const QString &word : rejected) {
+        if (known.contains(word) || imperatives.contains(word + 'e'))
+            continue;
+        if (exceptions.contains(word))
+            neededExceptions.insert(word);
+        else
+            suspects << word;
+    }
+    EXPECT_TRUE(suspects.isEmpty())
+        << "words neither hunspell nor the verb dictionary knows; fix the table or add them to "
+           "tools/verbs/spelling-exceptions.txt with a reason:\n"
+        << suspects.join(' ').toStdString();
+    QStringList stale = (exceptions - neededExceptions).values();
+    stale.sort();
+    EXPECT_TRUE(stale.isEmpty()) << "exceptions no longer needed (remove them):\n"
+                                 << stale.join(' ').toStdString();
+}
+
+} // namespace

@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+// A small verb file made by the generator from a table of a dozen verbs (one
+// or more of every category) and an excerpt of the verb dictionary.
+namespace minifile {
+
+QString fixturePath(const QString &name);
+QString tableText();
+QString spellingText();
+QByteArray bytes(); // Windows-1252, CR LF
+
+} // namespace minifile

@@ -1,0 +1,193 @@
+// The checker for data authors: a sound file passes, and each kind of fault a
+// hand edit can make is reported at its line.
+#include "MiniVerbFile.h"
+
+#include "VerbFileChecker.h"
+
+#include "data/VerbFile.h"
+
+#include <gtest/gtest.h>
+
+#include <QFile>
+
+#include <functional>
+
+using verbcheck::checkVerbFile;
+
+namespace {
+
+// The mini file as editable lines (without line ends).
+class Lines {
+public:
+    explicit Lines(const QByteArray &bytes) : m_lines(bytes.split('\n'))
+    {
+        m_lines.removeLast(); // after the last line end
+        for (QByteArray &line : m_lines)
+            line.chop(1); // its CR
+    }
+
+    // The first line of the record listed as `name`.
+    qsizetype recordStart(const char *utf8Name) const
+    {
+        const QByteArray name = data::encodeWindows1252(QString::fromUtf8(utf8Name));
+        for (qsizetype i = 0; i < m_lines.size(); i += 395) {
+            if (m_lines[i].mid(30) == name)
+                return i;
+        }
+        throw std::runtime_error(std::string("no record ") + utf8Name);
+    }
+    QByteArray &at(const char *name, int recordLine)
+    {
+        return m_lines[recordStart(name) + recordLine];
+    }
+    void setPayload(const char *name, int recordLine, const QByteArray &payload)
+    {
+        QByteArray &line = at(name, recordLine);
+        line = line.left(30).leftJustified(30, ' ') + payload;
+    }
+    QList<QByteArray> &all() { return m_lines; }
+    QByteArray bytes() const { return m_lines.join("\r\n") + "\r\n"; }
+
+private:
+    QList<QByteArray> m_lines;
+};
+
+TEST(VerbChecker, FindsNoFaultInAGeneratedFile)
+{
+    const QByteArray bytes = minifile::bytes();
+    const auto faults = checkVerbFile(bytes);
+    const data::VerbFile file(bytes);
+    for (const auto &fault : faults)
+        ADD_FAILURE() << verbcheck::describe(fault, file).toStdString();
+}
+
+struct FaultCase {
+    const char *name;
+    std::function<void(Lines &)> damage;
+    const char *expected; // part of the message
+    const char *verb;     // whose record the fault is in; nullptr: the whole file
+    int recordLine;
+};
+
+void PrintTo(const FaultCase &c, std::ostream *os)
+{
+    *os << c.name;
+}
+
+class VerbCheckerFaults : public testing::TestWithParam<FaultCase> {};
+
+TEST_P(VerbCheckerFaults, AreReportedAtTheirLine)
+{
+    const FaultCase &c = GetParam();
+    Lines lines(minifile::bytes());
+    const qsizetype expectedLine = c.verb ? lines.recordStart(c.verb) + c.recordLine : -1;
+    c.damage(lines);
+    const QByteArray bytes = lines.bytes();
+    const auto faults = checkVerbFile(bytes);
+    const data::VerbFile file(bytes);
+    QStringList described;
+    bool found = false;
+    for (const auto &fault : faults) {
+        described << verbcheck::describe(fault, file);
+        found = found || (fault.message.contains(QString::fromUtf8(c.expected)) &&
+                          fault.fileLine == expectedLine);
+    }
+    EXPECT_TRUE(found) << "expected \"" << c.expected << "\" at file line " << expectedLine
+                       << "; got:\n"
+                       << described.join('\n').toStdString();
+}
+
+const FaultCase faultCases[] = {
+    {"LineCount", [](Lines &l) { l.all().removeLast(); }, "not a whole number of 395-line records",
+     nullptr, 0},
+    {"NulByte", [](Lines &l) { l.at("gehen", 5)[32] = '\0'; }, "NUL byte", nullptr, 0},
+    {"CategoryCode", [](Lines &l) { l.at("gehen", 0)[0] = 'N'; }, "unknown category code \"N\"",
+     "gehen", 0},
+    {"TypeCode", [](Lines &l) { l.at("gehen", 1)[0] = 'x'; }, "unknown type code \"x\"", "gehen",
+     1},
+    {"VariantsCode", [](Lines &l) { l.at("gehen", 2)[0] = '7'; }, "unknown variants code", "gehen",
+     2},
+    {"NoName", [](Lines &l) { l.setPayload("lesen", 0, "   "); }, "no verb name", "lesen", 0},
+    {"MissingForm", [](Lines &l) { l.setPayload("gehen", 4, ""); }, "no form for E6 in tense 0",
+     "gehen", 4},
+    {"MissingParticiple", [](Lines &l) { l.setPayload("aufstehen", 61, " "); },
+     "no form for E9 in tense 3", "aufstehen", 61},
+    {"MissingImperative", [](Lines &l) { l.setPayload("aufstehen", 282, ""); },
+     "no imperative form for E36", "aufstehen", 282},
+    {"ModalImperative", [](Lines &l) { l.setPayload("können", 247, "kann"); },
+     "a modal verb has no imperative", "können", 247},
+    {"EmptyCaption", [](Lines &l) { l.setPayload("gehen", 12, ""); },
+     "empty caption line of tense 1", "gehen", 12},
+    {"FormOnUnreadLine", [](Lines &l) { l.setPayload("gehen", 300, "ging"); },
+     "text on a line category n never reads", "gehen", 300},
+    {"PartialPrefixColumn", [](Lines &l) { l.setPayload("sich merken", 11, "an"); },
+     "column 4 of tense 0 has 1 of 8 prefixes", "sich merken", 1},
+    {"UndefinedByte", [](Lines &l) { l.at("lesen", 7).append('\x81'); },
+     "is no Windows-1252 character", "lesen", 7},
+    {"ControlCharacter", [](Lines &l) { l.at("lesen", 7).insert(31, '\x07'); },
+     "control character 0x07", "lesen", 7},
+    {"Utf8Text", [](Lines &l) { l.setPayload("lesen", 5, "l\xC3\xA4se"); }, "looks like UTF-8",
+     "lesen", 5},
+    {"Unsorted",
+     [](Lines &l) {
+         const qsizetype gehen = l.recordStart("gehen");
+         const qsizetype kennen = l.recordStart("kennen");
+         for (int i = 0; i < 395; ++i)
+             std::swap(l.all()[gehen + i], l.all()[kennen + i]);
+     },
+     "sorts before it", "kennen", 0},
+    {"ListedTwice",
+     [](Lines &l) {
+         const qsizetype lesen = l.recordStart("lesen");
+         const QList<QByteArray> copy = l.all().mid(lesen, 395);
+         for (int i = 0; i < 395; ++i)
+             l.all().insert(lesen + 395 + i, copy[i]);
+     },
+     "is listed twice", "sich merken", 0},
+};
+
+INSTANTIATE_TEST_SUITE_P(Damage, VerbCheckerFaults, testing::ValuesIn(faultCases),
+                         [](const testing::TestParamInfo<FaultCase> &info) {
+                             return std::string(info.param.name);
+                         });
+
+TEST(VerbChecker, DescribesFaultsWithFileAndRecordLines)
+{
+    Lines lines(minifile::bytes());
+    lines.at("arbeiten", 1)[0] = 'x';
+    const QByteArray bytes = lines.bytes();
+    const auto faults = checkVerbFile(bytes);
+    ASSERT_EQ(faults.size(), 1);
+    EXPECT_EQ(verbcheck::describe(faults[0], data::VerbFile(bytes)),
+              "line 397 (record 1 \"arbeiten\", record line 1): unknown type code \"x\" "
+              "(w, s, m, i, d)");
+}
+
+TEST(VerbChecker, CollectsTheWordsOfEveryForm)
+{
+    const QStringList words = verbcheck::formWords(data::VerbFile(minifile::bytes()));
+    for (const char *word : {"zieh", "dich", "angezogen", "Rad", "würden", "lasest", "geh"})
+        EXPECT_TRUE(words.contains(QString::fromUtf8(word))) << word;
+    // Captions and labels are not forms.
+    EXPECT_FALSE(words.contains("to"));
+    EXPECT_FALSE(words.contains("Präsens"));
+    EXPECT_FALSE(words.contains("gehen,"));
+}
+
+} // namespace
+
+namespace {
+
+// A verb file written by hand, not by the generator, in the same conventions.
+TEST(VerbChecker, AcceptsAHandMadeFile)
+{
+    QFile sample(minifile::fixturePath("hand-made-sample.txt"));
+    ASSERT_TRUE(sample.open(QIODevice::ReadOnly));
+    const QByteArray bytes = sample.readAll();
+    const data::VerbFile file(bytes);
+    EXPECT_GT(file.recordCount(), 0);
+    for (const auto &fault : checkVerbFile(bytes))
+        ADD_FAILURE() << verbcheck::describe(fault, file).toStdString();
+}
+
+} // namespace

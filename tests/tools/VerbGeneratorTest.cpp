@@ -1,0 +1,387 @@
+// The generator's parts: the corrections it applies to the dictionary, the
+// table reader, and the records it lays out, read back through the trainer's
+// own file reader.
+#include "MiniVerbFile.h"
+
+#include "FormCorrections.h"
+#include "FormDictionary.h"
+#include "Generator.h"
+#include "RecordWriter.h"
+#include "VerbTable.h"
+
+#include "data/RecordLayout.h"
+#include "data/VerbFile.h"
+
+#include <gtest/gtest.h>
+
+#include <QFile>
+
+using namespace verbgen;
+
+namespace {
+
+// ---------------------------------------------------------------------------
+// The du imperative without its optional -e.
+
+struct ImperativeCase {
+    const char *dictionary;
+    const char *infinitive;
+    const char *expected;
+};
+
+class ImperativeRule : public testing::TestWithParam<ImperativeCase> {};
+
+TEST_P(ImperativeRule, DropsOnlyTheOptionalE)
+{
+    const ImperativeCase &c = GetParam();
+    EXPECT_EQ(imperativeWithoutOptionalE(QString::fromUtf8(c.dictionary),
+                                         QString::fromUtf8(c.infinitive)),
+              QString::fromUtf8(c.expected));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Imperatives, ImperativeRule,
+    testing::Values(
+        ImperativeCase{"gehe", "gehen", "geh"}, ImperativeCase{"komme", "kommen", "komm"},
+        ImperativeCase{"mache", "machen", "mach"}, ImperativeCase{"freue", "freuen", "freu"},
+        ImperativeCase{"tue", "tun", "tu"}, ImperativeCase{"lerne", "lernen", "lern"},
+        ImperativeCase{"wohne", "wohnen", "wohn"}, ImperativeCase{"zeige", "zeigen", "zeig"},
+        ImperativeCase{"schreie", "schreien", "schrei"},
+        ImperativeCase{"steige", "steigen", "steig"},
+        ImperativeCase{"arbeite", "arbeiten", "arbeite"},
+        ImperativeCase{"finde", "finden", "finde"}, ImperativeCase{"öffne", "öffnen", "öffne"},
+        ImperativeCase{"atme", "atmen", "atme"}, ImperativeCase{"rechne", "rechnen", "rechne"},
+        ImperativeCase{"zeichne", "zeichnen", "zeichne"},
+        ImperativeCase{"sammle", "sammeln", "sammle"}, ImperativeCase{"ändere", "ändern", "ändere"},
+        ImperativeCase{"entschuldige", "entschuldigen", "entschuldige"},
+        ImperativeCase{"knie", "knien", "knie"}, ImperativeCase{"gib", "geben", "gib"},
+        ImperativeCase{"", "können", ""}));
+
+// ---------------------------------------------------------------------------
+// The regular fixes of the past tense's du and ihr forms.
+
+TEST(PastSecondPerson, TakesEstAfterDentalsAndSibilants)
+{
+    SimpleForms forms;
+    forms.past = {"las", "last", "las", "lasen", "last", "lasen"};
+    lengthenPastSecondPerson(forms);
+    EXPECT_EQ(forms.past[SecondSingular], "lasest");
+    EXPECT_EQ(forms.past[SecondPlural], "last");
+
+    forms.past = {"tat", "tatst", "tat", "taten", "tatt", "taten"};
+    lengthenPastSecondPerson(forms);
+    EXPECT_EQ(forms.past[SecondSingular], "tatest");
+    EXPECT_EQ(forms.past[SecondPlural], "tatet");
+}
+
+TEST(PastSecondPerson, LeavesOtherPastsAlone)
+{
+    SimpleForms forms;
+    forms.past = {"ging", "gingst", "ging", "gingen", "gingt", "gingen"};
+    const PersonForms before = forms.past;
+    lengthenPastSecondPerson(forms);
+    EXPECT_EQ(forms.past, before);
+    forms.past = {"sagte", "sagtest", "sagte", "sagten", "sagtet", "sagten"};
+    lengthenPastSecondPerson(forms);
+    EXPECT_EQ(forms.past[SecondSingular], "sagtest");
+}
+
+TEST(SpellingReplacements, ReplaceWholeWordsOnly)
+{
+    const auto spelling = SpellingReplacements::parse("# c\nmuß\tmuss\nlaß\tlass\n", "s.tsv");
+    EXPECT_EQ(spelling.apply("muß"), "muss");
+    EXPECT_EQ(spelling.apply("laß es"), "lass es");
+    EXPECT_EQ(spelling.apply("mußte"), "mußte"); // only listed words change
+}
+
+TEST(SpellingReplacements, RejectAMalformedList)
+{
+    EXPECT_THROW(SpellingReplacements::parse("muß muss\n", "s.tsv"), TableError);
+    EXPECT_THROW(SpellingReplacements::parse("muß\tmuss\nmuß\tmus\n", "s.tsv"), TableError);
+}
+
+TEST(Overrides, OneFormOnEExpandsToTheRegularEndings)
+{
+    const auto forms = expandPersonWords({"brennte"});
+    ASSERT_TRUE(forms);
+    EXPECT_EQ(*forms,
+              (PersonForms{"brennte", "brenntest", "brennte", "brennten", "brenntet", "brennten"}));
+    EXPECT_FALSE(expandPersonWords({"hing"}));
+    EXPECT_FALSE(expandPersonWords({"a", "b"}));
+}
+
+// ---------------------------------------------------------------------------
+// Reading the verb table.
+
+struct TableFault {
+    const char *line;
+    const char *expected;
+};
+
+class TableFaults : public testing::TestWithParam<TableFault> {};
+
+TEST_P(TableFaults, AreReportedWithTheirLine)
+{
+    const QString text = QStringLiteral("# header\n") + QString::fromUtf8(GetParam().line) + "\n";
+    try {
+        parseVerbTable(text, "verbs.tsv");
+        FAIL() << "accepted: " << GetParam().line;
+    } catch (const TableError &error) {
+        EXPECT_NE(std::string(error.what()).find("verbs.tsv:2: "), std::string::npos)
+            << error.what();
+        EXPECT_NE(std::string(error.what()).find(GetParam().expected), std::string::npos)
+            << error.what();
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Lines, TableFaults,
+    testing::Values(
+        TableFault{"gehen\tn\tsein\t-\t-\ts\tto go\t-", "8 columns"},
+        TableFault{"gehen\tx\tsein\t-\t-\ts\tto go\t-\t-", "category \"x\""},
+        TableFault{"gehen\tn\tsind\t-\t-\ts\tto go\t-\t-", "auxiliary \"sind\""},
+        TableFault{"gehen\tn\tsein\t-\t-\tq\tto go\t-\t-", "type \"q\""},
+        TableFault{"gehen\tn\tsein\t-\t-\ts\tgo\t-\t-", "starts with \"to \""},
+        TableFault{"sich freuen\tn\thaben\t-\t-\tw\tto be glad\t-\t-", "\"sich \""},
+        TableFault{"sich freuen\tr\thaben\t-\t-\tw\tto be glad\t-\t-", "reflexive case"},
+        TableFault{"aufstehen\ts\tsein\t-\tan\ts\tto get up\t-\t-", "starts with its prefix"},
+        TableFault{"Rad fahren\td\tsein\t-\tRadl\ts\tto cycle\t-\t-", "first word"},
+        TableFault{"gehen\tn\tsein\t-\t-\ts\tto go\tPAST=ging\t-", "go together"},
+        TableFault{"gehen\tn\tsein\t-\t-\ts\tto go\tPAST=ging\twhy", "six forms"},
+        TableFault{"gehen\tn\tsein\t-\t-\ts\tto go\tFUT=x\twhy", "unknown override"},
+        TableFault{"gehen\tn\tsein\t-\t-\ts\tto go\tIMP=geh\twhy", "du and the ihr form"}));
+
+TEST(VerbTable, DerivesTheBaseVerb)
+{
+    const auto entries =
+        parseVerbTable("aufstehen\ts\tsein\t-\tauf\ts\tto get up\t-\t-\n"
+                       "sich anziehen\tr\thaben\tacc\tan\ts\tto get dressed\t-\t-\n"
+                       "Rad fahren\td\tsein\t-\tRad\ts\tto cycle\t-\t-\n"
+                       "sich freuen\tr\thaben\tacc\t-\tw\tto be glad\tPAST=freute\tbecause\n",
+                       "t.tsv");
+    ASSERT_EQ(entries.size(), 4u);
+    EXPECT_EQ(entries[0].baseInfinitive(), "stehen");
+    EXPECT_EQ(entries[1].baseInfinitive(), "ziehen");
+    EXPECT_EQ(entries[1].infinitive(), "anziehen");
+    EXPECT_EQ(entries[2].baseInfinitive(), "fahren");
+    EXPECT_EQ(entries[3].baseInfinitive(), "freuen");
+    EXPECT_EQ(entries[3].overrides.value("PAST"), QStringList{"freute"});
+    EXPECT_EQ(entries[3].tableLine, 4);
+}
+
+// ---------------------------------------------------------------------------
+// The dictionary reader.
+
+TEST(FormDictionary, JoinsSplitFormsAndDropsTheSeparableParticiple)
+{
+    QFile json(minifile::fixturePath("mini-verbs.json"));
+    ASSERT_TRUE(json.open(QIODevice::ReadOnly));
+    const FormDictionary dictionary = FormDictionary::fromJson(json.readAll());
+    const auto forms = dictionary.forms("übersetzen");
+    ASSERT_TRUE(forms);
+    EXPECT_EQ(forms->present[FirstSingular], "übersetze");
+    EXPECT_EQ(forms->past[ThirdPlural], "übersetzten");
+    EXPECT_EQ(forms->participles, QStringList{"übersetzt"});
+    EXPECT_FALSE(dictionary.forms("aufstehen"));
+}
+
+TEST(FormDictionary, RejectsWhatIsNotJson)
+{
+    EXPECT_THROW(FormDictionary::fromJson("{\"gehen\": "), DictionaryError);
+    EXPECT_THROW(FormDictionary::fromJson("[1, 2]"), DictionaryError);
+    EXPECT_THROW(FormDictionary::load("/nonexistent/verbs.json"), DictionaryError);
+}
+
+// ---------------------------------------------------------------------------
+// Whole records, read back with the trainer's reader.
+
+class MiniFile : public testing::Test {
+protected:
+    static void SetUpTestSuite() { file = new data::VerbFile(minifile::bytes()); }
+    static void TearDownTestSuite()
+    {
+        delete file;
+        file = nullptr;
+    }
+
+    static qsizetype recordOf(const QString &listed)
+    {
+        for (qsizetype r = 0; r < file->recordCount(); ++r) {
+            if (data::answerText(file->recordLine(r, 0)) == listed)
+                return r;
+        }
+        return -1;
+    }
+
+    // The text of box `box` in tense `tense` of the verb, as the refresh reads it.
+    static QString box(const QString &listed, int tense, int box)
+    {
+        const qsizetype record = recordOf(listed);
+        if (record < 0)
+            return "<no such verb>";
+        const auto category = data::categoryFromCode(data::lineCode(file->recordLine(record, 0)));
+        const data::TenseBlock block = data::tenseBlock(*category, tense);
+        for (int j = 0; j < block.answerCount; ++j) {
+            if (block.boxes[j] == box)
+                return data::answerText(file->recordLine(record, block.answerLine(j)));
+        }
+        return "<not in block>";
+    }
+
+    static inline data::VerbFile *file = nullptr;
+};
+
+struct BoxCase {
+    const char *verb;
+    int tense;
+    int box;
+    const char *expected;
+};
+
+class MiniFileBoxes : public MiniFile, public testing::WithParamInterface<BoxCase> {};
+
+TEST_P(MiniFileBoxes, HoldTheConventionsForms)
+{
+    const BoxCase &c = GetParam();
+    EXPECT_EQ(box(QString::fromUtf8(c.verb), c.tense, c.box), QString::fromUtf8(c.expected));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Forms, MiniFileBoxes,
+    testing::Values(
+        // "n": the finite verb in column 2; auxiliary and participle in 1 and 3.
+        BoxCase{"gehen", 0, 5, "gehe"}, BoxCase{"gehen", 0, 7, "gehen"},
+        BoxCase{"gehen", 0, 8, "geht"}, BoxCase{"gehen", 0, 22, "geht"},
+        BoxCase{"gehen", 3, 1, "bin"}, BoxCase{"gehen", 3, 9, "gegangen"},
+        BoxCase{"gehen", 4, 18, "wart"}, BoxCase{"gehen", 2, 9, "gehen"},
+        BoxCase{"gehen", 5, 13, "sein"}, BoxCase{"gehen", 7, 5, "ginge"},
+        BoxCase{"gehen", 8, 1, "sei"}, BoxCase{"gehen", 9, 2, "wärst"},
+        BoxCase{"gehen", 10, 2, "werdest"}, BoxCase{"gehen", 11, 1, "würde"},
+        BoxCase{"gehen", 12, 4, "werde"}, BoxCase{"gehen", 13, 13, "sein"},
+        BoxCase{"gehen", 13, 17, "würden"}, BoxCase{"gehen", 14, 33, "geh"},
+        BoxCase{"gehen", 14, 34, "geht"}, BoxCase{"gehen", 14, 35, "gehen"},
+        // "s": verb and prefix apart in the simple tenses, fused in the others.
+        BoxCase{"aufstehen", 0, 5, "stehe"}, BoxCase{"aufstehen", 0, 13, "auf"},
+        BoxCase{"aufstehen", 1, 6, "standest"}, BoxCase{"aufstehen", 3, 9, "aufgestanden"},
+        BoxCase{"aufstehen", 2, 25, "aufstehen"}, BoxCase{"aufstehen", 5, 16, "sein"},
+        BoxCase{"aufstehen", 14, 33, "steh auf"}, BoxCase{"aufstehen", 14, 34, "steht auf"},
+        BoxCase{"aufstehen", 14, 35, "stehen"}, BoxCase{"aufstehen", 14, 36, "auf"},
+        // "r": the pronoun beside the verb, accusative or dative.
+        BoxCase{"sich anziehen", 0, 5, "ziehe"}, BoxCase{"sich anziehen", 0, 9, "mich"},
+        BoxCase{"sich anziehen", 0, 11, "sich"}, BoxCase{"sich anziehen", 0, 13, "an"},
+        BoxCase{"sich anziehen", 0, 26, "euch"}, BoxCase{"sich anziehen", 3, 1, "habe"},
+        BoxCase{"sich anziehen", 3, 5, "mich"}, BoxCase{"sich anziehen", 3, 9, "angezogen"},
+        BoxCase{"sich anziehen", 12, 13, "haben"}, BoxCase{"sich anziehen", 14, 33, "zieh dich an"},
+        BoxCase{"sich anziehen", 14, 34, "zieht euch an"},
+        BoxCase{"sich anziehen", 14, 36, "sich an"}, BoxCase{"sich merken", 0, 9, "mir"},
+        BoxCase{"sich merken", 0, 13, ""}, BoxCase{"sich merken", 3, 6, "dir"},
+        BoxCase{"sich merken", 14, 33, "merk dir"}, BoxCase{"sich merken", 14, 36, "sich"},
+        // "d": the first word stays apart in every tense.
+        BoxCase{"Rad fahren", 0, 6, "fährst"}, BoxCase{"Rad fahren", 0, 13, "Rad"},
+        BoxCase{"Rad fahren", 3, 1, "bin"}, BoxCase{"Rad fahren", 3, 5, "Rad"},
+        BoxCase{"Rad fahren", 3, 9, "gefahren"}, BoxCase{"Rad fahren", 5, 13, "sein"},
+        BoxCase{"Rad fahren", 14, 33, "fahr Rad"}, BoxCase{"Rad fahren", 14, 36, "Rad"},
+        // Modal verbs have no imperative; today's spelling; the dictionary's gaps filled.
+        BoxCase{"können", 14, 33, ""}, BoxCase{"können", 3, 9, "gekonnt"},
+        BoxCase{"müssen", 0, 5, "muss"}, BoxCase{"müssen", 1, 6, "musstest"},
+        BoxCase{"müssen", 7, 6, "müsstest"}, BoxCase{"müssen", 3, 9, "gemusst"},
+        // The regular fixes and the overrides, inherited by the prefixed verb.
+        BoxCase{"lesen", 1, 6, "lasest"}, BoxCase{"lesen", 14, 33, "lies"},
+        BoxCase{"arbeiten", 14, 33, "arbeite"}, BoxCase{"bereiten", 1, 5, "bereitete"},
+        BoxCase{"vorbereiten", 1, 5, "bereitete"}, BoxCase{"vorbereiten", 1, 13, "vor"},
+        BoxCase{"vorbereiten", 3, 9, "vorbereitet"}, BoxCase{"kennen", 7, 5, "kennte"},
+        BoxCase{"übersetzen", 0, 5, "übersetze"}, BoxCase{"übersetzen", 3, 9, "übersetzt"}));
+
+TEST_F(MiniFile, HeadersCarryCodesAndCaptions)
+{
+    const qsizetype gehen = recordOf("gehen");
+    ASSERT_GE(gehen, 0);
+    EXPECT_EQ(data::lineCode(file->recordLine(gehen, 0)), 'n');
+    EXPECT_EQ(data::lineCode(file->recordLine(gehen, 1)), 's');
+    EXPECT_EQ(data::lineCode(file->recordLine(gehen, 2)), '1');
+    const qsizetype anziehen = recordOf("sich anziehen");
+    EXPECT_EQ(data::linePayload(file->recordLine(anziehen, 27)),
+              "sich anziehen, zog sich an, hat sich angezogen");
+    EXPECT_EQ(data::linePayload(file->recordLine(anziehen, 28)), "to get dressed");
+    const qsizetype rad = recordOf("Rad fahren");
+    EXPECT_EQ(data::linePayload(file->recordLine(rad, 1)),
+              "Rad fahren, fuhr Rad, ist Rad gefahren");
+    EXPECT_EQ(data::lineCode(file->recordLine(recordOf("können"), 1)), 'd');
+}
+
+TEST_F(MiniFile, EveryLineHasItsThirtyCharacterLabel)
+{
+    EXPECT_TRUE(file->lineCountIsWholeRecords());
+    for (qsizetype line = 0; line < file->lineCount(); ++line) {
+        const QString text = data::decodeWindows1252(file->line(line));
+        ASSERT_GE(text.size(), 30) << "line " << line;
+        EXPECT_FALSE(text.left(30).trimmed().isEmpty()) << "line " << line;
+    }
+    // Lines an "n" record never reads say so.
+    const qsizetype gehen = recordOf("gehen");
+    EXPECT_TRUE(data::decodeWindows1252(file->recordLine(gehen, 300)).startsWith("- not read"));
+}
+
+TEST_F(MiniFile, ListsTheVerbsInGermanOrder)
+{
+    QStringList names;
+    for (qsizetype r = 0; r < file->recordCount(); ++r)
+        names << data::answerText(file->recordLine(r, 0));
+    EXPECT_EQ(names, (QStringList{"sich anziehen", "arbeiten", "aufstehen", "bereiten", "gehen",
+                                  "kennen", "können", "lesen", "sich merken", "müssen",
+                                  "Rad fahren", "übersetzen", "vorbereiten"}));
+}
+
+TEST(Sorting, IgnoresSichAndFoldsUmlauts)
+{
+    QList<RecordText> records;
+    for (const char *name : {"Zug fahren", "sich ärgern", "üben", "ziehen", "anziehen",
+                             "sich anziehen", "backen", "Rad fahren", "übersetzen", "ändern"}) {
+        RecordText record;
+        record.listed = QString::fromUtf8(name);
+        records << record;
+    }
+    sortRecords(records);
+    QStringList names;
+    for (const RecordText &record : records)
+        names << record.listed;
+    EXPECT_EQ(names, (QStringList{"ändern", "anziehen", "sich anziehen", "sich ärgern", "backen",
+                                  "Rad fahren", "üben", "übersetzen", "ziehen", "Zug fahren"}));
+}
+
+TEST(Generator, ReportsEveryVerbItCannotBuild)
+{
+    QFile json(minifile::fixturePath("mini-verbs.json"));
+    ASSERT_TRUE(json.open(QIODevice::ReadOnly));
+    const auto dictionary = FormDictionary::fromJson(json.readAll());
+    const auto table = parseVerbTable("hängen\tn\thaben\t-\t-\ts\tto hang\t-\t-\n"
+                                      "schwimmen\tn\tsein\t-\t-\ts\tto swim\t-\t-\n"
+                                      "gehen\tn\tsein\t-\t-\ts\tto go\t-\t-\n"
+                                      "gehen\tn\tsein\t-\t-\ts\tto go\t-\t-\n",
+                                      "t.tsv");
+    try {
+        buildRecords(table, dictionary, SpellingReplacements());
+        FAIL() << "built a table with faults";
+    } catch (const TableError &error) {
+        const std::string message = error.what();
+        EXPECT_NE(message.find("line 1 (hängen): the dictionary gives the participles"),
+                  std::string::npos)
+            << message;
+        EXPECT_NE(message.find("line 2 (schwimmen): \"schwimmen\" is not in the verb dictionary"),
+                  std::string::npos)
+            << message;
+        EXPECT_NE(message.find("line 4 (gehen): listed twice"), std::string::npos) << message;
+    }
+}
+
+TEST(RecordWriter, RefusesTextOutsideWindows1252)
+{
+    RecordText record;
+    record.listed = QStringLiteral("łapać");
+    EXPECT_THROW(verbFileBytes({record}), EncodingError);
+    record.listed = QStringLiteral("gehen");
+    const QByteArray bytes = verbFileBytes({record});
+    EXPECT_EQ(bytes.count("\r\n"), 395);
+}
+
+} // namespace

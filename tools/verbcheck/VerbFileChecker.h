@@ -1,0 +1,43 @@
+#pragma once
+
+#include "data/VerbFile.h"
+
+#include <QByteArray>
+#include <QList>
+#include <QMap>
+#include <QString>
+#include <QStringList>
+
+namespace verbcheck {
+
+// One structural fault. Lines and records are counted from 0 as the file
+// format counts them; fileLine is -1 for faults of the file as a whole.
+struct Fault {
+    qsizetype fileLine = -1;
+    qsizetype record = -1;
+    int recordLine = -1;
+    QString message;
+};
+
+// "line 4786 (record 12 "gehen", record line 45): message", the file line
+// counted from 1 as editors show it.
+QString describe(const Fault &fault, const data::VerbFile &file);
+
+// Every fault an author should fix: the line count, unknown codes, forms on
+// lines the category never reads, missing forms and captions the data's
+// conventions require, characters outside Windows-1252 (and text that looks
+// like UTF-8), and verb names out of German collation order. `bytes` are the
+// file's raw bytes (a NUL byte ends the text the trainer reads).
+QList<Fault> checkVerbFile(const QByteArray &bytes);
+
+// The distinct words of every form the boxes can show, for the spelling gate.
+QStringList formWords(const data::VerbFile &file);
+
+// How many records have each category letter and each type letter.
+struct Tally {
+    QMap<QString, int> categories;
+    QMap<QString, int> types;
+};
+Tally tally(const data::VerbFile &file);
+
+} // namespace verbcheck

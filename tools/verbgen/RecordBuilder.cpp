@@ -1,0 +1,164 @@
+#include "RecordBuilder.h"
+
+#include <functional>
+
+namespace verbgen {
+
+namespace {
+
+using Boxes = std::array<QString, BoxCount + 1>;
+
+// Rows of the grid, top to bottom: left block ich, du, Sie, er/sie/es; right
+// block wir, ihr, Sie, sie. Both "Sie" rows carry the 3rd person plural.
+struct Row {
+    int firstColumnBox;
+    Person person;
+};
+constexpr std::array<Row, 8> Rows = {{{1, FirstSingular},
+                                      {2, SecondSingular},
+                                      {3, ThirdPlural},
+                                      {4, ThirdSingular},
+                                      {17, FirstPlural},
+                                      {18, SecondPlural},
+                                      {19, ThirdPlural},
+                                      {20, ThirdPlural}}};
+constexpr int RowsPerColumn = 4;
+constexpr int ImperativeDu = 33, ImperativeIhr = 34, ImperativeSie = 35, ImperativeRest = 36;
+
+const PersonForms AccusativePronouns = {"mich", "dich", "sich", "uns", "euch", "sich"};
+const PersonForms DativePronouns = {"mir", "dir", "sich", "uns", "euch", "sich"};
+
+void fillColumn(Boxes &boxes, int column, const std::function<QString(Person)> &text)
+{
+    for (const Row &row : Rows)
+        boxes[row.firstColumnBox + RowsPerColumn * (column - 1)] = text(row.person);
+}
+
+QString joined(const QStringList &words)
+{
+    QStringList present;
+    for (const QString &word : words) {
+        if (!word.isEmpty())
+            present << word;
+    }
+    return present.join(' ');
+}
+
+class Builder {
+public:
+    Builder(const VerbEntry &entry, const SimpleForms &forms, const Auxiliaries &auxiliaries)
+        : m_entry(entry), m_forms(forms), m_aux(auxiliaries),
+          m_auxiliary(entry.auxiliarySein ? auxiliaries.sein : auxiliaries.haben),
+          m_pronouns(entry.reflexive == ReflexiveCase::Dative ? DativePronouns : AccusativePronouns)
+    {
+    }
+
+    RecordText build() const
+    {
+        RecordText record;
+        record.listed = m_entry.listed;
+        record.category = m_entry.category;
+        record.type = m_entry.type;
+        record.variants = static_cast<char>('0' + m_forms.participles.size());
+        record.principalParts = principalParts();
+        record.english = m_entry.english;
+        const QString participle = m_forms.participles.value(0);
+        const QString &infinitive = m_forms.infinitive;
+        simple(record.boxes[0], m_forms.present);
+        simple(record.boxes[1], m_forms.past);
+        compound(record.boxes[2], m_aux.werden.present, infinitive);
+        compound(record.boxes[3], m_auxiliary.present, participle);
+        compound(record.boxes[4], m_auxiliary.past, participle);
+        futurePerfect(record.boxes[5], m_aux.werden.present);
+        simple(record.boxes[6], m_forms.subjunctive1);
+        simple(record.boxes[7], m_forms.subjunctive2);
+        compound(record.boxes[8], m_auxiliary.subjunctive1, participle);
+        compound(record.boxes[9], m_auxiliary.subjunctive2, participle);
+        compound(record.boxes[10], m_aux.werden.subjunctive1, infinitive);
+        compound(record.boxes[11], m_aux.werden.subjunctive2, infinitive);
+        futurePerfect(record.boxes[12], m_aux.werden.subjunctive1);
+        futurePerfect(record.boxes[13], m_aux.werden.subjunctive2);
+        if (m_entry.type != 'd') // the modal verbs have no imperative
+            imperative(record.boxes[14]);
+        return record;
+    }
+
+private:
+    char category() const { return m_entry.category; }
+    const QString &particle() const { return m_entry.particle; }
+    bool separable() const { return m_entry.isSeparable(); }
+    QString auxiliaryInfinitive() const { return m_entry.auxiliarySein ? "sein" : "haben"; }
+
+    // The participle or infinitive as column 3 shows it: with the separable
+    // prefix fused, without a two-word verb's first word.
+    QString nonFinite(const QString &baseForm) const
+    {
+        return separable() ? particle() + baseForm : baseForm;
+    }
+
+    void simple(Boxes &boxes, const PersonForms &finite) const
+    {
+        fillColumn(boxes, 2, [&](Person p) { return finite[p]; });
+        if (category() == 'r')
+            fillColumn(boxes, 3, [&](Person p) { return m_pronouns[p]; });
+        if (category() != 'n')
+            fillColumn(boxes, 4, [&](Person) { return particle(); });
+    }
+
+    void compound(Boxes &boxes, const PersonForms &auxiliary, const QString &baseForm) const
+    {
+        fillColumn(boxes, 1, [&](Person p) { return auxiliary[p]; });
+        if (category() == 'r')
+            fillColumn(boxes, 2, [&](Person p) { return m_pronouns[p]; });
+        if (category() == 'd')
+            fillColumn(boxes, 2, [&](Person) { return particle(); });
+        fillColumn(boxes, 3, [&](Person) { return nonFinite(baseForm); });
+    }
+
+    void futurePerfect(Boxes &boxes, const PersonForms &werden) const
+    {
+        compound(boxes, werden, m_forms.participles.value(0));
+        fillColumn(boxes, 4, [&](Person) { return auxiliaryInfinitive(); });
+    }
+
+    void imperative(Boxes &boxes) const
+    {
+        const QString rest = category() == 'r' ? joined({"sich", particle()}) : particle();
+        const auto withObject = [&](const QString &verb, Person person) {
+            const QString pronoun = category() == 'r' ? m_pronouns[person] : QString();
+            return joined({verb, pronoun, particle()});
+        };
+        boxes[ImperativeDu] = withObject(m_forms.imperativeSingular, SecondSingular);
+        boxes[ImperativeIhr] = withObject(m_forms.imperativePlural, SecondPlural);
+        boxes[ImperativeSie] = m_forms.subjunctive1[ThirdPlural];
+        if (category() != 'n')
+            boxes[ImperativeRest] = rest;
+    }
+
+    // "gehen, ging, ist gegangen"; "sich anziehen, zog sich an, hat sich angezogen".
+    QString principalParts() const
+    {
+        const QString pronoun = category() == 'r' ? QStringLiteral("sich") : QString();
+        const QString past = joined({m_forms.past[ThirdSingular], pronoun, particle()});
+        const QString firstWord = category() == 'd' ? particle() : QString();
+        const QString perfect = joined({m_auxiliary.present[ThirdSingular], pronoun, firstWord,
+                                        nonFinite(m_forms.participles.value(0))});
+        return QStringLiteral("%1, %2, %3").arg(m_entry.listed, past, perfect);
+    }
+
+    const VerbEntry &m_entry;
+    const SimpleForms &m_forms;
+    const Auxiliaries &m_aux;
+    const SimpleForms &m_auxiliary;
+    const PersonForms &m_pronouns;
+};
+
+} // namespace
+
+RecordText buildRecord(const VerbEntry &entry, const SimpleForms &forms,
+                       const Auxiliaries &auxiliaries)
+{
+    return Builder(entry, forms, auxiliaries).build();
+}
+
+} // namespace verbgen

