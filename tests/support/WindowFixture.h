@@ -1,5 +1,6 @@
 #pragma once
 
+#include "appearance/FontSubstitutes.h"
 #include "controls/OfficeEdit.h"
 #include "support/VerbFileBuilder.h"
 
@@ -72,14 +73,15 @@ private:
 
 } // namespace testwindow
 
-// QTEST_MAIN for window tests: the application carries the trainer's title,
-// as the real start-up gives it.
+// QTEST_MAIN for window tests: the application carries the trainer's title
+// and its font substitutes, as the real start-up gives them.
 #define ZANDREL_WINDOW_TEST_MAIN(TestClass)                                                        \
     int main(int argc, char *argv[])                                                               \
     {                                                                                              \
         QApplication application(argc, argv);                                                      \
         QApplication::setApplicationDisplayName(QStringLiteral("German Verb Zandrel"));            \
         QStandardPaths::setTestModeEnabled(true);                                                  \
+        appearance::registerFontSubstitutes(); /* as the program does at start-up */               \
         TestClass test;                                                                            \
         return QTest::qExec(&test, argc, argv);                                                    \
     }
