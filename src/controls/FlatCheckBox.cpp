@@ -1,0 +1,161 @@
+#include "controls/FlatComboBox.h"
+
+#include "controls/OfficeFramePainter.h"
+
+#include <QPainter>
+#include <QStyle>
+
+namespace controls {
+
+namespace {
+
+constexpr int BoxSize = 13;
+constexpr int CaptionGap = 4; // between the box and the caption
+constexpr int PushLikeInset = 3;
+
+Qt::Alignment horizontalAlignment(FlatCheckBox::Alignment alignment)
+{
+    switch (alignment) {
+    case FlatCheckBox::taRightJustify:
+        return Qt::AlignRight;
+    case FlatCheckBox::taCenter:
+        return Qt::AlignHCenter;
+    case FlatCheckBox::taLeftJustify:
+        break;
+    }
+    return Qt::AlignLeft;
+}
+
+} // namespace
+
+FlatCheckBox::FlatCheckBox(QWidget *parent) : QCheckBox(parent) {}
+
+void FlatCheckBox::setFlat(bool flat)
+{
+    m_flat = flat;
+    updateGeometry();
+    update();
+}
+
+void FlatCheckBox::setButtonStyle(bool buttonStyle)
+{
+    m_buttonStyle = buttonStyle;
+    updateGeometry();
+    update();
+}
+
+void FlatCheckBox::setAlignment(Alignment alignment)
+{
+    m_alignment = alignment;
+    update();
+}
+
+void FlatCheckBox::setButtonAlignment(Alignment alignment)
+{
+    if (alignment == taCenter)
+        return;
+    m_buttonAlignment = alignment;
+    update();
+}
+
+QRect FlatCheckBox::boxRect() const
+{
+    if (m_buttonStyle)
+        return rect();
+    const int top = (height() - BoxSize) / 2;
+    const int left = m_buttonAlignment == taRightJustify ? width() - BoxSize : 0;
+    return {left, top, BoxSize, BoxSize};
+}
+
+QRect FlatCheckBox::captionRect() const
+{
+    if (m_buttonStyle)
+        return rect().adjusted(PushLikeInset, PushLikeInset, -PushLikeInset, -PushLikeInset);
+    const int room = std::max(0, width() - BoxSize - CaptionGap);
+    const int left = m_buttonAlignment == taRightJustify ? 0 : BoxSize + CaptionGap;
+    return {left, 0, room, height()};
+}
+
+QSize FlatCheckBox::sizeHint() const
+{
+    const QSize caption = fontMetrics().size(Qt::TextShowMnemonic, text());
+    if (m_buttonStyle)
+        return caption + QSize(2 * PushLikeInset + 8, 2 * PushLikeInset + 4);
+    return {BoxSize + CaptionGap + caption.width() + 2, std::max(BoxSize, caption.height())};
+}
+
+bool FlatCheckBox::hitButton(const QPoint &pos) const
+{
+    return rect().contains(pos);
+}
+
+void FlatCheckBox::paintCaption(QPainter &painter, const QRect &area, Qt::Alignment alignment)
+{
+    const bool mnemonics = style()->styleHint(QStyle::SH_UnderlineShortcut, nullptr, this);
+    const int flags = int(alignment | Qt::AlignVCenter) | Qt::TextSingleLine |
+                      (mnemonics ? Qt::TextShowMnemonic : Qt::TextHideMnemonic);
+    painter.setFont(font());
+    const SystemColors colors = systemColors(palette());
+    if (isEnabled()) {
+        painter.setPen(palette().color(foregroundRole()));
+        painter.drawText(area, flags, text());
+    } else {
+        painter.setPen(colors.highlight);
+        painter.drawText(area.translated(1, 1), flags, text());
+        painter.setPen(colors.shadow);
+        painter.drawText(area, flags, text());
+    }
+    if (hasFocus() && !text().isEmpty()) {
+        const QRect bounds = painter.boundingRect(area, flags, text()).adjusted(-1, 0, 1, 0);
+        paintFocusDots(painter, bounds.intersected(rect()), colors.windowText);
+    }
+}
+
+void FlatCheckBox::paintCheckBox(QPainter &painter)
+{
+    const SystemColors colors = systemColors(palette());
+    const QRect box = boxRect();
+    painter.fillRect(box, isEnabled() && !isDown() ? colors.window : colors.buttonFace);
+    if (m_flat)
+        paintRing(painter, box, colors.shadow);
+    else
+        paintOfficeFrame(painter, box, OfficeBorderStyle::Sunken, colors);
+    if (checkState() != Qt::Unchecked) {
+        // A tick, seven pixels wide, three thick.
+        const QColor mark = checkState() == Qt::PartiallyChecked || !isEnabled()
+                                ? colors.shadow
+                                : palette().color(QPalette::Text);
+        const QPoint origin = box.topLeft() + QPoint(3, 3);
+        for (int x = 0; x < 7; ++x) {
+            const int y = x <= 2 ? 2 + x : 6 - x;
+            painter.fillRect(QRect(origin.x() + x, origin.y() + y, 1, 3), mark);
+        }
+    }
+    paintCaption(painter, captionRect(), horizontalAlignment(m_alignment));
+}
+
+void FlatCheckBox::paintPushLike(QPainter &painter)
+{
+    const SystemColors colors = systemColors(palette());
+    const bool down = isChecked() || isDown();
+    painter.fillRect(rect(), down ? colors.light : colors.buttonFace);
+    OfficeBorderStyle frame = OfficeBorderStyle::Raised;
+    if (m_flat)
+        frame = down ? OfficeBorderStyle::Down : OfficeBorderStyle::Single;
+    else if (down)
+        frame = OfficeBorderStyle::Sunken;
+    paintOfficeFrame(painter, rect(), frame, colors);
+    const QPoint shift = down ? QPoint(1, 1) : QPoint();
+    paintCaption(painter, captionRect().translated(shift), horizontalAlignment(m_alignment));
+}
+
+void FlatCheckBox::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    if (m_buttonStyle)
+        paintPushLike(painter);
+    else
+        paintCheckBox(painter);
+}
+
+} // namespace controls

@@ -1,0 +1,236 @@
+#include "controls/FlatComboBox.h"
+
+#include "controls/DropDownButtonPainter.h"
+#include "controls/OfficeFramePainter.h"
+
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QPainter>
+#include <QPointer>
+#include <QProxyStyle>
+#include <QStyledItemDelegate>
+
+namespace controls {
+
+namespace {
+
+constexpr int ButtonInset = 2; // the drop-down button's distance from the edges
+constexpr int FieldInset = 3;  // the field's distance from the edges
+constexpr int EntryTextIndent = 2;
+
+// The list drops below the control with at most maxVisibleItems rows, as a
+// list rather than as a menu over the control.
+class DropDownListStyle : public QProxyStyle {
+public:
+    int styleHint(StyleHint hint, const QStyleOption *option, const QWidget *widget,
+                  QStyleHintReturn *returnData) const override
+    {
+        if (hint == SH_ComboBox_Popup)
+            return 0;
+        return QProxyStyle::styleHint(hint, option, widget, returnData);
+    }
+};
+
+QStyle *dropDownListStyle()
+{
+    static QPointer<QStyle> style;
+    if (!style) {
+        style = new DropDownListStyle;
+        style->setParent(qApp); // lives as long as the application
+    }
+    return style;
+}
+
+// Rows of the list, drawn by the combo box itself at its row height.
+class EntryDelegate : public QStyledItemDelegate {
+public:
+    explicit EntryDelegate(FlatComboBox *combo) : QStyledItemDelegate(combo), m_combo(combo) {}
+
+    QSize sizeHint(const QStyleOptionViewItem &option, const QModelIndex &) const override
+    {
+        return {option.rect.width(), m_combo->rowHeight()};
+    }
+
+    void paint(QPainter *painter, const QStyleOptionViewItem &option,
+               const QModelIndex &index) const override
+    {
+        painter->save();
+        m_combo->paintEntry(*painter, option.rect, index.row(),
+                            option.state.testFlag(QStyle::State_Selected));
+        painter->restore();
+    }
+
+private:
+    FlatComboBox *m_combo;
+};
+
+} // namespace
+
+FlatComboBox::FlatComboBox(QWidget *parent) : QComboBox(parent)
+{
+    setStyle(dropDownListStyle());
+    setBackgroundRole(QPalette::Base);
+    setItemDelegate(new EntryDelegate(this));
+    // QComboBox reports every selection of the user as `activated`, and none
+    // of the program's.
+    connect(this, &QComboBox::activated, this, &FlatComboBox::changed);
+}
+
+void FlatComboBox::setActivate(bool activate)
+{
+    m_activate = activate;
+    update();
+}
+
+QColor FlatComboBox::borderColor() const
+{
+    return m_borderColor.value_or(systemColors(palette()).shadow);
+}
+
+void FlatComboBox::setBorderColor(const QColor &color)
+{
+    m_borderColor = color;
+    update();
+}
+
+void FlatComboBox::setFlat(bool flat)
+{
+    m_flat = flat;
+    update();
+}
+
+void FlatComboBox::setShowBorder(bool show)
+{
+    m_showBorder = show;
+    update();
+}
+
+void FlatComboBox::setItemHeight(int height)
+{
+    m_itemHeight = height;
+    view()->doItemsLayout();
+}
+
+int FlatComboBox::rowHeight() const
+{
+    return std::max(m_itemHeight, fontMetrics().height() + 2);
+}
+
+void FlatComboBox::setItemIndex(int index)
+{
+    setCurrentIndex(index);
+}
+
+QColor FlatComboBox::backgroundColor() const
+{
+    return palette().color(backgroundRole());
+}
+
+QRect FlatComboBox::dropDownButtonRect() const
+{
+    const int width = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, this);
+    return {rect().right() - ButtonInset - width + 1, ButtonInset, width,
+            height() - 2 * ButtonInset};
+}
+
+bool FlatComboBox::isDropped() const
+{
+    return view()->isVisible();
+}
+
+void FlatComboBox::showPopup()
+{
+    // The list can also close without hidePopup (a click elsewhere), so its
+    // showing and hiding are watched to redraw the frame and button.
+    if (QWidget *list = view()->parentWidget(); list && list != this)
+        list->installEventFilter(this);
+    QComboBox::showPopup();
+    update();
+}
+
+bool FlatComboBox::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::Show || event->type() == QEvent::Hide)
+        update();
+    return QComboBox::eventFilter(watched, event);
+}
+
+void FlatComboBox::paintEntry(QPainter &painter, const QRect &row, int index, bool selected) const
+{
+    const QPalette &colours = palette();
+    painter.fillRect(row, selected ? colours.color(QPalette::Highlight) : backgroundColor());
+    painter.setPen(selected ? colours.color(QPalette::HighlightedText)
+                            : colours.color(QPalette::Text));
+    painter.setFont(font());
+    painter.drawText(row.adjusted(EntryTextIndent, 0, 0, 0),
+                     Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, itemText(index));
+}
+
+void FlatComboBox::paintFrame(QPainter &painter)
+{
+    const SystemColors colors = systemColors(palette());
+    const bool standardBorder = !m_flat || (m_pointerInside && !isDropped() && m_activate);
+    if (standardBorder) {
+        paintOfficeFrame(painter, rect(), OfficeBorderStyle::Sunken, colors);
+        return;
+    }
+    paintRing(painter, rect(), m_showBorder ? borderColor() : backgroundColor());
+    paintRing(painter, rect().adjusted(1, 1, -1, -1), backgroundColor());
+}
+
+void FlatComboBox::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    painter.fillRect(rect(), backgroundColor());
+    const QRect button = dropDownButtonRect();
+    const QRect field(FieldInset, FieldInset, button.left() - FieldInset - 1,
+                      height() - 2 * FieldInset);
+    if (currentIndex() >= 0) {
+        painter.save();
+        painter.setClipRect(field);
+        paintEntry(painter, field, currentIndex(), hasFocus() && !isDropped());
+        painter.restore();
+    }
+    paintFrame(painter);
+    paintDropDownButton(painter, button, {m_flat, isDropped(), m_pointerInside, isEnabled()},
+                        systemColors(palette()));
+}
+
+void FlatComboBox::enterEvent(QEnterEvent *event)
+{
+    m_pointerInside = true;
+    if (m_flat)
+        update();
+    QComboBox::enterEvent(event);
+}
+
+void FlatComboBox::leaveEvent(QEvent *event)
+{
+    m_pointerInside = false;
+    if (m_flat)
+        update();
+    QComboBox::leaveEvent(event);
+}
+
+void FlatComboBox::focusInEvent(QFocusEvent *event)
+{
+    QComboBox::focusInEvent(event);
+    update();
+}
+
+void FlatComboBox::focusOutEvent(QFocusEvent *event)
+{
+    QComboBox::focusOutEvent(event);
+    update();
+}
+
+void FlatComboBox::changeEvent(QEvent *event)
+{
+    QComboBox::changeEvent(event);
+    if (event->type() == QEvent::FontChange)
+        view()->doItemsLayout(); // row heights follow the font
+    if (event->type() == QEvent::EnabledChange)
+        update();
+}
+
+} // namespace controls

@@ -1,0 +1,124 @@
+#pragma once
+
+#include <QCheckBox>
+#include <QComboBox>
+
+#include <optional>
+
+namespace controls {
+
+// Drop-down list with a one-pixel frame and a self-drawn drop-down button.
+//
+// `changed` is the change event: it is emitted for every selection the user
+// makes, with the mouse in the list, with the arrow keys or the wheel on the
+// closed control (once per step). Selections made by the program
+// (setCurrentIndex, setItemIndex) raise none.
+class FlatComboBox : public QComboBox {
+    Q_OBJECT
+public:
+    explicit FlatComboBox(QWidget *parent = nullptr);
+
+    // With Activate on, the standard sunken border shows instead of the flat
+    // frame while the pointer is over the closed control.
+    bool activate() const { return m_activate; }
+    void setActivate(bool activate);
+    // Colour of the outer one-pixel ring; by default the system button shadow.
+    QColor borderColor() const;
+    void setBorderColor(const QColor &color);
+    bool isFlat() const { return m_flat; }
+    void setFlat(bool flat);
+    // Off: the outer ring is drawn in the background colour.
+    bool showBorder() const { return m_showBorder; }
+    void setShowBorder(bool show);
+    QString version() const { return QStringLiteral("1.29"); }
+    void setVersion(const QString &) {} // the version cannot be written
+
+    // Height of the rows of the list; never less than the font needs.
+    int itemHeight() const { return m_itemHeight; }
+    void setItemHeight(int height);
+    int rowHeight() const;
+
+    int itemIndex() const { return currentIndex(); }
+    virtual void setItemIndex(int index);
+
+    bool isPointerInside() const { return m_pointerInside; }
+    bool isDropped() const;
+    QRect dropDownButtonRect() const;
+
+    void showPopup() override;
+
+    // Draws entry `index` (the closed control's field shows the current entry
+    // this way too) into `row`, selected or not.
+    virtual void paintEntry(QPainter &painter, const QRect &row, int index, bool selected) const;
+
+signals:
+    void changed();
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void enterEvent(QEnterEvent *event) override;
+    void leaveEvent(QEvent *event) override;
+    void focusInEvent(QFocusEvent *event) override;
+    void focusOutEvent(QFocusEvent *event) override;
+    void changeEvent(QEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+    // The background colour of the field and the list.
+    QColor backgroundColor() const;
+
+private:
+    void paintFrame(QPainter &painter);
+
+    bool m_activate = true;
+    std::optional<QColor> m_borderColor;
+    bool m_flat = true;
+    bool m_showBorder = true;
+    int m_itemHeight = 0;
+    bool m_pointerInside = false;
+};
+
+// Check box with the platform's flat look: the box is a flat square (or, with
+// ButtonStyle, the whole control is a button that stays down while checked).
+// A click anywhere on the control toggles it.
+class FlatCheckBox : public QCheckBox {
+    Q_OBJECT
+public:
+    enum Alignment { taLeftJustify, taRightJustify, taCenter };
+
+    explicit FlatCheckBox(QWidget *parent = nullptr);
+
+    bool isFlat() const { return m_flat; }
+    void setFlat(bool flat);
+    bool buttonStyle() const { return m_buttonStyle; }
+    void setButtonStyle(bool buttonStyle);
+    // Alignment of the caption in the room beside the box.
+    Alignment alignment() const { return m_alignment; }
+    void setAlignment(Alignment alignment);
+    // taRightJustify puts the box to the right of the caption; taCenter is ignored.
+    Alignment buttonAlignment() const { return m_buttonAlignment; }
+    void setButtonAlignment(Alignment alignment);
+    QString version() const { return QStringLiteral("1.29"); }
+    void setVersion(const QString &) {} // the version cannot be written
+
+    // Where the box and the caption are drawn.
+    QRect boxRect() const;
+    QRect captionRect() const;
+
+    QSize sizeHint() const override;
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    bool hitButton(const QPoint &pos) const override;
+
+private:
+    void paintCheckBox(QPainter &painter);
+    void paintPushLike(QPainter &painter);
+    void paintCaption(QPainter &painter, const QRect &area, Qt::Alignment alignment);
+
+    bool m_flat = true;
+    bool m_buttonStyle = false;
+    Alignment m_alignment = taLeftJustify;
+    Alignment m_buttonAlignment = taLeftJustify;
+};
+
+} // namespace controls

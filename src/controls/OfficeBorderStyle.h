@@ -1,0 +1,23 @@
+#pragma once
+
+#include <cstdint>
+
+namespace controls {
+
+// The twelve frame styles of the office-style controls, in their stored order.
+enum class OfficeBorderStyle : std::uint8_t {
+    None,
+    Flat,
+    Single,
+    Solid,
+    Etched,
+    Bump,
+    Sunken,
+    Raised,
+    Down,
+    Up,
+    OuterRaised,
+    OuterSunken,
+};
+
+} // namespace controls

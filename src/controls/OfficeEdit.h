@@ -1,0 +1,64 @@
+#pragma once
+
+#include "controls/OfficeBorderStyle.h"
+#include "controls/OfficeFrameRules.h"
+
+#include <QLineEdit>
+
+namespace controls {
+
+// Single-line entry box with a self-painted two-pixel frame in one of the
+// office frame styles, chosen by state (Flat, focus, pointer inside).
+//
+// Editing is the base entry box's, with the selection kept the way a learner
+// copying and pasting between boxes needs it: the box keeps its selection
+// (or caret) while another control has the focus, so a later paste() replaces
+// that selection or lands at the caret; entering the box with Tab, Backtab or
+// from the program (setFocus) selects the whole text, entering it with a mouse
+// click places the caret, and getting the focus back because the window was
+// re-activated or a popup closed changes nothing.
+//
+// Its height follows its font: on every font change it becomes the font's
+// line height plus 8 pixels.
+class OfficeEdit : public QLineEdit {
+    Q_OBJECT
+public:
+    // How setFlat treats the three frame styles.
+    enum class FlatStyles {
+        Reset, // run-time setting: the styles go back to their defaults
+        Keep,  // loading the window's design: the styles already set stay
+    };
+
+    explicit OfficeEdit(QWidget *parent = nullptr);
+
+    OfficeBorderStyle borderStyle() const { return m_styles.normal; }
+    void setBorderStyle(OfficeBorderStyle style);
+    OfficeBorderStyle borderStyleFlat() const { return m_styles.flat; }
+    void setBorderStyleFlat(OfficeBorderStyle style);
+    OfficeBorderStyle borderStyleFocused() const { return m_styles.focused; }
+    void setBorderStyleFocused(OfficeBorderStyle style);
+
+    bool isFlat() const { return m_flat; }
+    void setFlat(bool flat, FlatStyles styles = FlatStyles::Reset);
+
+    // The style the frame is drawn in right now.
+    OfficeBorderStyle currentFrameStyle() const;
+    bool isPointerInside() const { return m_pointerInside; }
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void focusInEvent(QFocusEvent *event) override;
+    void focusOutEvent(QFocusEvent *event) override;
+    void enterEvent(QEnterEvent *event) override;
+    void leaveEvent(QEvent *event) override;
+    void changeEvent(QEvent *event) override;
+
+private:
+    void setStyles(const OfficeFrameStyles &styles);
+
+    OfficeFrameStyles m_styles = textControlDefaultStyles();
+    bool m_flat = false;
+    bool m_pointerInside = false;
+};
+
+} // namespace controls

@@ -1,0 +1,24 @@
+#include "controls/SystemColors.h"
+
+#include <QPalette>
+
+namespace controls {
+
+SystemColors systemColors(const QPalette &palette)
+{
+    SystemColors colors;
+    colors.buttonFace = palette.color(QPalette::Button);
+    colors.buttonText = palette.color(QPalette::ButtonText);
+    colors.window = palette.color(QPalette::Base);
+    colors.highlight = palette.color(QPalette::Light);
+    colors.light = palette.color(QPalette::Midlight);
+    colors.shadow = palette.color(QPalette::Dark);
+    colors.darkShadow = palette.color(QPalette::Shadow);
+    // Qt has no window-frame role; the frame is drawn in the text colour
+    // (black in the standard palettes, as the window frame is).
+    colors.windowFrame = palette.color(QPalette::WindowText);
+    colors.windowText = palette.color(QPalette::WindowText);
+    return colors;
+}
+
+} // namespace controls
