@@ -51,6 +51,7 @@ std::vector<ControlSpec> buildTable()
     // Panel1 first: the window's first focus goes to the reveal display in it.
     ControlSpec panel1 = control(K::Panel, "Panel1", "", {524, 104, 454, 89});
     panel1.background = QColor(234, 224, 185);
+    panel1.raisedBevel = true;
     add(panel1);
     ControlSpec reveal = control(K::EntryBox, "EdS4", "Panel1", {272, 20, 121, 27}, "", 12);
     reveal.background = Qt::white;

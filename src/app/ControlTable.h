@@ -32,6 +32,7 @@ struct ControlSpec {
     int fontPixels = 0;
     bool visible = true;
     QColor background{}; // invalid: the kind's own colour
+    bool raisedBevel = false; // panels: a raised edge, or a blank one
 };
 
 // Every control of the window, parents before children, in tab order where

@@ -41,7 +41,7 @@ QWidget *makeControl(const ControlSpec &spec, QWidget *parent)
         return new controls::OfficeButton(parent);
     case K::Panel: {
         auto *panel = new QFrame(parent);
-        panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
+        panel->setFrameStyle(spec.raisedBevel ? QFrame::Panel | QFrame::Raised : QFrame::NoFrame);
         return panel;
     }
     case K::CaptionBox: {
@@ -136,13 +136,16 @@ void TForm1::createControls()
     SpChar = control<controls::OfficeEdit>("SpChar");
     ComboBox1 = control<controls::FlatComboBox>("ComboBox1");
     ComboBox1->setMaxVisibleItems(14);
+    ComboBox1->setItemHeight(19);
     ComboBox2 = control<controls::FlatComboBox>("ComboBox2");
     ComboBox2->setMaxVisibleItems(15);
+    ComboBox2->setItemHeight(19);
     for (const QString &tense : board::tenseListItems())
         ComboBox2->addItem(tense);
     ComboBox2->setCurrentIndex(-1);
     ComboBox4 = control<controls::FlatFontComboBox>("ComboBox4");
     ComboBox4->setMaxVisibleItems(13);
+    ComboBox4->setItemHeight(22);
     ComboBox5 = control<controls::FlatComboBox>("ComboBox5");
     ComboBox5->addItems({QStringLiteral(" Reg"), QStringLiteral(" Bold"), QStringLiteral(" Ital"),
                          QStringLiteral(" B-I")});
