@@ -81,12 +81,7 @@ private slots:
 private:
     WindowFixture &window() { return *m_window; }
     controls::OfficeEdit *box(int number) { return m_window->box(number); }
-    void typeInto(int number, const QString &text)
-    {
-        m_window->click(box(number));
-        QTest::keyClick(box(number), Qt::Key_A, Qt::ControlModifier);
-        m_window->typeInto(box(number), text);
-    }
+    void typeInto(int number, const QString &text) { m_window->retype(number, text); }
     int selectedVerb() { return window().find<QComboBox>(QStringLiteral("ComboBox1"))->currentIndex(); }
 
     std::unique_ptr<WindowFixture> m_window;

@@ -72,12 +72,7 @@ private slots:
 private:
     WindowFixture &window() { return *m_window; }
     controls::OfficeEdit *box(int number) { return m_window->box(number); }
-    void typeInto(int number, const QString &text)
-    {
-        m_window->click(box(number));
-        QTest::keyClick(box(number), Qt::Key_A, Qt::ControlModifier);
-        m_window->typeInto(box(number), text);
-    }
+    void typeInto(int number, const QString &text) { m_window->retype(number, text); }
     void typeEveryFormCorrectly()
     {
         for (int i = 0; i < 8; ++i)

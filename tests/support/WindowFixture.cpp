@@ -111,6 +111,13 @@ void WindowFixture::typeInto(QWidget *widget, const QString &text)
     QApplication::processEvents();
 }
 
+void WindowFixture::retype(int number, const QString &text)
+{
+    click(box(number));
+    QTest::keyClick(box(number), Qt::Key_A, Qt::ControlModifier);
+    typeInto(box(number), text);
+}
+
 void WindowFixture::chooseInList(const QString &listName, int index)
 {
     auto *list = find<QComboBox>(listName);

@@ -58,6 +58,8 @@ public:
     // A click into box `box` that puts the caret before character `position`.
     void clickIntoBox(int box, int position);
     void typeInto(QWidget *widget, const QString &text);
+    // Clicks into box `box`, selects its text with Ctrl+A and types `text` over it.
+    void retype(int box, const QString &text);
     // Selects entry `index` of a list the way the learner does: opens its
     // drop-down with a click, walks to the entry with the arrow keys, Return.
     void chooseInList(const QString &listName, int index);
