@@ -19,6 +19,8 @@
 #include <QMessageBox>
 #include <QScreen>
 
+#include <limits>
+
 namespace app {
 
 namespace {
@@ -133,6 +135,11 @@ void TForm1::createControls()
     AlphaEdit = control<controls::OfficeEdit>("AlphaEdit");
     EdS4 = control<controls::OfficeEdit>("EdS4");
     EdS4->setReadOnly(true);
+    // A form may be longer than an entry box's default limit of 32,767
+    // characters; cut, Show All would show it wrong and Test Answers mark it.
+    for (controls::OfficeEdit *holdsAForm : m_boxes)
+        holdsAForm->setMaxLength(std::numeric_limits<int>::max());
+    EdS4->setMaxLength(std::numeric_limits<int>::max());
     SpChar = control<controls::OfficeEdit>("SpChar");
     ComboBox1 = control<controls::FlatComboBox>("ComboBox1");
     ComboBox1->setMaxVisibleItems(14);

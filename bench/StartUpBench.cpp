@@ -1,0 +1,209 @@
+// Start-up of the trainer against a bare window, whole process each time.
+//
+//   zandrel_startup_bench window   start the real window on ./Verb12Data.txt, wait
+//                                  until the first refresh has run and the window
+//                                  has painted, exit (prints "verbs: N")
+//   zandrel_startup_bench bare     the same for a window of the same size holding
+//                                  one label and no data
+//   zandrel_startup_bench compare [--verb-file PATH | --synthetic N] [--runs N] [--app PATH]
+//                                  both (and the app itself with
+//                                  ZANDREL_EXIT_AFTER_START=1), interleaved, each
+//                                  run a whole process; prints medians and ratios
+//
+// Add --phases to `window` to print where the time inside the process goes.
+#include "ProcessTiming.h"
+#include "SyntheticVerbFile.h"
+
+#include "app/Unit1.h"
+#include "appearance/FontSubstitutes.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
+#include <QLabel>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include <cstdio>
+#include <map>
+
+namespace {
+
+// Quits once `window` has painted and `ready` holds.
+class QuitAfterFirstPaint : public QObject {
+public:
+    QuitAfterFirstPaint(QWidget *window, std::function<bool()> ready) : m_ready(std::move(ready))
+    {
+        window->installEventFilter(this);
+    }
+    void check()
+    {
+        if (m_painted && m_ready())
+            QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+    }
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint && !m_painted) {
+            m_painted = true;
+            check();
+        }
+        return false;
+    }
+
+private:
+    std::function<bool()> m_ready;
+    bool m_painted = false;
+};
+
+int runWindow(int argc, char *argv[], bool phases)
+{
+    QElapsedTimer clock;
+    clock.start();
+    std::map<QString, double> marks;
+    const auto mark = [&](const char *what) {
+        marks[QString::fromLatin1(what)] = double(clock.nsecsElapsed()) / 1e6;
+    };
+
+    QApplication application(argc, argv);
+    QApplication::setApplicationDisplayName(QStringLiteral("German Verb Zandrel"));
+    mark("1 application object");
+    appearance::registerFontSubstitutes();
+    mark("2 font substitutes");
+    app::TForm1 form;
+    mark("3 window built");
+    bool started = false;
+    QuitAfterFirstPaint quitter(&form, [&started] { return started; });
+    QObject::connect(&form, &app::TForm1::startUpFinished, [&] {
+        started = true;
+        mark("4 loaded and first refresh");
+        quitter.check();
+    });
+    form.show();
+    const int result = application.exec();
+    mark("5 painted");
+    std::printf("verbs: %d\n", form.findChild<QComboBox *>(QStringLiteral("ComboBox1"))->count());
+    if (phases) {
+        for (const auto &[what, ms] : marks)
+            std::printf("%-28s %8.1f ms\n", qPrintable(what), ms);
+    }
+    return result;
+}
+
+int runBare(int argc, char *argv[])
+{
+    QApplication application(argc, argv);
+    QWidget window;
+    window.setFixedSize(1014, 471);
+    QLabel label(QStringLiteral("German Verb Zandrel"), &window);
+    QuitAfterFirstPaint quitter(&window, [] { return true; });
+    window.show();
+    return application.exec();
+}
+
+struct Column {
+    QString name;
+    QString program;
+    QStringList arguments;
+    QStringList environment;
+    std::vector<double> milliseconds;
+    std::vector<double> megabytes;
+};
+
+int compare(const QStringList &args)
+{
+    QString verbFile;
+    int synthetic = 0;
+    int runs = 15;
+    QString appPath;
+    for (qsizetype i = 0; i + 1 < args.size(); ++i) {
+        if (args[i] == QLatin1String("--verb-file"))
+            verbFile = args[++i];
+        else if (args[i] == QLatin1String("--synthetic"))
+            synthetic = args[++i].toInt();
+        else if (args[i] == QLatin1String("--runs"))
+            runs = args[++i].toInt();
+        else if (args[i] == QLatin1String("--app"))
+            appPath = QFileInfo(args[++i]).absoluteFilePath();
+    }
+    QTemporaryDir dir;
+    const QString target = QDir(dir.path()).filePath(QStringLiteral("Verb12Data.txt"));
+    if (synthetic > 0) {
+        QFile out(target);
+        if (!out.open(QIODevice::WriteOnly) ||
+            out.write(bench::syntheticVerbFile(synthetic, bench::LineEnd::CrLf)) < 0)
+            return 2;
+    } else if (verbFile.isEmpty() || !QFile::copy(verbFile, target)) {
+        std::fprintf(stderr, "need --verb-file PATH (readable) or --synthetic N\n");
+        return 2;
+    }
+    const QString self = QCoreApplication::applicationFilePath();
+    const QStringList offscreen = {
+        QStringLiteral("QT_QPA_PLATFORM=") +
+        qEnvironmentVariable("QT_QPA_PLATFORM", QStringLiteral("offscreen"))};
+    std::vector<Column> columns = {
+        {QStringLiteral("bare window"), self, {QStringLiteral("bare")}, offscreen, {}, {}},
+        {QStringLiteral("trainer window"), self, {QStringLiteral("window")}, offscreen, {}, {}},
+    };
+    if (!appPath.isEmpty())
+        columns.push_back({QStringLiteral("the app (exit after start)"),
+                           appPath,
+                           {},
+                           offscreen + QStringList{QStringLiteral("ZANDREL_EXIT_AFTER_START=1")},
+                           {},
+                           {}});
+    // One warm-up each (file cache, font cache), then the runs interleaved.
+    for (int round = -1; round < runs; ++round) {
+        for (Column &column : columns) {
+            const bench::ProcessRun run =
+                bench::runProcess(column.program, column.arguments, dir.path(), column.environment);
+            if (run.exitCode != 0) {
+                std::fprintf(stderr, "%s failed (%d):\n%s\n", qPrintable(column.name), run.exitCode,
+                             qPrintable(run.output));
+                return 1;
+            }
+            if (round >= 0) {
+                column.milliseconds.push_back(run.seconds * 1000);
+                column.megabytes.push_back(run.peakMegabytes);
+            }
+        }
+    }
+    const double bare = bench::median(columns.front().milliseconds);
+    std::printf("verb file: %s, %.1f MB; %d runs each, whole process, QT_QPA_PLATFORM=%s\n",
+                synthetic > 0 ? qPrintable(QStringLiteral("synthetic, %1 verbs").arg(synthetic))
+                              : qPrintable(verbFile),
+                double(QFileInfo(target).size()) / 1e6, runs,
+                qPrintable(offscreen.front().section(u'=', 1)));
+    std::printf("%-28s %10s %10s %10s %8s %14s\n", "", "median ms", "min ms", "max ms", "ratio",
+                "peak RSS MB");
+    for (const Column &column : columns) {
+        const double ms = bench::median(column.milliseconds);
+        std::printf("%-28s %10.1f %10.1f %10.1f %8.2f %14.1f\n", qPrintable(column.name), ms,
+                    *std::min_element(column.milliseconds.begin(), column.milliseconds.end()),
+                    *std::max_element(column.milliseconds.begin(), column.milliseconds.end()),
+                    ms / bare, bench::median(column.megabytes));
+    }
+    return 0;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    const QString mode = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QString();
+    if (mode == QLatin1String("window"))
+        return runWindow(argc, argv, argc > 2 && QByteArray(argv[2]) == "--phases");
+    if (mode == QLatin1String("bare"))
+        return runBare(argc, argv);
+    if (mode == QLatin1String("compare")) {
+        QCoreApplication application(argc, argv);
+        return compare(QCoreApplication::arguments().mid(2));
+    }
+    std::fprintf(stderr,
+                 "usage: %s window [--phases] | bare | compare [--verb-file PATH | --synthetic N] "
+                 "[--runs N] [--app PATH]\n",
+                 argv[0]);
+    return 2;
+}
