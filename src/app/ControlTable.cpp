@@ -25,15 +25,25 @@ constexpr QRect ImperativeBoxes[] = {
 ControlSpec label(const char *name, int x, int y, const char *caption, int pixels,
                   const QString &family = Consolas)
 {
-    return {QString::fromLatin1(name), ControlKind::Label, {}, QRect(x, y, 0, 0),
-            QString::fromUtf8(caption), family, pixels};
+    return {QString::fromLatin1(name),
+            ControlKind::Label,
+            {},
+            QRect(x, y, 0, 0),
+            QString::fromUtf8(caption),
+            family,
+            pixels};
 }
 
 ControlSpec control(ControlKind kind, const char *name, const char *parent, QRect geometry,
                     const char *caption = "", int pixels = 13, const QString &family = Consolas)
 {
-    return {QString::fromLatin1(name), kind, QString::fromLatin1(parent), geometry,
-            QString::fromUtf8(caption), family, pixels};
+    return {QString::fromLatin1(name),
+            kind,
+            QString::fromLatin1(parent),
+            geometry,
+            QString::fromUtf8(caption),
+            family,
+            pixels};
 }
 
 ControlSpec button(const char *name, const char *parent, QRect geometry, const char *caption,
@@ -71,7 +81,7 @@ std::vector<ControlSpec> buildTable()
     for (int box = 1; box <= data::BoxCount; ++box) {
         ControlSpec entry{entryBoxName(box), K::EntryBox, {}, entryBoxGeometry(box)};
         entry.visible = false; // until a refresh finds a form for it
-        if (box > 1) { // E1 keeps the window font
+        if (box > 1) {         // E1 keeps the window font
             entry.fontFamily = Consolas;
             entry.fontPixels = 12;
         }
@@ -134,7 +144,8 @@ std::vector<ControlSpec> buildTable()
     add(label("Label21", 703, 416, "Sie", 16));
 
     // The help panel lies off to the right until "H" moves it over the board.
-    ControlSpec help = control(K::CaptionBox, "helppanel", "", {978, 32, 945, 409}, "helppanel", 15);
+    ControlSpec help =
+        control(K::CaptionBox, "helppanel", "", {978, 32, 945, 409}, "helppanel", 15);
     help.visible = false;
     help.background = QColor(187, 201, 255);
     add(help);

@@ -10,14 +10,14 @@ namespace app {
 
 enum class ControlKind {
     Label,
-    EntryBox,    // OfficeEdit
-    Button,      // OfficeButton
-    Panel,       // plain coloured panel holding buttons
-    CaptionBox,  // OfficePanel
-    TextBox,     // OfficeMemo
-    List,        // FlatComboBox
-    FontList,    // FlatFontComboBox
-    CheckBox,    // FlatCheckBox
+    EntryBox,   // OfficeEdit
+    Button,     // OfficeButton
+    Panel,      // plain coloured panel holding buttons
+    CaptionBox, // OfficePanel
+    TextBox,    // OfficeMemo
+    List,       // FlatComboBox
+    FontList,   // FlatFontComboBox
+    CheckBox,   // FlatCheckBox
 };
 
 // One control of the main window as designed: its name (also its objectName),
@@ -31,7 +31,7 @@ struct ControlSpec {
     QString fontFamily{}; // empty: inherits the window font
     int fontPixels = 0;
     bool visible = true;
-    QColor background{}; // invalid: the kind's own colour
+    QColor background{};      // invalid: the kind's own colour
     bool raisedBevel = false; // panels: a raised edge, or a blank one
 };
 
@@ -42,6 +42,9 @@ const std::vector<ControlSpec> &controlTable();
 // The entry box grid: box n (1 to 36) as designed.
 QRect entryBoxGeometry(int box);
 
-inline QString entryBoxName(int box) { return QStringLiteral("E%1").arg(box); }
+inline QString entryBoxName(int box)
+{
+    return QStringLiteral("E%1").arg(box);
+}
 
 } // namespace app

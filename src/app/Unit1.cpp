@@ -165,7 +165,8 @@ void TForm1::createControls()
     Label15 = control<QLabel>("Label15");
     for (QLabel *caption : {Label9, Label15}) {
         QPalette palette = caption->palette();
-        palette.setColor(QPalette::WindowText, palette.color(QPalette::Active, QPalette::Highlight));
+        palette.setColor(QPalette::WindowText,
+                         palette.color(QPalette::Active, QPalette::Highlight));
         caption->setPalette(palette);
     }
     Label12 = control<QLabel>("Label12");
@@ -180,7 +181,8 @@ void TForm1::createControls()
     SecretCheckBox = control<controls::FlatCheckBox>("SecretCheckBox");
     MessageDialog1 = new controls::MessageDialog(this);
     MessageDialog1->setObjectName(QStringLiteral("MessageDialog1"));
-    MessageDialog1->setText(QStringLiteral("The total number of \r\nlines in the data\r\nfile is not correct."));
+    MessageDialog1->setText(
+        QStringLiteral("The total number of \r\nlines in the data\r\nfile is not correct."));
 }
 
 void TForm1::connectHandlers()
@@ -198,7 +200,8 @@ void TForm1::connectHandlers()
         else if (control == EdS4)
             E13GetFocus();
         else
-            EGetFocus(int(std::find(m_boxes.begin(), m_boxes.end(), control) - m_boxes.begin()) + 1);
+            EGetFocus(int(std::find(m_boxes.begin(), m_boxes.end(), control) - m_boxes.begin()) +
+                      1);
     });
     connect(m_focusEvents, &FocusEvents::activated, this, &TForm1::Showsplash);
 

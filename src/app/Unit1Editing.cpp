@@ -59,10 +59,22 @@ void TForm1::insertSpecialCharacter(QChar character)
     ReturnCursor();
 }
 
-void TForm1::btnUmlautaClick() { insertSpecialCharacter(QChar(0xE4)); }
-void TForm1::btnUmlautoClick() { insertSpecialCharacter(QChar(0xF6)); }
-void TForm1::btnUmlautuClick() { insertSpecialCharacter(QChar(0xFC)); }
-void TForm1::btnSzetClick() { insertSpecialCharacter(QChar(0xDF)); }
+void TForm1::btnUmlautaClick()
+{
+    insertSpecialCharacter(QChar(0xE4));
+}
+void TForm1::btnUmlautoClick()
+{
+    insertSpecialCharacter(QChar(0xF6));
+}
+void TForm1::btnUmlautuClick()
+{
+    insertSpecialCharacter(QChar(0xFC));
+}
+void TForm1::btnSzetClick()
+{
+    insertSpecialCharacter(QChar(0xDF));
+}
 
 void TForm1::KeyDown(int key)
 {
@@ -87,10 +99,9 @@ void TForm1::InitializeComboBoxes()
         entries.append(ComboBox1->itemText(i));
     QCollator collator; // the learner's locale, case-sensitive
     collator.setCaseSensitivity(Qt::CaseSensitive);
-    const int entry = editing::lookUpEntry(entries, AlphaEdit->text(),
-                                           [&collator](const QString &a, const QString &b) {
-                                               return collator.compare(a, b) <= 0;
-                                           });
+    const int entry = editing::lookUpEntry(
+        entries, AlphaEdit->text(),
+        [&collator](const QString &a, const QString &b) { return collator.compare(a, b) <= 0; });
     if (entry >= 0)
         ComboBox1->setCurrentIndex(entry);
     RefreshEBoxes();

@@ -17,45 +17,11 @@ constexpr int ContentInset = 2; // inside the rectangle the frame was drawn in
 
 } // namespace
 
-OfficeButton::OfficeButton(QWidget *parent) : QPushButton(parent) {}
-
-void OfficeButton::setStyles(const OfficeFrameStyles &styles)
-{
-    m_styles = styles;
-    update();
-}
-
-void OfficeButton::setBorderStyle(OfficeBorderStyle style)
-{
-    OfficeFrameStyles styles = m_styles;
-    styles.normal = style;
-    setStyles(styles);
-}
-
-void OfficeButton::setBorderStyleFlat(OfficeBorderStyle style)
-{
-    OfficeFrameStyles styles = m_styles;
-    styles.flat = style;
-    setStyles(styles);
-}
-
-void OfficeButton::setBorderStyleFocused(OfficeBorderStyle style)
-{
-    OfficeFrameStyles styles = m_styles;
-    styles.focused = style;
-    setStyles(styles);
-}
-
-void OfficeButton::setBorderStyleDown(OfficeBorderStyle style)
-{
-    OfficeFrameStyles styles = m_styles;
-    styles.down = style;
-    setStyles(styles);
-}
+OfficeButton::OfficeButton(QWidget *parent) : OfficeFramed(parent, buttonDefaultStyles()) {}
 
 void OfficeButton::setFlat(bool flat)
 {
-    QPushButton::setFlat(flat);
+    setFlatFlag(flat);
     setStyles(buttonStylesAfterSettingFlat(flat));
 }
 
@@ -95,7 +61,7 @@ void OfficeButton::setSpacing(int spacing)
 
 ButtonFrame OfficeButton::currentFrame() const
 {
-    return chooseButtonFrame(m_styles, isFlat(), hasFocus(), m_pointerInside, isDown());
+    return chooseButtonFrame(styles(), isFlat(), hasFocus(), isPointerInside(), isDown());
 }
 
 QPixmap OfficeButton::glyphImage() const
@@ -174,39 +140,11 @@ void OfficeButton::paintEvent(QPaintEvent *)
     }
 }
 
-void OfficeButton::enterEvent(QEnterEvent *event)
-{
-    m_pointerInside = true;
-    if (isFlat())
-        update();
-    QPushButton::enterEvent(event);
-}
-
-void OfficeButton::leaveEvent(QEvent *event)
-{
-    m_pointerInside = false;
-    if (isFlat())
-        update();
-    QPushButton::leaveEvent(event);
-}
-
 void OfficeButton::changeEvent(QEvent *event)
 {
-    QPushButton::changeEvent(event);
+    OfficeFramed::changeEvent(event);
     if (event->type() == QEvent::FontChange || event->type() == QEvent::EnabledChange)
         update();
-}
-
-void OfficeButton::focusInEvent(QFocusEvent *event)
-{
-    QPushButton::focusInEvent(event);
-    update();
-}
-
-void OfficeButton::focusOutEvent(QFocusEvent *event)
-{
-    QPushButton::focusOutEvent(event);
-    update();
 }
 
 } // namespace controls

@@ -1,8 +1,7 @@
 #pragma once
 
 #include "controls/ButtonContentLayout.h"
-#include "controls/OfficeBorderStyle.h"
-#include "controls/OfficeFrameRules.h"
+#include "controls/OfficeFramed.h"
 
 #include <QPixmap>
 #include <QPushButton>
@@ -13,23 +12,16 @@ namespace controls {
 // frame styles chosen by state (held down, focused, Flat, pointer inside), a
 // window-frame ring while focused, the centred caption (and glyph), and the
 // dotted focus rectangle.
-class OfficeButton : public QPushButton {
+class OfficeButton : public OfficeFramed<QPushButton> {
     Q_OBJECT
 public:
     explicit OfficeButton(QWidget *parent = nullptr);
 
-    OfficeBorderStyle borderStyle() const { return m_styles.normal; }
-    void setBorderStyle(OfficeBorderStyle style);
-    OfficeBorderStyle borderStyleFlat() const { return m_styles.flat; }
-    void setBorderStyleFlat(OfficeBorderStyle style);
-    OfficeBorderStyle borderStyleFocused() const { return m_styles.focused; }
-    void setBorderStyleFocused(OfficeBorderStyle style);
-    OfficeBorderStyle borderStyleDown() const { return m_styles.down; }
-    void setBorderStyleDown(OfficeBorderStyle style);
+    OfficeBorderStyle borderStyleDown() const { return styles().down; }
+    void setBorderStyleDown(OfficeBorderStyle style) { setStyle(&OfficeFrameStyles::down, style); }
 
     // Setting Flat always replaces the four styles (see
     // buttonStylesAfterSettingFlat); set the styles after it to keep others.
-    bool isFlat() const { return QPushButton::isFlat(); }
     void setFlat(bool flat);
 
     // The glyph: a strip of up to four equal images side by side (up,
@@ -47,28 +39,20 @@ public:
 
     // The frame drawn right now.
     ButtonFrame currentFrame() const;
-    bool isPointerInside() const { return m_pointerInside; }
 
 protected:
     void paintEvent(QPaintEvent *event) override;
-    void enterEvent(QEnterEvent *event) override;
-    void leaveEvent(QEvent *event) override;
     void changeEvent(QEvent *event) override;
-    void focusInEvent(QFocusEvent *event) override;
-    void focusOutEvent(QFocusEvent *event) override;
 
 private:
-    void setStyles(const OfficeFrameStyles &styles);
     QPixmap glyphImage() const;
     void paintContent(QPainter &painter, const QRect &area);
 
-    OfficeFrameStyles m_styles = buttonDefaultStyles();
     QPixmap m_glyph;
     int m_numGlyphs = 1;
     ButtonLayout m_layout = ButtonLayout::blGlyphLeft;
     int m_margin = -1;
     int m_spacing = 4;
-    bool m_pointerInside = false;
 };
 
 } // namespace controls

@@ -1,7 +1,6 @@
 #pragma once
 
-#include "controls/OfficeBorderStyle.h"
-#include "controls/OfficeFrameRules.h"
+#include "controls/OfficeFramed.h"
 
 #include <QLineEdit>
 
@@ -20,7 +19,7 @@ namespace controls {
 //
 // Its height follows its font: on every font change it becomes the font's
 // line height plus 8 pixels.
-class OfficeEdit : public QLineEdit {
+class OfficeEdit : public OfficeFramed<QLineEdit> {
     Q_OBJECT
 public:
     // How setFlat treats the three frame styles.
@@ -31,34 +30,16 @@ public:
 
     explicit OfficeEdit(QWidget *parent = nullptr);
 
-    OfficeBorderStyle borderStyle() const { return m_styles.normal; }
-    void setBorderStyle(OfficeBorderStyle style);
-    OfficeBorderStyle borderStyleFlat() const { return m_styles.flat; }
-    void setBorderStyleFlat(OfficeBorderStyle style);
-    OfficeBorderStyle borderStyleFocused() const { return m_styles.focused; }
-    void setBorderStyleFocused(OfficeBorderStyle style);
-
-    bool isFlat() const { return m_flat; }
     void setFlat(bool flat, FlatStyles styles = FlatStyles::Reset);
 
     // The style the frame is drawn in right now.
-    OfficeBorderStyle currentFrameStyle() const;
-    bool isPointerInside() const { return m_pointerInside; }
+    OfficeBorderStyle currentFrameStyle() const { return textControlFrameStyle(); }
 
 protected:
     void paintEvent(QPaintEvent *event) override;
     void focusInEvent(QFocusEvent *event) override;
     void focusOutEvent(QFocusEvent *event) override;
-    void enterEvent(QEnterEvent *event) override;
-    void leaveEvent(QEvent *event) override;
     void changeEvent(QEvent *event) override;
-
-private:
-    void setStyles(const OfficeFrameStyles &styles);
-
-    OfficeFrameStyles m_styles = textControlDefaultStyles();
-    bool m_flat = false;
-    bool m_pointerInside = false;
 };
 
 } // namespace controls

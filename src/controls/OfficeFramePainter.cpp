@@ -75,6 +75,14 @@ void paintOfficeFrame(QPainter &painter, const QRect &rect, OfficeBorderStyle st
     }
 }
 
+void paintControlFrame(QPainter &painter, const QRect &rect, const QColor &background,
+                       OfficeBorderStyle style, const SystemColors &colors)
+{
+    paintRing(painter, rect, background);
+    paintRing(painter, rect.adjusted(1, 1, -1, -1), background);
+    paintOfficeFrame(painter, rect, style, colors);
+}
+
 void paintFocusDots(QPainter &painter, const QRect &rect, const QColor &color)
 {
     if (rect.width() <= 0 || rect.height() <= 0)

@@ -21,6 +21,11 @@ void paintRing(QPainter &painter, const QRect &rect, const QColor &color);
 void paintOfficeFrame(QPainter &painter, const QRect &rect, OfficeBorderStyle style,
                       const SystemColors &colors);
 
+// The frame of an entry box, memo or panel: both rings first cleared to the
+// control's `background`, then `style` drawn on them.
+void paintControlFrame(QPainter &painter, const QRect &rect, const QColor &background,
+                       OfficeBorderStyle style, const SystemColors &colors);
+
 // The dotted focus rectangle: every other pixel of the ring on `rect`'s edge.
 void paintFocusDots(QPainter &painter, const QRect &rect, const QColor &color);
 

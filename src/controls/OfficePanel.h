@@ -1,7 +1,6 @@
 #pragma once
 
-#include "controls/OfficeBorderStyle.h"
-#include "controls/OfficeFrameRules.h"
+#include "controls/OfficeFramed.h"
 
 #include <QFrame>
 
@@ -10,7 +9,7 @@ namespace controls {
 // Panel with a centred caption and a self-painted frame in one of the office
 // frame styles; reports clicks. Its background is its palette's colour for its
 // background role; its caption lies inside the two frame pixels.
-class OfficePanel : public QFrame {
+class OfficePanel : public OfficeFramed<QFrame> {
     Q_OBJECT
 public:
     explicit OfficePanel(QWidget *parent = nullptr);
@@ -18,18 +17,9 @@ public:
     QString caption() const { return m_caption; }
     void setCaption(const QString &caption);
 
-    OfficeBorderStyle borderStyle() const { return m_styles.normal; }
-    void setBorderStyle(OfficeBorderStyle style);
-    OfficeBorderStyle borderStyleFlat() const { return m_styles.flat; }
-    void setBorderStyleFlat(OfficeBorderStyle style);
-    OfficeBorderStyle borderStyleFocused() const { return m_styles.focused; }
-    void setBorderStyleFocused(OfficeBorderStyle style);
+    void setFlat(bool flat) { setFlatFlag(flat); } // keeps the styles
 
-    bool isFlat() const { return m_flat; }
-    void setFlat(bool flat); // keeps the styles
-
-    OfficeBorderStyle currentFrameStyle() const;
-    bool isPointerInside() const { return m_pointerInside; }
+    OfficeBorderStyle currentFrameStyle() const { return textControlFrameStyle(); }
 
 signals:
     void clicked();
@@ -37,16 +27,9 @@ signals:
 protected:
     void paintEvent(QPaintEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
-    void enterEvent(QEnterEvent *event) override;
-    void leaveEvent(QEvent *event) override;
 
 private:
-    void setStyles(const OfficeFrameStyles &styles);
-
     QString m_caption;
-    OfficeFrameStyles m_styles = textControlDefaultStyles();
-    bool m_flat = false;
-    bool m_pointerInside = false;
 };
 
 } // namespace controls

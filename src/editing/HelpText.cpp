@@ -5,6 +5,8 @@ namespace editing {
 const QStringList &helpLines()
 {
     // Trailing blanks, doubled blanks and the tabs are part of the text.
+    // One help line a source line, however long:
+    // clang-format off
     static const QStringList lines = {
         QStringLiteral("German Verb Zandrel Version 1.2"),
         QStringLiteral(""),
@@ -48,6 +50,7 @@ const QStringList &helpLines()
         QStringLiteral("12. On the right hand side of the interface is a small button enclosing a number, usually '1'.  The number refers to possible variants in participle form.  Obviously the Zandrel shows a "),
         QStringLiteral("single variant for all verbs."),
     };
+    // clang-format on
     return lines;
 }
 

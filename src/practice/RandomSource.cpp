@@ -11,7 +11,8 @@ int SeededRandomSource::draw(int count)
 
 std::uint32_t timeOfDaySeed()
 {
-    return static_cast<std::uint32_t>(QDateTime::currentDateTimeUtc().time().msecsSinceStartOfDay());
+    return static_cast<std::uint32_t>(
+        QDateTime::currentDateTimeUtc().time().msecsSinceStartOfDay());
 }
 
 } // namespace practice

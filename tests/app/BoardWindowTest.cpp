@@ -14,7 +14,8 @@ using testwindow::WindowFixture;
 namespace {
 
 // The box shows the text's CR LF line breaks as line breaks.
-const QString Warning = QStringLiteral("The total number of \nlines in the data\nfile is not correct.");
+const QString Warning =
+    QStringLiteral("The total number of \nlines in the data\nfile is not correct.");
 
 QList<int> visibleBoxes(const WindowFixture &window)
 {
@@ -74,11 +75,13 @@ void BoardWindowTest::startUpSelectsTheFirstVerbAndPresent()
     QCOMPARE(verbs->itemText(1), QStringLiteral("   aufstehen")); // leading blanks are kept
     QCOMPARE(window.find<QComboBox>(QStringLiteral("ComboBox2"))->currentText(),
              QStringLiteral(" present"));
-    QCOMPARE(window.find<QLabel>(QStringLiteral("Label12"))->text(), QStringLiteral("Indikativ Präsens"));
+    QCOMPARE(window.find<QLabel>(QStringLiteral("Label12"))->text(),
+             QStringLiteral("Indikativ Präsens"));
     QCOMPARE(window.find<QLabel>(QStringLiteral("Label9"))->text(),
              QStringLiteral("gehen, ging, ist gegangen"));
     QCOMPARE(window.find<QLabel>(QStringLiteral("Label15"))->text(), QStringLiteral("to go"));
-    QCOMPARE(window.find<controls::OfficeButton>(QStringLiteral("btnVar"))->text(), QStringLiteral("2"));
+    QCOMPARE(window.find<controls::OfficeButton>(QStringLiteral("btnVar"))->text(),
+             QStringLiteral("2"));
     QCOMPARE(window.form().typeName(), QStringLiteral("Strong"));
     // The first focus goes to the reveal display, which makes E13 the active box.
     QCOMPARE(QApplication::focusWidget(), window.findWidget(QStringLiteral("EdS4")));
@@ -93,10 +96,12 @@ void BoardWindowTest::boxesFollowTheCategoryAndTense_data()
     QTest::addColumn<QList<int>>("visible");
     QTest::addColumn<QString>("tenseCaption");
     QTest::newRow("n present") << 'n' << 0 << range(5, 8) + range(21, 24) << "Indikativ Präsens";
-    QTest::newRow("n perfect") << 'n' << 3 << range(1, 4) + range(9, 12) + range(17, 20) + range(25, 28)
+    QTest::newRow("n perfect") << 'n' << 3
+                               << range(1, 4) + range(9, 12) + range(17, 20) + range(25, 28)
                                << "Indikativ Perfekt";
     QTest::newRow("n imperative") << 'n' << 14 << range(33, 35) << "Imperativ";
-    QTest::newRow("s past") << 's' << 1 << range(5, 8) + range(13, 16) + range(21, 24) + range(29, 32)
+    QTest::newRow("s past") << 's' << 1
+                            << range(5, 8) + range(13, 16) + range(21, 24) + range(29, 32)
                             << "Indikativ Präteritum";
     QTest::newRow("r present") << 'r' << 0 << range(5, 16) + range(21, 32) << "Indikativ Präsens";
     QTest::newRow("r future perfect II") << 'r' << 13 << range(1, 32) << "Konjunktiv II Futur II";
@@ -116,11 +121,13 @@ void BoardWindowTest::boxesFollowTheCategoryAndTense()
     QCOMPARE(visibleBoxes(window), visible);
     for (int box = 1; box <= 36; ++box) {
         QVERIFY(window.box(box)->text().isEmpty());
-        const QString expected = visible.contains(box) ? VerbRecordBuilder::sampleForm(tense, box) : QString();
+        const QString expected =
+            visible.contains(box) ? VerbRecordBuilder::sampleForm(tense, box) : QString();
         QCOMPARE(window.form().answerSlot(box), expected);
     }
     QCOMPARE(window.find<QLabel>(QStringLiteral("Label12"))->text(), tenseCaption);
-    QCOMPARE(window.find<QLabel>(QStringLiteral("Label9"))->text(), VerbRecordBuilder::sampleCaption(tense, 1));
+    QCOMPARE(window.find<QLabel>(QStringLiteral("Label9"))->text(),
+             VerbRecordBuilder::sampleCaption(tense, 1));
 }
 
 void BoardWindowTest::leavingTheImperativeHidesE36()
@@ -161,7 +168,8 @@ void BoardWindowTest::unknownCategoryShowsNothingButTheTenseCaption()
     QVERIFY(window.find<QLabel>(QStringLiteral("Label15"))->text().isEmpty());
     QCOMPARE(window.find<QLabel>(QStringLiteral("Label12"))->text(),
              QStringLiteral("Indikativ Plusquamperfekt"));
-    QCOMPARE(window.find<controls::OfficeButton>(QStringLiteral("btnVar"))->text(), QStringLiteral("3"));
+    QCOMPARE(window.find<controls::OfficeButton>(QStringLiteral("btnVar"))->text(),
+             QStringLiteral("3"));
 }
 
 void BoardWindowTest::unknownTypeLetterKeepsThePreviousType()
@@ -191,7 +199,8 @@ void BoardWindowTest::lineCountWarning()
 {
     QFETCH(int, extraLines);
     QFETCH(bool, warned);
-    QList<QByteArray> lines = fullRecord('n', "gehen").lines() + fullRecord('d', "Rad fahren").lines();
+    QList<QByteArray> lines =
+        fullRecord('n', "gehen").lines() + fullRecord('d', "Rad fahren").lines();
     for (int i = 0; i < extraLines; ++i)
         lines.append("n" + QByteArray(29, ' ') + "part of a record");
     WindowFixture window(testdata::joinLines(lines));

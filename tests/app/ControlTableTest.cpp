@@ -22,26 +22,46 @@ void ControlTableTest::placesAndSizes_data()
     QTest::addColumn<QString>("parent");
     QTest::addColumn<QRect>("geometry");
     // Corners and edges of the grid, from the designed layout.
-    QTest::newRow("E1") << "E1" << "Form1" << QRect(133, 252, 65, 27);
-    QTest::newRow("E4") << "E4" << "Form1" << QRect(133, 372, 65, 27);
-    QTest::newRow("E6") << "E6" << "Form1" << QRect(207, 292, 86, 27);
-    QTest::newRow("E11") << "E11" << "Form1" << QRect(302, 332, 121, 27);
-    QTest::newRow("E16") << "E16" << "Form1" << QRect(432, 372, 63, 27);
-    QTest::newRow("E17") << "E17" << "Form1" << QRect(600, 252, 65, 27);
-    QTest::newRow("E26") << "E26" << "Form1" << QRect(770, 292, 121, 27);
-    QTest::newRow("E32") << "E32" << "Form1" << QRect(900, 372, 63, 27);
-    QTest::newRow("E33") << "E33" << "Form1" << QRect(236, 415, 115, 27);
-    QTest::newRow("E35") << "E35" << "Form1" << QRect(596, 415, 94, 27);
-    QTest::newRow("E36") << "E36" << "Form1" << QRect(740, 415, 90, 27);
-    QTest::newRow("AlphaEdit") << "AlphaEdit" << "Form1" << QRect(20, 48, 100, 27);
-    QTest::newRow("btnAlpha") << "btnAlpha" << "Form1" << QRect(120, 48, 8, 30);
-    QTest::newRow("ComboBox2") << "ComboBox2" << "Form1" << QRect(336, 48, 256, 27);
-    QTest::newRow("EdS4") << "EdS4" << "Panel1" << QRect(272, 20, 121, 27);
-    QTest::newRow("btnShowAll") << "btnShowAll" << "Panel2" << QRect(266, 20, 129, 25);
-    QTest::newRow("btnHelp") << "btnHelp" << "Form1" << QRect(997, 0, 16, 16);
-    QTest::newRow("btnSzetR") << "btnSzetR" << "Form1" << QRect(941, 224, 22, 25);
-    QTest::newRow("HelpMemo") << "HelpMemo" << "helppanel" << QRect(24, 19, 897, 345);
-    QTest::newRow("SecretCheckBox") << "SecretCheckBox" << "helppanel" << QRect(816, 380, 97, 17);
+    QTest::newRow("E1") << "E1"
+                        << "Form1" << QRect(133, 252, 65, 27);
+    QTest::newRow("E4") << "E4"
+                        << "Form1" << QRect(133, 372, 65, 27);
+    QTest::newRow("E6") << "E6"
+                        << "Form1" << QRect(207, 292, 86, 27);
+    QTest::newRow("E11") << "E11"
+                         << "Form1" << QRect(302, 332, 121, 27);
+    QTest::newRow("E16") << "E16"
+                         << "Form1" << QRect(432, 372, 63, 27);
+    QTest::newRow("E17") << "E17"
+                         << "Form1" << QRect(600, 252, 65, 27);
+    QTest::newRow("E26") << "E26"
+                         << "Form1" << QRect(770, 292, 121, 27);
+    QTest::newRow("E32") << "E32"
+                         << "Form1" << QRect(900, 372, 63, 27);
+    QTest::newRow("E33") << "E33"
+                         << "Form1" << QRect(236, 415, 115, 27);
+    QTest::newRow("E35") << "E35"
+                         << "Form1" << QRect(596, 415, 94, 27);
+    QTest::newRow("E36") << "E36"
+                         << "Form1" << QRect(740, 415, 90, 27);
+    QTest::newRow("AlphaEdit") << "AlphaEdit"
+                               << "Form1" << QRect(20, 48, 100, 27);
+    QTest::newRow("btnAlpha") << "btnAlpha"
+                              << "Form1" << QRect(120, 48, 8, 30);
+    QTest::newRow("ComboBox2") << "ComboBox2"
+                               << "Form1" << QRect(336, 48, 256, 27);
+    QTest::newRow("EdS4") << "EdS4"
+                          << "Panel1" << QRect(272, 20, 121, 27);
+    QTest::newRow("btnShowAll") << "btnShowAll"
+                                << "Panel2" << QRect(266, 20, 129, 25);
+    QTest::newRow("btnHelp") << "btnHelp"
+                             << "Form1" << QRect(997, 0, 16, 16);
+    QTest::newRow("btnSzetR") << "btnSzetR"
+                              << "Form1" << QRect(941, 224, 22, 25);
+    QTest::newRow("HelpMemo") << "HelpMemo"
+                              << "helppanel" << QRect(24, 19, 897, 345);
+    QTest::newRow("SecretCheckBox") << "SecretCheckBox"
+                                    << "helppanel" << QRect(816, 380, 97, 17);
 }
 
 void ControlTableTest::placesAndSizes()

@@ -82,7 +82,10 @@ private:
     WindowFixture &window() { return *m_window; }
     controls::OfficeEdit *box(int number) { return m_window->box(number); }
     void typeInto(int number, const QString &text) { m_window->retype(number, text); }
-    int selectedVerb() { return window().find<QComboBox>(QStringLiteral("ComboBox1"))->currentIndex(); }
+    int selectedVerb()
+    {
+        return window().find<QComboBox>(QStringLiteral("ComboBox1"))->currentIndex();
+    }
 
     std::unique_ptr<WindowFixture> m_window;
 };
@@ -121,10 +124,14 @@ void EditingWindowTest::bothCopyAndPasteButtonsServeEitherBlock_data()
     QTest::addColumn<QString>("pasteButton");
     QTest::addColumn<int>("from");
     QTest::addColumn<int>("to");
-    QTest::newRow("left buttons, right block") << "leftCopy" << "leftPaste" << 21 << 22;
-    QTest::newRow("right buttons, left block") << "rightCopy" << "rightPaste" << 5 << 6;
-    QTest::newRow("left copy, right paste, across") << "leftCopy" << "rightPaste" << 5 << 23;
-    QTest::newRow("right copy, left paste, across") << "rightCopy" << "leftPaste" << 24 << 7;
+    QTest::newRow("left buttons, right block") << "leftCopy"
+                                               << "leftPaste" << 21 << 22;
+    QTest::newRow("right buttons, left block") << "rightCopy"
+                                               << "rightPaste" << 5 << 6;
+    QTest::newRow("left copy, right paste, across") << "leftCopy"
+                                                    << "rightPaste" << 5 << 23;
+    QTest::newRow("right copy, left paste, across") << "rightCopy"
+                                                    << "leftPaste" << 24 << 7;
 }
 
 void EditingWindowTest::bothCopyAndPasteButtonsServeEitherBlock()
@@ -161,8 +168,10 @@ void EditingWindowTest::functionKeyInsertsAndMovesTheCaretToTheEnd_data()
     QTest::addColumn<int>("modifiers");
     QTest::addColumn<QString>("expected");
     QTest::newRow("F5") << int(Qt::Key_F5) << int(Qt::NoModifier) << QStringLiteral("häus");
-    QTest::newRow("shift F6") << int(Qt::Key_F6) << int(Qt::ShiftModifier) << QStringLiteral("höus");
-    QTest::newRow("ctrl F7") << int(Qt::Key_F7) << int(Qt::ControlModifier) << QStringLiteral("hüus");
+    QTest::newRow("shift F6") << int(Qt::Key_F6) << int(Qt::ShiftModifier)
+                              << QStringLiteral("höus");
+    QTest::newRow("ctrl F7") << int(Qt::Key_F7) << int(Qt::ControlModifier)
+                             << QStringLiteral("hüus");
     QTest::newRow("F8") << int(Qt::Key_F8) << int(Qt::NoModifier) << QStringLiteral("hßus");
 }
 

@@ -1,6 +1,6 @@
 // The alphabetical look-up over a verb list, in German collation.
-#include "editing/HelpText.h"
 #include "editing/LookUp.h"
+#include "editing/HelpText.h"
 
 #include <QCollator>
 #include <QLocale>
@@ -9,8 +9,9 @@
 
 namespace {
 
-const QStringList Verbs = {QStringLiteral(" fahren"), QStringLiteral(" sich freuen"), QStringLiteral(" geben"),
-                           QStringLiteral(" gehen"),  QStringLiteral(" gießen"),      QStringLiteral(" haben"),
+const QStringList Verbs = {QStringLiteral(" fahren"), QStringLiteral(" sich freuen"),
+                           QStringLiteral(" geben"),  QStringLiteral(" gehen"),
+                           QStringLiteral(" gießen"), QStringLiteral(" haben"),
                            QStringLiteral(" sagen"),  QStringLiteral(" zeigen")};
 
 int lookUp(const QStringList &entries, const QString &typed)
@@ -41,16 +42,15 @@ TEST_P(LookUpExamples, SelectsTheEntry)
 INSTANTIATE_TEST_SUITE_P(
     GermanList, LookUpExamples,
     testing::Values(LookUpCase{"ge", " geben"}, LookUpCase{"geh", " gehen"},
-                    LookUpCase{"gei", " gehen"},        // gießen noted, does not contain it: one back
-                    LookUpCase{"freu", " sich freuen"}, // the reflexive marker is skipped
-                    LookUpCase{"sich", " sagen"},       // zeigen noted, one back
+                    LookUpCase{"gei", " gehen"}, // gießen noted, does not contain it: one back
+                    LookUpCase{"freu", " sich freuen"},   // the reflexive marker is skipped
+                    LookUpCase{"sich", " sagen"},         // zeigen noted, one back
                     LookUpCase{"geben ", " sich freuen"}, // the blank fails the containment test
-                    LookUpCase{"Geben", " gießen"},     // case counts: haben noted last, one back
+                    LookUpCase{"Geben", " gießen"},       // case counts: haben noted last, one back
                     LookUpCase{"fahren", " fahren"},
-                    LookUpCase{"", " fahren"},          // stepping back from the first keeps it
-                    LookUpCase{"   ", " fahren"},
-                    LookUpCase{"a", " fahren"},
-                    LookUpCase{"zz", " sagen"},         // zeigen noted for "z" only, one back
+                    LookUpCase{"", " fahren"}, // stepping back from the first keeps it
+                    LookUpCase{"   ", " fahren"}, LookUpCase{"a", " fahren"},
+                    LookUpCase{"zz", " sagen"}, // zeigen noted for "z" only, one back
                     LookUpCase{"zeigen", " zeigen"}));
 
 TEST(LookUp, EmptyListSelectsNothing)
@@ -60,7 +60,8 @@ TEST(LookUp, EmptyListSelectsNothing)
 
 TEST(LookUp, TextAfterEveryEntrySelectsTheLast)
 {
-    EXPECT_EQ(lookUp({QStringLiteral(" fahren"), QStringLiteral(" gehen")}, QStringLiteral("zeigen")), 1);
+    EXPECT_EQ(
+        lookUp({QStringLiteral(" fahren"), QStringLiteral(" gehen")}, QStringLiteral("zeigen")), 1);
 }
 
 TEST(LookUp, OnlyTheFirstTenCharactersTakePartInTheScan)
@@ -86,7 +87,8 @@ TEST(HelpText, FortyOneLinesWithTheirBlanksAndTabs)
     EXPECT_EQ(lines.at(0), QStringLiteral("German Verb Zandrel Version 1.2"));
     const QList<int> endInABlank = {3, 4, 7, 10, 15, 24, 27, 30, 33, 36, 37, 40};
     for (int line = 1; line <= 41; ++line) {
-        EXPECT_EQ(lines.at(line - 1).endsWith(QLatin1Char(' ')), endInABlank.contains(line)) << line;
+        EXPECT_EQ(lines.at(line - 1).endsWith(QLatin1Char(' ')), endInABlank.contains(line))
+            << line;
         EXPECT_FALSE(lines.at(line - 1).endsWith(QStringLiteral("  "))) << line;
     }
     for (int line : {2, 6, 9, 12, 14, 17, 23, 26, 29, 32, 35, 39})

@@ -69,7 +69,8 @@ TEST(ActiveBox, RefreshClearsTheBoxButKeepsTheLookUpBox)
 
 TEST(TestAnswers, ComparesExactly)
 {
-    const BoxTexts answers = texts({{5, "gehe"}, {6, "gehst"}, {7, "gehen"}, {8, "geht"}, {9, "Mädchen"}});
+    const BoxTexts answers =
+        texts({{5, "gehe"}, {6, "gehst"}, {7, "gehen"}, {8, "geht"}, {9, "Mädchen"}});
     const BoxTexts typed = texts({{5, "gehe"}, {6, "gehst "}, {7, "Gehen"}, {9, "Madchen"}});
     const auto wrong = practice::wrongAnswers(typed, answers);
     EXPECT_FALSE(wrong[4]);
@@ -86,7 +87,8 @@ TEST(ShowCorrect, SavesAndRestoresTheActiveBox)
     EXPECT_FALSE(state.showCorrect(QStringLiteral("x"), QStringLiteral("y")));
     EXPECT_FALSE(state.restoreCorrect());
     state.enterBox(2, QStringLiteral("gehst"));
-    EXPECT_EQ(state.showCorrect(QStringLiteral("geh"), QStringLiteral("gehst")), QStringLiteral("gehst"));
+    EXPECT_EQ(state.showCorrect(QStringLiteral("geh"), QStringLiteral("gehst")),
+              QStringLiteral("gehst"));
     EXPECT_EQ(state.restoreCorrect(), QStringLiteral("geh"));
     // A second press saves the answer itself.
     state.showCorrect(QStringLiteral("gehst"), QStringLiteral("gehst"));
@@ -129,7 +131,8 @@ TEST(ShowAll, RestoreWithoutASaveKeepsWhatWasTyped)
     // Show Correct saved one box: only that box comes back.
     state.enterBox(5, QStringLiteral("gehe"));
     state.showCorrect(QStringLiteral("ge"), QStringLiteral("gehe"));
-    EXPECT_EQ(state.restoreAll(texts({{5, "gehe"}, {6, "gehst"}})), texts({{5, "ge"}, {6, "gehst"}}));
+    EXPECT_EQ(state.restoreAll(texts({{5, "gehe"}, {6, "gehst"}})),
+              texts({{5, "ge"}, {6, "gehst"}}));
 }
 
 TEST(ShowAll, ParadeRefreshSavesEmptyTexts)

@@ -110,8 +110,9 @@ void PracticeWindowTest::startUpMakesE13ActiveThroughTheRevealDisplay()
 void PracticeWindowTest::buttonsNeverChangeTheActiveBox()
 {
     window().click(box(6));
-    for (const char *button : {"btnShowCorrect", "btnShowCorrectRestore", "btnShowAll", "btnShowAllRestore",
-                               "btnTestAnswers", "btnTestAnswersRestore", "btnShowRand"}) {
+    for (const char *button :
+         {"btnShowCorrect", "btnShowCorrectRestore", "btnShowAll", "btnShowAllRestore",
+          "btnTestAnswers", "btnTestAnswersRestore", "btnShowRand"}) {
         window().click(QString::fromLatin1(button));
         QCOMPARE(window().form().practiceState().activeBox(), 6);
     }
@@ -143,7 +144,7 @@ void PracticeWindowTest::testAnswersMarksWrongBoxesOnly()
     QCOMPARE(background(box(5)), window().form().normalBoxColor());
     QCOMPARE(background(box(6)), QColor(249, 185, 157));
     QCOMPARE(background(box(7)), QColor(249, 185, 157));
-    QCOMPARE(background(box(8)), QColor(249, 185, 157)); // left empty
+    QCOMPARE(background(box(8)), QColor(249, 185, 157));            // left empty
     QCOMPARE(background(box(1)), window().form().normalBoxColor()); // hidden
     window().click(QStringLiteral("btnTestAnswersRestore"));
     for (int number = 1; number <= 36; ++number)

@@ -3,8 +3,8 @@
 #include "app/Unit1.h"
 #include "controls/OfficeEdit.h"
 
-#include <QApplication>
 #include <QAbstractItemView>
+#include <QApplication>
 #include <QComboBox>
 #include <QDir>
 #include <QMessageBox>

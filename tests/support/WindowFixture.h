@@ -6,11 +6,11 @@
 
 #include <QApplication>
 #include <QByteArray>
-#include <QStandardPaths>
-#include <QTest>
 #include <QPoint>
+#include <QStandardPaths>
 #include <QStringList>
 #include <QTemporaryDir>
+#include <QTest>
 
 #include <memory>
 #include <optional>
