@@ -56,7 +56,7 @@ std::vector<ControlSpec> buildTable()
 {
     using K = ControlKind;
     std::vector<ControlSpec> table;
-    auto add = [&table](ControlSpec spec) { table.push_back(std::move(spec)); };
+    auto add = [&table](ControlSpec design) { table.push_back(std::move(design)); };
 
     // Panel1 first: the window's first focus goes to the reveal display in it.
     ControlSpec panel1 = control(K::Panel, "Panel1", "", {524, 104, 454, 89});

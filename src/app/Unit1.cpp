@@ -28,27 +28,27 @@ namespace {
 // Client size for the designed outer size of 1020 x 500 less a thin frame.
 constexpr QSize ClientSize(1014, 471);
 
-QWidget *makeControl(const ControlSpec &spec, QWidget *parent)
+QWidget *makeControl(const ControlSpec &design, QWidget *parent)
 {
     using K = ControlKind;
-    switch (spec.kind) {
+    switch (design.kind) {
     case K::Label:
-        return new QLabel(spec.caption, parent);
+        return new QLabel(design.caption, parent);
     case K::EntryBox: {
         auto *edit = new controls::OfficeEdit(parent);
-        edit->setText(spec.caption);
+        edit->setText(design.caption);
         return edit;
     }
     case K::Button:
         return new controls::OfficeButton(parent);
     case K::Panel: {
         auto *panel = new QFrame(parent);
-        panel->setFrameStyle(spec.raisedBevel ? QFrame::Panel | QFrame::Raised : QFrame::NoFrame);
+        panel->setFrameStyle(design.raisedBevel ? QFrame::Panel | QFrame::Raised : QFrame::NoFrame);
         return panel;
     }
     case K::CaptionBox: {
         auto *panel = new controls::OfficePanel(parent);
-        panel->setCaption(spec.caption);
+        panel->setCaption(design.caption);
         return panel;
     }
     case K::TextBox:
@@ -63,31 +63,31 @@ QWidget *makeControl(const ControlSpec &spec, QWidget *parent)
     return nullptr;
 }
 
-void applySpec(QWidget *widget, const ControlSpec &spec)
+void applyDesign(QWidget *widget, const ControlSpec &design)
 {
-    widget->setObjectName(spec.name);
-    if (spec.geometry.size().isEmpty()) {
+    widget->setObjectName(design.name);
+    if (design.geometry.size().isEmpty()) {
         widget->adjustSize();
-        widget->move(spec.geometry.topLeft());
+        widget->move(design.geometry.topLeft());
     } else {
-        widget->setGeometry(spec.geometry);
+        widget->setGeometry(design.geometry);
     }
     if (auto *button = qobject_cast<QAbstractButton *>(widget))
-        button->setText(spec.caption);
-    if (!spec.fontFamily.isEmpty()) {
-        QFont font(spec.fontFamily);
-        font.setPixelSize(spec.fontPixels);
+        button->setText(design.caption);
+    if (!design.fontFamily.isEmpty()) {
+        QFont font(design.fontFamily);
+        font.setPixelSize(design.fontPixels);
         widget->setFont(font);
-        if (spec.geometry.size().isEmpty())
+        if (design.geometry.size().isEmpty())
             widget->adjustSize();
     }
-    if (spec.background.isValid()) {
+    if (design.background.isValid()) {
         QPalette palette = widget->palette();
-        palette.setColor(widget->backgroundRole(), spec.background);
+        palette.setColor(widget->backgroundRole(), design.background);
         widget->setPalette(palette);
         widget->setAutoFillBackground(true);
     }
-    widget->setVisible(spec.visible);
+    widget->setVisible(design.visible);
 }
 
 } // namespace
@@ -126,9 +126,9 @@ template <typename T> T *TForm1::control(const char *name) const
 
 void TForm1::createControls()
 {
-    for (const ControlSpec &spec : controlTable()) {
-        QWidget *parent = spec.parent.isEmpty() ? this : findChild<QWidget *>(spec.parent);
-        applySpec(makeControl(spec, parent), spec);
+    for (const ControlSpec &design : controlTable()) {
+        QWidget *parent = design.parent.isEmpty() ? this : findChild<QWidget *>(design.parent);
+        applyDesign(makeControl(design, parent), design);
     }
     for (int box = 1; box <= data::BoxCount; ++box)
         m_boxes[box - 1] = control<controls::OfficeEdit>(qPrintable(entryBoxName(box)));
