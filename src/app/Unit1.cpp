@@ -284,7 +284,6 @@ void TForm1::GetData()
         ComboBox1->setCurrentIndex(0);
         ComboBox2->setCurrentIndex(0);
     }
-    m_loaded = true;
     RefreshEBoxes();
     if (auto *seeded = dynamic_cast<practice::SeededRandomSource *>(m_random.get()))
         seeded->reseed(practice::timeOfDaySeed());

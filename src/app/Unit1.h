@@ -47,7 +47,6 @@ public:
     int entryFontSize() const { return m_entryFontSize; }
     const data::VerbFile &verbList() const { return m_verbList; }
     controls::OfficeEdit *entryBox(int box) const { return m_boxes[box - 1]; }
-    bool loaded() const { return m_loaded; }
 
     static QColor wrongAnswerColor() { return QColor(249, 185, 157); }
     QColor normalBoxColor() const;
@@ -137,7 +136,6 @@ private:
     practice::PracticeState m_practice;
     data::VerbFile m_verbList;
     int m_entryFontSize = 10;
-    bool m_loaded = false;
     bool m_shown = false;
     std::unique_ptr<practice::RandomSource> m_random;
 };
