@@ -1,15 +1,11 @@
 #include "StartedWindow.h"
 
+#include "support/WindowFixture.h"
+
 #include "app/Unit1.h"
 
-#include <QApplication>
 #include <QDir>
 #include <QFile>
-#include <QMessageBox>
-#include <QPushButton>
-#include <QSignalSpy>
-#include <QTest>
-#include <QTimer>
 
 #include <sys/resource.h>
 #include <unistd.h>
@@ -21,29 +17,9 @@ StartedWindow::StartedWindow(const QString &directory)
     m_previousDirectory = QDir::currentPath();
     QDir::setCurrent(directory);
 
-    QTimer closer;
-    QObject::connect(&closer, &QTimer::timeout, [this] {
-        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
-        if (!box)
-            return;
-        m_messages.append({box->windowTitle(), box->text()});
-        if (QAbstractButton *button = box->defaultButton())
-            button->click();
-        else
-            box->reject();
-    });
-    closer.start(5);
-
-    m_form = std::make_unique<app::TForm1>();
-    QSignalSpy finished(m_form.get(), &app::TForm1::startUpFinished);
-    m_form->show();
     // Generous: a 200 MB file under the sanitizers takes a while, and a hang
     // shows as a failure here rather than as a test timeout.
-    m_finished = !finished.isEmpty() || finished.wait(120000);
-    if (!QTest::qWaitForWindowActive(m_form.get()))
-        qWarning("the window did not become active");
-    closer.stop();
-    QApplication::processEvents();
+    m_finished = testwindow::startWindow(m_form, m_messages, 120000);
 }
 
 StartedWindow::~StartedWindow()

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "support/WindowFixture.h"
+
 #include <QList>
 #include <QString>
 
@@ -12,10 +14,7 @@ class TForm1;
 namespace stress {
 
 // A message box the window showed while starting.
-struct StartUpMessage {
-    QString title;
-    QString text;
-};
+using StartUpMessage = testwindow::ShownMessage;
 
 // Starts the real window with `directory` as the working directory, whatever
 // "Verb12Data.txt" is there (a huge file, a directory, an unreadable file),

@@ -37,13 +37,18 @@ void WindowFixture::start(const std::optional<QByteArray> &bytes)
     m_previousDirectory = QDir::currentPath();
     QDir::setCurrent(m_directory.path());
 
+    startWindow(m_form, m_messages, 5000);
+}
+
+bool startWindow(std::unique_ptr<app::TForm1> &form, QList<ShownMessage> &messages, int timeoutMs)
+{
     // Close every message box the start-up shows, noting what it said.
     QTimer closer;
-    QObject::connect(&closer, &QTimer::timeout, [this] {
+    QObject::connect(&closer, &QTimer::timeout, [&messages] {
         auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
         if (!box)
             return;
-        m_messages.append({box->windowTitle(), box->text()});
+        messages.append({box->windowTitle(), box->text()});
         if (QAbstractButton *button = box->defaultButton())
             button->click();
         else
@@ -51,15 +56,15 @@ void WindowFixture::start(const std::optional<QByteArray> &bytes)
     });
     closer.start(5);
 
-    m_form = std::make_unique<app::TForm1>();
-    QSignalSpy finished(m_form.get(), &app::TForm1::startUpFinished);
-    m_form->show();
-    if (finished.isEmpty())
-        finished.wait(5000);
-    if (!QTest::qWaitForWindowActive(m_form.get()))
+    form = std::make_unique<app::TForm1>();
+    QSignalSpy finished(form.get(), &app::TForm1::startUpFinished);
+    form->show();
+    const bool loaded = !finished.isEmpty() || finished.wait(timeoutMs);
+    if (!QTest::qWaitForWindowActive(form.get()))
         qWarning("the window did not become active");
     closer.stop();
     QApplication::processEvents();
+    return loaded;
 }
 
 WindowFixture::~WindowFixture()

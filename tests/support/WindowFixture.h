@@ -29,6 +29,12 @@ struct ShownMessage {
     QString text;
 };
 
+// Creates the real window in the current working directory and shows it,
+// waiting up to `timeoutMs` until it has finished loading and become active.
+// Message boxes shown meanwhile are appended to `messages` and closed with
+// their default button. Returns whether loading finished in time.
+bool startWindow(std::unique_ptr<app::TForm1> &form, QList<ShownMessage> &messages, int timeoutMs);
+
 // Starts the real window in a fresh working directory that holds the given
 // verb file (or none), the way the learner starts it, and waits until it is
 // shown, active and has finished loading. Message boxes shown meanwhile are
