@@ -1,5 +1,7 @@
 #include "SyntheticVerbFile.h"
 
+#include <cstring>
+
 #include "data/RecordLayout.h"
 #include "data/VerbFile.h"
 
@@ -59,6 +61,18 @@ QByteArray syntheticVerbFile(int verbs, LineEnd lineEnd)
             bytes += prefix(i < 3 ? codes[i] : ' ', verb, i) + payloads[i] + end;
     }
     return bytes;
+}
+
+qsizetype memchrLineCount(const QByteArray &bytes)
+{
+    qsizetype lines = 0;
+    const char *pos = bytes.constData();
+    const char *end = pos + bytes.size();
+    while (const void *hit = std::memchr(pos, '\n', size_t(end - pos))) {
+        ++lines;
+        pos = static_cast<const char *>(hit) + 1;
+    }
+    return lines + (pos < end ? 1 : 0);
 }
 
 } // namespace bench

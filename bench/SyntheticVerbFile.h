@@ -12,4 +12,7 @@ enum class LineEnd { CrLf, Lf, Cr };
 // arguments always give the same bytes.
 QByteArray syntheticVerbFile(int verbs, LineEnd lineEnd);
 
+// The yardstick for loading: counts the LFs with memchr and nothing else.
+qsizetype memchrLineCount(const QByteArray &bytes);
+
 } // namespace bench

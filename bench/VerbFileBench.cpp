@@ -24,19 +24,6 @@ const QByteArray &verbFileBytes(bench::LineEnd lineEnd)
     return lineEnd == bench::LineEnd::CrLf ? crlf : lineEnd == bench::LineEnd::Lf ? lf : cr;
 }
 
-// The yardstick: count the LFs with memchr and nothing else.
-qsizetype memchrLineCount(const QByteArray &bytes)
-{
-    qsizetype lines = 0;
-    const char *pos = bytes.constData();
-    const char *end = pos + bytes.size();
-    while (const void *hit = std::memchr(pos, '\n', size_t(end - pos))) {
-        ++lines;
-        pos = static_cast<const char *>(hit) + 1;
-    }
-    return lines + (pos < end ? 1 : 0);
-}
-
 double secondsOf(auto &&work)
 {
     const auto start = std::chrono::steady_clock::now();
@@ -60,7 +47,7 @@ void BM_MemchrLineCount(benchmark::State &state)
 {
     const QByteArray &bytes = verbFileBytes(lineEndOf(state));
     for (auto _ : state)
-        benchmark::DoNotOptimize(memchrLineCount(bytes));
+        benchmark::DoNotOptimize(bench::memchrLineCount(bytes));
     setFileCounters(state, bytes);
 }
 BENCHMARK(BM_MemchrLineCount)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
@@ -79,7 +66,8 @@ void BM_VerbFileLoad(benchmark::State &state)
             lines = file.lineCount();
             benchmark::DoNotOptimize(lines);
         });
-        memchrSeconds += secondsOf([&] { benchmark::DoNotOptimize(memchrLineCount(bytes)); });
+        memchrSeconds +=
+            secondsOf([&] { benchmark::DoNotOptimize(bench::memchrLineCount(bytes)); });
         loadSeconds += load;
         state.SetIterationTime(load);
     }

@@ -50,18 +50,6 @@ double peakResidentMegabytes()
     return double(usage.ru_maxrss) / 1024.0;
 }
 
-qsizetype memchrLineCount(const QByteArray &bytes)
-{
-    qsizetype lines = 0;
-    const char *pos = bytes.constData();
-    const char *end = pos + bytes.size();
-    while (const void *hit = std::memchr(pos, '\n', size_t(end - pos))) {
-        ++lines;
-        pos = static_cast<const char *>(hit) + 1;
-    }
-    return lines + (pos < end ? 1 : 0);
-}
-
 void printDistribution(const char *what, const std::vector<double> &ms)
 {
     std::printf("%-44s n=%-6zu median %7.3f ms   p99 %7.3f ms   max %7.3f ms\n", what, ms.size(),
@@ -80,7 +68,7 @@ void measureLoad(const QByteArray &bytes, const QString &path)
             (void)n;
         }));
         memchrCount.push_back(timed([&] {
-            volatile auto n = memchrLineCount(bytes);
+            volatile auto n = bench::memchrLineCount(bytes);
             (void)n;
         }));
         read.push_back(timed([&] {
