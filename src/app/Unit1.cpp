@@ -5,6 +5,7 @@
 #include "appearance/Contrast.h"
 #include "board/Board.h"
 #include "controls/DesignLooks.h"
+#include "controls/FittingLabel.h"
 #include "controls/FlatComboBox.h"
 #include "controls/FlatFontComboBox.h"
 #include "controls/MessageDialog.h"
@@ -35,6 +36,8 @@ QWidget *makeControl(const ControlSpec &design, QWidget *parent)
     switch (design.kind) {
     case K::Label:
         return new QLabel(design.caption, parent);
+    case K::FittingLabel:
+        return new controls::FittingLabel(design.caption, parent);
     case K::EntryBox: {
         auto *edit = new controls::OfficeEdit(parent);
         edit->setText(design.caption);
