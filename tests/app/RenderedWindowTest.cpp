@@ -28,35 +28,13 @@ namespace {
 // A dark desktop palette as Breeze Dark or Adwaita-dark give it.
 QPalette darkPalette()
 {
-    QPalette dark;
-    const QColor white(255, 255, 255);
-    const std::pair<QPalette::ColorRole, QColor> roles[] = {
-        {QPalette::Window, QColor(45, 45, 45)},
-        {QPalette::WindowText, white},
-        {QPalette::Base, QColor(30, 30, 30)},
-        {QPalette::AlternateBase, QColor(53, 53, 53)},
-        {QPalette::Text, white},
-        {QPalette::Button, QColor(53, 53, 53)},
-        {QPalette::ButtonText, white},
-        {QPalette::BrightText, QColor(255, 80, 80)},
-        {QPalette::Light, QColor(80, 80, 80)},
-        {QPalette::Midlight, QColor(66, 66, 66)},
-        {QPalette::Mid, QColor(40, 40, 40)},
-        {QPalette::Dark, QColor(25, 25, 25)},
-        {QPalette::Shadow, QColor(10, 10, 10)},
-        {QPalette::Highlight, QColor(21, 83, 158)},
-        {QPalette::HighlightedText, white},
-        {QPalette::ToolTipBase, QColor(45, 45, 45)},
-        {QPalette::ToolTipText, white},
-        {QPalette::PlaceholderText, QColor(150, 150, 150)},
-        {QPalette::Link, QColor(80, 160, 255)},
-        {QPalette::LinkVisited, QColor(170, 120, 255)},
-    };
-    for (const auto &[role, colour] : roles)
-        dark.setColor(role, colour);
-    for (const QPalette::ColorRole role :
-         {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
-        dark.setColor(QPalette::Disabled, role, QColor(127, 127, 127));
+    // window text, button, light, dark, mid, text, bright text, base, window
+    QPalette dark(Qt::white, QColor(53, 53, 53), QColor(80, 80, 80), QColor(25, 25, 25),
+                  QColor(40, 40, 40), Qt::white, QColor(255, 80, 80), QColor(30, 30, 30),
+                  QColor(45, 45, 45));
+    dark.setColor(QPalette::Highlight, QColor(21, 83, 158));
+    dark.setColor(QPalette::ToolTipBase, QColor(45, 45, 45));
+    dark.setColor(QPalette::ToolTipText, Qt::white);
     return dark;
 }
 

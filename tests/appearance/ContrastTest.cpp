@@ -79,28 +79,4 @@ INSTANTIATE_TEST_SUITE_P(
                                  QColor(48, 140, 198), QColor()}),
     [](const auto &info) { return std::string(info.param.name); });
 
-TEST(WithReadableText, MendsOnlyTheTextDrawnOnTheBackground)
-{
-    QPalette dark;
-    dark.setColor(QPalette::Button, Green);
-    dark.setColor(QPalette::ButtonText, White);
-    dark.setColor(QPalette::WindowText, White);
-    dark.setColor(QPalette::Base, QColor(30, 30, 30));
-    dark.setColor(QPalette::Text, White);
-    dark.setColor(QPalette::Disabled, QPalette::ButtonText, QColor(127, 127, 127));
-
-    const QPalette mended = appearance::withReadableText(dark, QPalette::Button);
-    for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
-        EXPECT_EQ(mended.color(group, QPalette::ButtonText), Black);
-        EXPECT_EQ(mended.color(group, QPalette::WindowText), Black);
-        // Entry fields and the help memo inside a panel keep their own text.
-        EXPECT_EQ(mended.color(group, QPalette::Text), White);
-    }
-    EXPECT_EQ(mended.color(QPalette::Disabled, QPalette::ButtonText), QColor(127, 127, 127));
-
-    const QPalette field = appearance::withReadableText(dark, QPalette::Base);
-    EXPECT_EQ(field.color(QPalette::Text), White);
-    EXPECT_EQ(field.color(QPalette::ButtonText), White);
-}
-
 } // namespace
