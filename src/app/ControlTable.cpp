@@ -96,6 +96,7 @@ std::vector<ControlSpec> buildTable()
     add(control(K::List, "ComboBox1", "", {135, 48, 193, 27}));
     add(control(K::List, "ComboBox2", "", {336, 48, 256, 27}));
     ControlSpec activeCaption = label("Label9", 609, 37, "", 21);
+    activeCaption.kind = K::FittingLabel; // a caption may be longer than the room to the edge
     add(activeCaption);
     activeCaption.name = QStringLiteral("Label15");
     activeCaption.geometry.moveTop(61);

@@ -10,6 +10,8 @@ namespace app {
 
 enum class ControlKind {
     Label,
+    // a label that shrinks a caption too long for the room to the window's edge
+    FittingLabel,
     EntryBox,   // OfficeEdit
     Button,     // OfficeButton
     Panel,      // plain coloured panel holding buttons

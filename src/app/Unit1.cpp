@@ -2,8 +2,10 @@
 
 #include "app/ControlTable.h"
 #include "app/FocusEvents.h"
+#include "appearance/Contrast.h"
 #include "board/Board.h"
 #include "controls/DesignLooks.h"
+#include "controls/FittingLabel.h"
 #include "controls/FlatComboBox.h"
 #include "controls/FlatFontComboBox.h"
 #include "controls/MessageDialog.h"
@@ -34,6 +36,8 @@ QWidget *makeControl(const ControlSpec &design, QWidget *parent)
     switch (design.kind) {
     case K::Label:
         return new QLabel(design.caption, parent);
+    case K::FittingLabel:
+        return new controls::FittingLabel(design.caption, parent);
     case K::EntryBox: {
         auto *edit = new controls::OfficeEdit(parent);
         edit->setText(design.caption);
@@ -84,7 +88,8 @@ void applyDesign(QWidget *widget, const ControlSpec &design)
     if (design.background.isValid()) {
         QPalette palette = widget->palette();
         palette.setColor(widget->backgroundRole(), design.background);
-        widget->setPalette(palette);
+        // Text on a fixed colour must stay readable under a dark desktop palette too.
+        widget->setPalette(appearance::withReadableText(palette, widget->backgroundRole()));
         widget->setAutoFillBackground(true);
     }
     widget->setVisible(design.visible);
@@ -163,14 +168,18 @@ void TForm1::createControls()
     ComboBox6->setCurrentIndex(-1);
     Label9 = control<QLabel>("Label9");
     Label15 = control<QLabel>("Label15");
+    // The record captions in the active-caption colour, as readable as the
+    // window's background allows.
+    const QColor activeCaption = appearance::readableOn(
+        palette().color(backgroundRole()), palette().color(QPalette::Active, QPalette::Highlight));
     for (QLabel *caption : {Label9, Label15}) {
         QPalette palette = caption->palette();
-        palette.setColor(QPalette::WindowText,
-                         palette.color(QPalette::Active, QPalette::Highlight));
+        palette.setColor(caption->foregroundRole(), activeCaption);
         caption->setPalette(palette);
     }
     Label12 = control<QLabel>("Label12");
     panTy = control<controls::OfficePanel>("panTy");
+    setTypePanelLook(false);
     helppanel = control<controls::OfficePanel>("helppanel");
     HelpMemo = control<controls::OfficeMemo>("HelpMemo");
     HelpMemo->setReadOnly(true);

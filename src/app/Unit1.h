@@ -102,6 +102,9 @@ private:
     void createControls();
     void connectHandlers();
     void insertSpecialCharacter(QChar character);
+    // The type panel's two looks: the "Type" state on the button face in black,
+    // or revealed on the window colour in red; each made readable on its face.
+    void setTypePanelLook(bool revealed);
     practice::BoxTexts boxTexts() const;
     void setBoxTexts(const practice::BoxTexts &texts);
     // The active control's entry box: an entry box or the look-up box.

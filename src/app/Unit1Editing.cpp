@@ -3,6 +3,7 @@
 // on the focused control: pressing a button moves the focus to the button.
 #include "app/Unit1.h"
 
+#include "appearance/Contrast.h"
 #include "controls/FlatComboBox.h"
 #include "controls/OfficeButton.h"
 #include "controls/OfficeEdit.h"
@@ -107,18 +108,24 @@ void TForm1::InitializeComboBoxes()
     RefreshEBoxes();
 }
 
+void TForm1::setTypePanelLook(bool revealed)
+{
+    const QColor background = palette().color(revealed ? QPalette::Base : QPalette::Button);
+    const QColor text = revealed ? QColor(191, 14, 4) : QColor(Qt::black);
+    QPalette colours = panTy->palette();
+    colours.setColor(panTy->backgroundRole(), background);
+    // The panel draws its caption in its foreground role.
+    colours.setColor(panTy->foregroundRole(), appearance::readableOn(background, text));
+    panTy->setPalette(colours);
+}
+
 void TForm1::panTyClick()
 {
-    QPalette palette = panTy->palette();
     if (panTy->caption() == QLatin1String("Type")) {
-        palette.setColor(panTy->backgroundRole(), this->palette().color(QPalette::Base));
-        palette.setColor(QPalette::WindowText, QColor(191, 14, 4));
-        panTy->setPalette(palette);
+        setTypePanelLook(true);
         panTy->setCaption(m_typeName);
     } else if (panTy->caption() == m_typeName) {
-        palette.setColor(panTy->backgroundRole(), this->palette().color(QPalette::Button));
-        palette.setColor(QPalette::WindowText, Qt::black);
-        panTy->setPalette(palette);
+        setTypePanelLook(false);
         panTy->setCaption(QStringLiteral("Type"));
     }
 }

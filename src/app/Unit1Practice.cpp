@@ -1,6 +1,7 @@
 // The practice commands: the active box, testing and revealing.
 #include "app/Unit1.h"
 
+#include "appearance/Contrast.h"
 #include "controls/OfficeEdit.h"
 
 namespace app {
@@ -22,6 +23,7 @@ void TForm1::btnTestAnswersRestoreClick()
     for (controls::OfficeEdit *box : m_boxes) {
         QPalette palette = box->palette();
         palette.setColor(QPalette::Base, normalBoxColor());
+        palette.setColor(QPalette::Text, this->palette().color(QPalette::Text));
         box->setPalette(palette);
     }
 }
@@ -35,7 +37,7 @@ void TForm1::btnTestAnswersClick()
             continue;
         QPalette palette = m_boxes[i]->palette();
         palette.setColor(QPalette::Base, wrongAnswerColor());
-        m_boxes[i]->setPalette(palette);
+        m_boxes[i]->setPalette(appearance::withReadableText(palette, QPalette::Base));
     }
 }
 

@@ -2,8 +2,8 @@
 
 #include "controls/OfficeFramePainter.h"
 
+#include <QApplication>
 #include <QFocusEvent>
-#include <QGuiApplication>
 #include <QPainter>
 
 namespace controls {
@@ -34,6 +34,7 @@ OfficeEdit::OfficeEdit(QWidget *parent) : OfficeFramed(parent, textControlDefaul
     // The base draws no frame; this control paints its own in the outer pixels.
     setFrame(false);
     setContentsMargins(FrameWidth, FrameWidth, FrameWidth, FrameWidth);
+    followFocusWithSelectionColours();
 }
 
 void OfficeEdit::setFlat(bool flat, FlatStyles styles)
@@ -54,6 +55,7 @@ void OfficeEdit::paintEvent(QPaintEvent *event)
 void OfficeEdit::focusInEvent(QFocusEvent *event)
 {
     OfficeFramed::focusInEvent(event);
+    followFocusWithSelectionColours();
     if (isEntryWithoutMouse(event->reason()))
         selectAll();
 }
@@ -72,6 +74,7 @@ void OfficeEdit::focusOutEvent(QFocusEvent *event)
         else
             setSelection(start, length);
     }
+    followFocusWithSelectionColours();
 }
 
 void OfficeEdit::changeEvent(QEvent *event)
@@ -79,6 +82,31 @@ void OfficeEdit::changeEvent(QEvent *event)
     OfficeFramed::changeEvent(event);
     if (event->type() == QEvent::FontChange)
         resize(width(), fontMetrics().height() + HeightAboveLine);
+    if (event->type() == QEvent::PaletteChange) // a new background or text colour
+        followFocusWithSelectionColours();
+}
+
+void OfficeEdit::followFocusWithSelectionColours()
+{
+    const QPalette inherited =
+        parentWidget() ? parentWidget()->palette() : QApplication::palette(this);
+    QPalette colours = palette();
+    for (const QPalette::ColorGroup group :
+         {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+        if (hasFocus()) {
+            colours.setColor(group, QPalette::Highlight,
+                             inherited.color(group, QPalette::Highlight));
+            colours.setColor(group, QPalette::HighlightedText,
+                             inherited.color(group, QPalette::HighlightedText));
+        } else {
+            colours.setColor(group, QPalette::Highlight, colours.color(group, QPalette::Base));
+            colours.setColor(group, QPalette::HighlightedText,
+                             colours.color(group, QPalette::Text));
+        }
+    }
+    // Setting an equal palette would only come back here as another change.
+    if (colours != palette())
+        setPalette(colours);
 }
 
 } // namespace controls

@@ -15,7 +15,8 @@ namespace controls {
 // that selection or lands at the caret; entering the box with Tab, Backtab or
 // from the program (setFocus) selects the whole text, entering it with a mouse
 // click places the caret, and getting the focus back because the window was
-// re-activated or a popup closed changes nothing.
+// re-activated or a popup closed changes nothing. The kept selection is shown
+// only while the box has the focus.
 //
 // Its height follows its font: on every font change it becomes the font's
 // line height plus 8 pixels.
@@ -40,6 +41,11 @@ protected:
     void focusInEvent(QFocusEvent *event) override;
     void focusOutEvent(QFocusEvent *event) override;
     void changeEvent(QEvent *event) override;
+
+private:
+    // Without the focus the selection colours are the box's own background and
+    // text colours; with it, the ones the box would inherit.
+    void followFocusWithSelectionColours();
 };
 
 } // namespace controls

@@ -1,0 +1,427 @@
+// What the learner sees, read from the rendered window: every text readable
+// under a light and a dark palette, the revealed type in red, long record
+// captions shrunk to their room, and selections shown only in the focused box.
+#include "app/Unit1.h"
+#include "appearance/Contrast.h"
+#include "controls/OfficeButton.h"
+#include "controls/OfficeEdit.h"
+#include "controls/OfficePanel.h"
+#include "support/WindowFixture.h"
+
+#include <QAbstractButton>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QHash>
+#include <QLabel>
+#include <QPainter>
+#include <QPlainTextEdit>
+#include <QStyle>
+#include <QToolTip>
+
+#include <optional>
+
+using testdata::VerbRecordBuilder;
+using testwindow::WindowFixture;
+
+namespace {
+
+// A dark desktop palette as Breeze Dark or Adwaita-dark give it.
+QPalette darkPalette()
+{
+    // window text, button, light, dark, mid, text, bright text, base, window
+    QPalette dark(Qt::white, QColor(53, 53, 53), QColor(80, 80, 80), QColor(25, 25, 25),
+                  QColor(40, 40, 40), Qt::white, QColor(255, 80, 80), QColor(30, 30, 30),
+                  QColor(45, 45, 45));
+    dark.setColor(QPalette::Highlight, QColor(21, 83, 158));
+    dark.setColor(QPalette::ToolTipBase, QColor(45, 45, 45));
+    dark.setColor(QPalette::ToolTipText, Qt::white);
+    return dark;
+}
+
+// Sets the application palette before a window is built, as a desktop theme
+// does, and puts the previous one back.
+class ApplicationPalette {
+public:
+    explicit ApplicationPalette(const std::optional<QPalette> &palette)
+        : m_previous(QApplication::palette())
+    {
+        if (palette)
+            QApplication::setPalette(*palette);
+    }
+    ~ApplicationPalette() { QApplication::setPalette(m_previous); }
+
+private:
+    QPalette m_previous;
+};
+
+QList<VerbRecordBuilder> oneVerb(const QString &caption1 = {}, const QString &caption2 = {})
+{
+    VerbRecordBuilder verb('n', 'i');
+    verb.verb(QStringLiteral("gehen")).fillEveryForm();
+    if (!caption1.isEmpty())
+        verb.captions(0, caption1, caption2);
+    return {verb};
+}
+
+QList<int> visibleBoxes(const WindowFixture &window)
+{
+    QList<int> boxes;
+    for (int box = 1; box <= 36; ++box) {
+        if (window.box(box)->isVisible())
+            boxes.append(box);
+    }
+    return boxes;
+}
+
+// ---- Reading text off the rendered image ----
+
+// A text the window shows: where it is drawn, inside the control's frame.
+struct ShownText {
+    QString control;
+    QRect area; // window coordinates
+    int pixels; // the lettering's height
+};
+
+std::optional<QRect> textArea(QWidget *control)
+{
+    auto inset = [control](int by) { return control->rect().adjusted(by, by, -by, -by); };
+    if (auto *label = qobject_cast<QLabel *>(control))
+        return label->text().isEmpty() ? std::nullopt : std::optional(label->rect());
+    if (auto *panel = qobject_cast<controls::OfficePanel *>(control)) {
+        // The help panel's caption lies under its memo.
+        if (panel->caption().isEmpty() || panel->childAt(panel->rect().center()))
+            return std::nullopt;
+        return inset(3);
+    }
+    if (auto *list = qobject_cast<QComboBox *>(control)) {
+        const int button = list->style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 4;
+        return list->currentText().isEmpty()
+                   ? std::nullopt
+                   : std::optional(list->rect().adjusted(3, 3, -button, -3));
+    }
+    if (auto *edit = qobject_cast<QLineEdit *>(control))
+        return edit->text().isEmpty() ? std::nullopt : std::optional(inset(3));
+    if (auto *memo = qobject_cast<QPlainTextEdit *>(control))
+        return memo->toPlainText().isEmpty() ? std::nullopt
+                                             : std::optional(memo->viewport()->geometry());
+    if (auto *box = qobject_cast<QCheckBox *>(control))
+        return box->text().isEmpty() ? std::nullopt
+                                     : std::optional(box->rect().adjusted(17, 0, 0, 0));
+    if (auto *button = qobject_cast<QAbstractButton *>(control))
+        return button->text().isEmpty() ? std::nullopt : std::optional(inset(5));
+    return std::nullopt;
+}
+
+// Every text of the window the learner can see now: visible and not covered
+// by another control (the open help panel covers the board).
+QList<ShownText> shownTexts(QWidget &window)
+{
+    QList<ShownText> texts;
+    for (QWidget *control : window.findChildren<QWidget *>()) {
+        if (!control->isVisible())
+            continue;
+        const std::optional<QRect> area = textArea(control);
+        if (!area)
+            continue;
+        const QRect inWindow(control->mapTo(&window, area->topLeft()), area->size());
+        QWidget *onTop = window.childAt(inWindow.center());
+        if (onTop != control && !control->isAncestorOf(onTop))
+            continue;
+        texts.append({control->objectName(), inWindow, QFontInfo(control->font()).pixelSize()});
+    }
+    return texts;
+}
+
+// The background of an area is its commonest colour; the ink, its colour that
+// stands out most from the background (the full colour of the strokes).
+struct Ink {
+    QColor background;
+    QColor ink;
+    int inkPixels = 0; // pixels clearly apart from the background
+};
+
+Ink readInk(const QImage &image, const QRect &area)
+{
+    QHash<QRgb, int> counts;
+    const QRect inside = area.intersected(image.rect());
+    for (int y = inside.top(); y <= inside.bottom(); ++y) {
+        for (int x = inside.left(); x <= inside.right(); ++x)
+            ++counts[image.pixel(x, y)];
+    }
+    Ink found;
+    int most = 0;
+    for (auto it = counts.cbegin(); it != counts.cend(); ++it) {
+        if (it.value() > most) {
+            most = it.value();
+            found.background = QColor(it.key());
+        }
+    }
+    found.ink = found.background;
+    for (auto it = counts.cbegin(); it != counts.cend(); ++it) {
+        const QColor colour(it.key());
+        const double ratio = appearance::contrastRatio(colour, found.background);
+        if (ratio >= 1.5)
+            found.inkPixels += it.value();
+        if (ratio > appearance::contrastRatio(found.ink, found.background))
+            found.ink = colour;
+    }
+    return found;
+}
+
+QImage grabbed(QWidget &window)
+{
+    QApplication::processEvents();
+    return window.grab().toImage().convertToFormat(QImage::Format_RGB32);
+}
+
+bool near(const QColor &a, const QColor &b, int tolerance)
+{
+    return std::abs(a.red() - b.red()) <= tolerance &&
+           std::abs(a.green() - b.green()) <= tolerance &&
+           std::abs(a.blue() - b.blue()) <= tolerance;
+}
+
+int pixelsNear(const QImage &image, const QRect &area, const QColor &colour, int tolerance)
+{
+    int count = 0;
+    const QRect inside = area.intersected(image.rect());
+    for (int y = inside.top(); y <= inside.bottom(); ++y) {
+        for (int x = inside.left(); x <= inside.right(); ++x)
+            count += near(image.pixelColor(x, y), colour, tolerance) ? 1 : 0;
+    }
+    return count;
+}
+
+QRect inWindow(QWidget *control, QWidget &window)
+{
+    return {control->mapTo(&window, QPoint(0, 0)), control->size()};
+}
+
+// The columns and rows holding ink of `colour`'s contrast against `background`.
+QRect inkBounds(const QImage &image, const QRect &area, const QColor &background)
+{
+    QRect bounds;
+    const QRect inside = area.intersected(image.rect());
+    for (int y = inside.top(); y <= inside.bottom(); ++y) {
+        for (int x = inside.left(); x <= inside.right(); ++x) {
+            if (appearance::contrastRatio(image.pixelColor(x, y), background) >= 1.5)
+                bounds |= QRect(x, y, 1, 1);
+        }
+    }
+    return bounds;
+}
+
+// The ink a caption leaves when its whole text is drawn at `pixels` in `font`.
+QSize inkOfWholeText(const QString &text, QFont font, int pixels)
+{
+    font.setPixelSize(pixels);
+    const QFontMetrics metrics(font);
+    QImage image(metrics.horizontalAdvance(text) + 20, metrics.height() + 10, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    painter.setFont(font);
+    painter.setPen(Qt::black);
+    painter.drawText(QPoint(10, 5 + metrics.ascent()), text);
+    painter.end();
+    return inkBounds(image, image.rect(), Qt::white).size();
+}
+
+} // namespace
+
+class RenderedWindowTest : public QObject {
+    Q_OBJECT
+private slots:
+    void everyTextIsReadable_data();
+    void everyTextIsReadable();
+    void revealedTypeIsDrawnRed();
+    void longCaptionShrinksToItsRoom_data();
+    void longCaptionShrinksToItsRoom();
+    void onlyTheFocusedBoxShowsItsSelection();
+};
+
+void RenderedWindowTest::everyTextIsReadable_data()
+{
+    QTest::addColumn<bool>("dark");
+    QTest::addColumn<QString>("state");
+    for (const bool dark : {false, true}) {
+        for (const char *state : {"show all", "test answers", "help"})
+            QTest::addRow("%s, %s", dark ? "dark" : "light", state) << dark << QString(state);
+    }
+}
+
+void RenderedWindowTest::everyTextIsReadable()
+{
+    QFETCH(bool, dark);
+    QFETCH(QString, state);
+    ApplicationPalette palette(dark ? std::optional(darkPalette()) : std::nullopt);
+    WindowFixture window(oneVerb());
+    const QList<int> boxes = visibleBoxes(window);
+    QVERIFY(boxes.size() >= 2);
+    if (state == u"show all") {
+        // Every box filled, the reveal display and the type shown.
+        window.click(window.box(boxes[0]));
+        window.click(QStringLiteral("btnShowAll"));
+        for (int letter = 0; letter < window.box(boxes[0])->text().size(); ++letter)
+            window.click(QStringLiteral("btnShowRand"));
+        window.click(QStringLiteral("panTy"));
+    } else if (state == u"test answers") {
+        window.click(QStringLiteral("btnShowAll"));
+        window.retype(boxes[1], QStringLiteral("falsch"));
+        window.click(QStringLiteral("btnTestAnswers"));
+        QCOMPARE(window.box(boxes[1])->palette().color(QPalette::Base),
+                 app::TForm1::wrongAnswerColor());
+    } else {
+        window.click(QStringLiteral("btnHelp"));
+    }
+
+    const QImage image = grabbed(window.form());
+    const QList<ShownText> texts = shownTexts(window.form());
+    QVERIFY(texts.size() >= (state == u"help" ? 6 : 40)); // the help panel covers the board
+    QStringList unreadable;
+    double least = 21;
+    QString leastReadable;
+    for (const ShownText &text : texts) {
+        const Ink ink = readInk(image, text.area);
+        const double ratio = appearance::contrastRatio(ink.ink, ink.background);
+        if (ratio < least) {
+            least = ratio;
+            leastReadable = text.control;
+        }
+        if (ink.inkPixels < 3 || ratio < appearance::requiredContrast(text.pixels))
+            unreadable.append(QStringLiteral("%1 %2 on %3 (%4:1)")
+                                  .arg(text.control, ink.ink.name(), ink.background.name())
+                                  .arg(ratio, 0, 'f', 2));
+    }
+    qInfo("%lld texts, least contrast %.2f:1 (%s)", qlonglong(texts.size()), least,
+          qPrintable(leastReadable));
+    QVERIFY2(unreadable.isEmpty(), qPrintable(unreadable.join(QStringLiteral("; "))));
+}
+
+void RenderedWindowTest::revealedTypeIsDrawnRed()
+{
+    WindowFixture window(oneVerb());
+    auto *typePanel = window.find<controls::OfficePanel>(QStringLiteral("panTy"));
+    const QRect caption = inWindow(typePanel, window.form()).adjusted(3, 3, -3, -3);
+    const QColor red(191, 14, 4);
+    window.click(typePanel);
+    QCOMPARE(typePanel->caption(), QStringLiteral("Irreg"));
+    QImage image = grabbed(window.form());
+    QVERIFY2(pixelsNear(image, caption, red, 12) >= 5, "the type is not drawn in red");
+    QVERIFY(pixelsNear(image, caption, Qt::black, 40) == 0);
+
+    window.click(typePanel);
+    QCOMPARE(typePanel->caption(), QStringLiteral("Type"));
+    image = grabbed(window.form());
+    QVERIFY(pixelsNear(image, caption, red, 60) == 0);
+    QVERIFY2(pixelsNear(image, caption, Qt::black, 12) >= 5, "\"Type\" is not drawn in black");
+}
+
+void RenderedWindowTest::longCaptionShrinksToItsRoom_data()
+{
+    QTest::addColumn<int>("style"); // entry of the style list chosen; -1: none
+    QTest::newRow("as started") << -1;
+    QTest::newRow("bold") << 1;
+    QTest::newRow("bold italic") << 3;
+}
+
+void RenderedWindowTest::longCaptionShrinksToItsRoom()
+{
+    QFETCH(int, style);
+    const QString longCaption =
+        QStringLiteral("Feierabend machen, machte Feierabend, hat Feierabend gemacht");
+    const QString shortCaption = QStringLiteral("to finish work");
+    WindowFixture window(oneVerb(longCaption, shortCaption));
+    if (style >= 0) {
+        window.click(QStringLiteral("btnFont"));
+        window.chooseInList(QStringLiteral("ComboBox5"), style);
+        window.click(QStringLiteral("btnFont")); // the font lists lie over the captions
+    }
+    auto *first = window.find<QLabel>(QStringLiteral("Label9"));
+    auto *second = window.find<QLabel>(QStringLiteral("Label15"));
+    QCOMPARE(first->text(), longCaption); // the label holds the whole caption
+    constexpr int Room = 1014 - 609;
+    QVERIFY2(first->width() <= Room, qPrintable(QString::number(first->width())));
+
+    // The size the design font must shrink to: the largest that fits the room.
+    const QFont design = first->font();
+    const int designPixels = QFontInfo(design).pixelSize();
+    int fitting = designPixels;
+    while (fitting > 12) {
+        QFont font = design;
+        font.setPixelSize(fitting);
+        if (QFontMetrics(font).horizontalAdvance(longCaption) <= Room)
+            break;
+        --fitting;
+    }
+    QVERIFY2(fitting < designPixels, "the test caption fits unshrunk");
+
+    // The window shows the whole caption at that size, and the short one as designed.
+    const QImage image = grabbed(window.form());
+    const QColor background = window.form().palette().color(window.form().backgroundRole());
+    const QRect firstInk = inkBounds(image, inWindow(first, window.form()), background);
+    const QRect secondInk = inkBounds(image, inWindow(second, window.form()), background);
+    const QSize wholeFirst = inkOfWholeText(longCaption, design, fitting);
+    const QSize wholeSecond = inkOfWholeText(shortCaption, design, designPixels);
+    QVERIFY2(std::abs(firstInk.width() - wholeFirst.width()) <= 2 &&
+                 std::abs(firstInk.height() - wholeFirst.height()) <= 1,
+             qPrintable(QStringLiteral("drawn %1 x %2, whole caption at %3 px %4 x %5")
+                            .arg(firstInk.width())
+                            .arg(firstInk.height())
+                            .arg(fitting)
+                            .arg(wholeFirst.width())
+                            .arg(wholeFirst.height())));
+    QVERIFY(firstInk.right() < 1014);
+    QVERIFY2(std::abs(secondInk.width() - wholeSecond.width()) <= 2 &&
+                 std::abs(secondInk.height() - wholeSecond.height()) <= 1,
+             "the short caption is not drawn as designed");
+
+    // Pointing at the shrunk caption shows it whole; the other has no tip.
+    QTest::mouseMove(second);
+    QTest::qWait(1000);
+    QVERIFY(!QToolTip::isVisible());
+    QTest::mouseMove(first);
+    QTRY_VERIFY(QToolTip::isVisible());
+    QCOMPARE(QToolTip::text(), longCaption);
+    QToolTip::hideText();
+}
+
+void RenderedWindowTest::onlyTheFocusedBoxShowsItsSelection()
+{
+    WindowFixture window(oneVerb());
+    const QList<int> boxes = visibleBoxes(window);
+    QVERIFY(boxes.size() >= 4);
+    window.retype(boxes[0], QStringLiteral("gehe"));
+    window.retype(boxes[1], QStringLiteral("gehst"));
+    window.retype(boxes[2], QStringLiteral("gehen"));
+    window.retype(boxes[3], QStringLiteral("geht"));
+    window.click(window.box(boxes[0]));
+    window.click(QStringLiteral("leftCopy")); // selects all of the first box
+    window.clickIntoBox(boxes[1], 1);
+    QTest::keyClick(window.box(boxes[1]), Qt::Key_Right, Qt::ShiftModifier);
+    QTest::keyClick(window.box(boxes[1]), Qt::Key_Tab);
+    QTest::keyClick(window.box(boxes[2]), Qt::Key_Tab);
+    controls::OfficeEdit *focused = window.box(boxes[3]);
+    QVERIFY(focused->hasFocus());
+
+    const QColor highlight = focused->palette().color(QPalette::Active, QPalette::Highlight);
+    auto highlighted = [&](const QImage &image) {
+        QList<int> showing;
+        for (int box : boxes) {
+            if (pixelsNear(image, inWindow(window.box(box), window.form()), highlight, 6) >= 20)
+                showing.append(box);
+        }
+        return showing;
+    };
+    QCOMPARE(highlighted(grabbed(window.form())), QList<int>{boxes[3]});
+    // The boxes keep their selections all the same.
+    QCOMPARE(window.box(boxes[0])->selectedText(), QStringLiteral("gehe"));
+    QCOMPARE(window.box(boxes[1])->selectedText(), QStringLiteral("e"));
+
+    // Paste replaces the selection the focused box keeps when the button takes the focus.
+    window.click(QStringLiteral("leftPaste"));
+    QCOMPARE(focused->text(), QStringLiteral("gehe"));
+    QCOMPARE(highlighted(grabbed(window.form())), QList<int>{});
+}
+
+ZANDREL_WINDOW_TEST_MAIN(RenderedWindowTest)
+#include "RenderedWindowTest.moc"
