@@ -55,7 +55,8 @@ struct FocusInCounter : QObject {
 class EditingWindowTest : public QObject {
     Q_OBJECT
 private slots:
-    void initTestCase() { QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany)); }
+    // No default locale is set: the look-up collates in the locale the test
+    // runs under (CTest runs the look-up tests under C.UTF-8 and de_DE.UTF-8).
     void init() { m_window = std::make_unique<WindowFixture>(verbs()); }
     void cleanup() { m_window.reset(); }
 
@@ -73,6 +74,8 @@ private slots:
     void lookUpBoxTakesCharactersAndReturnRunsTheLookUp();
     void lookUpExamples_data();
     void lookUpExamples();
+    void lookUpPastTheUmlauts_data();
+    void lookUpPastTheUmlauts();
     void returnInAnEntryBoxDoesNothing();
     void typePanelAcrossAVerbChange();
     void variantsButtonDoesNothing();
@@ -307,6 +310,45 @@ void EditingWindowTest::lookUpExamples()
     QCOMPARE(changes.size(), 0); // the program's selection raises no change event
     QCOMPARE(window().form().answerSlot(5), VerbRecordBuilder::sampleForm(0, 5));
     QCOMPARE(window().form().practiceState().activeBox(), 0);
+}
+
+void EditingWindowTest::lookUpPastTheUmlauts_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<int>("selected");
+    QTest::newRow("an") << "an" << 0;
+    QTest::newRow("ändern") << "ändern" << 1;
+    QTest::newRow("gehen") << "gehen" << 2;
+    QTest::newRow("können") << "können" << 3;
+    QTest::newRow("machen") << "machen" << 4;
+    QTest::newRow("spre") << "spre" << 5;
+}
+
+void EditingWindowTest::lookUpPastTheUmlauts()
+{
+    QFETCH(QString, typed);
+    QFETCH(int, selected);
+    QList<VerbRecordBuilder> records;
+    for (const char *name : {"anbieten", "ändern", "gehen", "können", "machen", "sprechen"}) {
+        VerbRecordBuilder record('n', 'w', '1');
+        record.verb(QString::fromUtf8(name)).fillEveryForm();
+        records.append(record);
+    }
+    m_window = std::make_unique<WindowFixture>(records);
+    window().chooseInList(QStringLiteral("ComboBox1"), 5);
+    auto *lookUp = window().find<QLineEdit>(QStringLiteral("AlphaEdit"));
+    window().click(lookUp);
+    // The learner types ä and ö with F5 and F6.
+    const QHash<QChar, Qt::Key> umlautKeys = {{QChar(0xE4), Qt::Key_F5}, {QChar(0xF6), Qt::Key_F6}};
+    for (QChar character : typed) {
+        if (umlautKeys.contains(character))
+            QTest::keyClick(lookUp, umlautKeys.value(character));
+        else
+            window().typeInto(lookUp, character);
+    }
+    QCOMPARE(lookUp->text(), typed);
+    QTest::keyClick(lookUp, Qt::Key_Return);
+    QCOMPARE(selectedVerb(), selected);
 }
 
 void EditingWindowTest::returnInAnEntryBoxDoesNothing()
