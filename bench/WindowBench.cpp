@@ -1,7 +1,7 @@
 // Speed of the trainer's own work on the real window (offscreen), with one
 // verb file: loading against a plain memchr line count of the same bytes, one
-// refresh, the parade through every verb with the arrow key, the look-up, and
-// the peak memory after start-up.
+// refresh, the parade through every verb with the arrow key, the look-up,
+// opening the help panel, and the peak memory after start-up.
 //
 //   zandrel_window_bench --verb-file PATH | --synthetic N
 #include "ProcessTiming.h"
@@ -179,6 +179,20 @@ int main(int argc, char *argv[])
         }
     }
     printDistribution("look-up (Return in the look-up box, repaint)", lookUps);
+
+    // Opening the help panel: the help text is fitted (no lone last words) and drawn.
+    auto *help = form->findChild<QWidget *>(QStringLiteral("btnHelp"));
+    auto *close = form->findChild<QWidget *>(QStringLiteral("btnHelpClose"));
+    std::vector<double> helpOpens;
+    for (int run = 0; run < 30; ++run) {
+        helpOpens.push_back(timed([&] {
+            QTest::mouseClick(help, Qt::LeftButton);
+            QApplication::processEvents(); // the repaint
+        }));
+        QTest::mouseClick(close, Qt::LeftButton);
+        QApplication::processEvents();
+    }
+    printDistribution("help panel open (click on H, repaint)", helpOpens);
 
     form.reset();
     QFile file(path);

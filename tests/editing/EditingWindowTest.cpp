@@ -11,6 +11,8 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QSignalSpy>
+#include <QTextBlock>
+#include <QTextLayout>
 
 using testdata::VerbRecordBuilder;
 using testwindow::WindowFixture;
@@ -80,6 +82,8 @@ private slots:
     void typePanelAcrossAVerbChange();
     void variantsButtonDoesNothing();
     void helpPanelOpensClosesAndHoldsTheHelpText();
+    void helpTextLinesUpAndKeepsLastWordsCompany_data();
+    void helpTextLinesUpAndKeepsLastWordsCompany();
 
 private:
     WindowFixture &window() { return *m_window; }
@@ -411,6 +415,52 @@ void EditingWindowTest::helpPanelOpensClosesAndHoldsTheHelpText()
     QVERIFY(panel->isHidden());
     QVERIFY(secret->isChecked());
     QCOMPARE(panel->pos(), QPoint(34, 24));
+}
+
+void EditingWindowTest::helpTextLinesUpAndKeepsLastWordsCompany_data()
+{
+    QTest::addColumn<int>("memoWidth");
+    QTest::newRow("as designed") << 0;
+    QTest::newRow("narrower") << 640;
+}
+
+void EditingWindowTest::helpTextLinesUpAndKeepsLastWordsCompany()
+{
+    QFETCH(int, memoWidth);
+    window().click(QStringLiteral("btnHelp"));
+    auto *memo = window().find<controls::OfficeMemo>(QStringLiteral("HelpMemo"));
+    if (memoWidth > 0)
+        memo->resize(memoWidth, memo->height());
+    QTextDocument *text = memo->document();
+    text->size(); // lays out every line
+
+    // Where the shortcut lines' first letters are drawn: the three after a
+    // tab and the one after sixteen blanks.
+    auto letterX = [&](int line) {
+        const QTextBlock block = text->findBlockByNumber(line - 1);
+        QTextCursor cursor(block);
+        cursor.setPosition(block.position() + int(block.text().indexOf(QLatin1String(" = "))) - 1);
+        return memo->cursorRect(cursor).x();
+    };
+    const int tabbed = letterX(19);
+    QVERIFY(tabbed > memo->cursorRect(QTextCursor(text->findBlockByNumber(18))).x() + 20);
+    for (int line : {20, 21, 22})
+        QCOMPARE(letterX(line), tabbed);
+
+    // No line that wraps leaves its last word alone on its last row.
+    for (QTextBlock block = text->begin(); block.isValid(); block = block.next()) {
+        const QTextLayout *rows = block.layout();
+        QVERIFY(rows->lineCount() >= 1);
+        const QTextLine last = rows->lineAt(rows->lineCount() - 1);
+        const QString lastRow = block.text().mid(last.textStart(), last.textLength()).trimmed();
+        if (rows->lineCount() > 1)
+            QVERIFY2(lastRow.contains(QLatin1Char(' ')),
+                     qPrintable(QStringLiteral("line %1 ends in \"%2\"")
+                                    .arg(block.blockNumber() + 1)
+                                    .arg(lastRow)));
+    }
+    const QStringList shown = memo->toPlainText().split(QLatin1Char('\n'));
+    QCOMPARE(shown, editing::helpLines()); // the text itself is untouched
 }
 
 ZANDREL_WINDOW_TEST_MAIN(EditingWindowTest)
