@@ -9,7 +9,9 @@
 
 #include "app/Unit1.h"
 #include "appearance/FontSubstitutes.h"
+#include "controls/LoneWordWrap.h"
 #include "data/VerbFile.h"
+#include "editing/HelpText.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -20,6 +22,7 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextEdit>
 
 #include <chrono>
 #include <cstdio>
@@ -193,6 +196,21 @@ int main(int argc, char *argv[])
         QApplication::processEvents();
     }
     printDistribution("help panel open (click on H, repaint)", helpOpens);
+    // The fitting alone: every help line at the memo's width and font.
+    auto *memo = form->findChild<QTextEdit *>(QStringLiteral("HelpMemo"));
+    const QTextDocument *helpText = memo->document();
+    const int width = int(helpText->textWidth() - 2 * helpText->documentMargin());
+    std::vector<double> fits;
+    for (int run = 0; run < 30; ++run) {
+        fits.push_back(timed([&] {
+            for (const QString &line : editing::helpLines()) {
+                volatile int narrowing = controls::narrowingAgainstLoneLastWord(
+                    line, helpText->defaultFont(), helpText->defaultTextOption(), width, width / 4);
+                (void)narrowing;
+            }
+        }));
+    }
+    printDistribution("fitting the 41 help lines (no lone words)", fits);
 
     form.reset();
     QFile file(path);
