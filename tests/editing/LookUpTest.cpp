@@ -13,10 +13,10 @@ const QStringList Verbs = {QStringLiteral(" fahren"), QStringLiteral(" sich freu
                            QStringLiteral(" gießen"), QStringLiteral(" haben"),
                            QStringLiteral(" sagen"),  QStringLiteral(" zeigen")};
 
-int lookUp(const QStringList &entries, const QString &typed,
-           const QLocale &locale = QLocale(QLocale::German, QLocale::Germany))
+int lookUp(const QStringList &entries, const QString &typed)
 {
-    return editing::lookUpEntry(entries, typed, editing::collatedOrder(locale));
+    return editing::lookUpEntry(entries, typed,
+                                editing::collatedOrder(QLocale(QLocale::German, QLocale::Germany)));
 }
 
 struct LookUpCase {
@@ -75,26 +75,12 @@ INSTANTIATE_TEST_SUITE_P(
                     CollationCase{"POSIX", QLocale(QStringLiteral("POSIX")), German},
                     CollationCase{"CUtf8", QLocale(QStringLiteral("C.UTF-8")), German},
                     CollationCase{"German", German, German},
-                    CollationCase{"Austrian", QLocale(QLocale::German, QLocale::Austria),
-                                  QLocale(QLocale::German, QLocale::Austria)},
                     CollationCase{"English", QLocale(QLocale::English, QLocale::UnitedStates),
                                   QLocale(QLocale::English, QLocale::UnitedStates)},
                     // Swedish sorts ä after z: the learner's choice, kept.
                     CollationCase{"Swedish", QLocale(QLocale::Swedish, QLocale::Sweden),
                                   QLocale(QLocale::Swedish, QLocale::Sweden)}),
     [](const auto &info) { return std::string(info.param.name); });
-
-TEST(LookUp, UmlautVerbsInTheCollationUsedForTheCLocale)
-{
-    // Code-point order put ä after z: every look-up past "ändern" landed on "anbieten".
-    const QStringList entries = {QStringLiteral(" anbieten"), QStringLiteral(" ändern"),
-                                 QStringLiteral(" können"), QStringLiteral(" machen"),
-                                 QStringLiteral(" sprechen")};
-    const QLocale used = editing::lookUpCollationLocale(QLocale::c());
-    EXPECT_EQ(lookUp(entries, QStringLiteral("machen"), used), 3);
-    EXPECT_EQ(lookUp(entries, QStringLiteral("können"), used), 2);
-    EXPECT_EQ(lookUp(entries, QStringLiteral("ändern"), used), 1);
-}
 
 TEST(LookUp, EmptyListSelectsNothing)
 {
