@@ -1,7 +1,7 @@
 // Speed of the trainer's own work on the real window (offscreen), with one
 // verb file: loading against a plain memchr line count of the same bytes, one
-// refresh, the parade through every verb with the arrow key, the look-up, and
-// the peak memory after start-up.
+// refresh, the parade through every verb with the arrow key, the look-up,
+// opening the help panel, and the peak memory after start-up.
 //
 //   zandrel_window_bench --verb-file PATH | --synthetic N
 #include "ProcessTiming.h"
@@ -9,7 +9,9 @@
 
 #include "app/Unit1.h"
 #include "appearance/FontSubstitutes.h"
+#include "controls/LoneWordWrap.h"
 #include "data/VerbFile.h"
+#include "editing/HelpText.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -20,6 +22,7 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextEdit>
 
 #include <chrono>
 #include <cstdio>
@@ -179,6 +182,35 @@ int main(int argc, char *argv[])
         }
     }
     printDistribution("look-up (Return in the look-up box, repaint)", lookUps);
+
+    // Opening the help panel: the help text is fitted (no lone last words) and drawn.
+    auto *help = form->findChild<QWidget *>(QStringLiteral("btnHelp"));
+    auto *close = form->findChild<QWidget *>(QStringLiteral("btnHelpClose"));
+    std::vector<double> helpOpens;
+    for (int run = 0; run < 30; ++run) {
+        helpOpens.push_back(timed([&] {
+            QTest::mouseClick(help, Qt::LeftButton);
+            QApplication::processEvents(); // the repaint
+        }));
+        QTest::mouseClick(close, Qt::LeftButton);
+        QApplication::processEvents();
+    }
+    printDistribution("help panel open (click on H, repaint)", helpOpens);
+    // The fitting alone: every help line at the memo's width and font.
+    auto *memo = form->findChild<QTextEdit *>(QStringLiteral("HelpMemo"));
+    const QTextDocument *helpText = memo->document();
+    const int width = int(helpText->textWidth() - 2 * helpText->documentMargin());
+    std::vector<double> fits;
+    for (int run = 0; run < 30; ++run) {
+        fits.push_back(timed([&] {
+            for (const QString &line : editing::helpLines()) {
+                volatile int narrowing = controls::narrowingAgainstLoneLastWord(
+                    line, helpText->defaultFont(), helpText->defaultTextOption(), width, width / 4);
+                (void)narrowing;
+            }
+        }));
+    }
+    printDistribution("fitting the 41 help lines (no lone words)", fits);
 
     form.reset();
     QFile file(path);

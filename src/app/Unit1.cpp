@@ -184,8 +184,10 @@ void TForm1::createControls()
     HelpMemo = control<controls::OfficeMemo>("HelpMemo");
     HelpMemo->setReadOnly(true);
     HelpMemo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    HelpMemo->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    HelpMemo->setLineWrapMode(QTextEdit::WidgetWidth);
     HelpMemo->setPlainText(editing::helpLines().join(QLatin1Char('\n')));
+    HelpMemo->setTabStopInBlanks(editing::HelpTabStopInBlanks);
+    HelpMemo->setAvoidsLoneLastWords(true);
     btnVar = control<controls::OfficeButton>("btnVar");
     SecretCheckBox = control<controls::FlatCheckBox>("SecretCheckBox");
     MessageDialog1 = new controls::MessageDialog(this);

@@ -12,8 +12,6 @@
 #include "editing/HelpText.h"
 #include "editing/LookUp.h"
 
-#include <QCollator>
-
 namespace app {
 
 controls::OfficeEdit *TForm1::activeEditor() const
@@ -98,11 +96,9 @@ void TForm1::InitializeComboBoxes()
     entries.reserve(ComboBox1->count());
     for (int i = 0; i < ComboBox1->count(); ++i)
         entries.append(ComboBox1->itemText(i));
-    QCollator collator; // the learner's locale, case-sensitive
-    collator.setCaseSensitivity(Qt::CaseSensitive);
-    const int entry = editing::lookUpEntry(
-        entries, AlphaEdit->text(),
-        [&collator](const QString &a, const QString &b) { return collator.compare(a, b) <= 0; });
+    const QLocale collation = editing::lookUpCollationLocale(QLocale().collation());
+    const int entry =
+        editing::lookUpEntry(entries, AlphaEdit->text(), editing::collatedOrder(collation));
     if (entry >= 0)
         ComboBox1->setCurrentIndex(entry);
     RefreshEBoxes();

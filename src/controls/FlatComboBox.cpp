@@ -9,6 +9,9 @@
 #include <QPointer>
 #include <QProxyStyle>
 #include <QStyledItemDelegate>
+#include <QWheelEvent>
+
+#include <cstdlib>
 
 namespace controls {
 
@@ -69,6 +72,9 @@ private:
 FlatComboBox::FlatComboBox(QWidget *parent) : QComboBox(parent)
 {
     setStyle(dropDownListStyle());
+    // Not the combo box's default wheel focus: the wheel must not take the
+    // focus from the box the learner is typing in.
+    setFocusPolicy(Qt::StrongFocus);
     setBackgroundRole(QPalette::Base);
     setItemDelegate(new EntryDelegate(this));
     // QComboBox reports every selection of the user as `activated`, and none
@@ -221,7 +227,40 @@ void FlatComboBox::focusInEvent(QFocusEvent *event)
 void FlatComboBox::focusOutEvent(QFocusEvent *event)
 {
     QComboBox::focusOutEvent(event);
+    m_wheel.reset();
     update();
+}
+
+void FlatComboBox::wheelEvent(QWheelEvent *event)
+{
+    // An open list scrolls its rows itself; a list without the focus leaves
+    // the wheel to its parent.
+    if (!hasFocus() || isDropped()) {
+        event->ignore();
+        return;
+    }
+    const int notches = m_wheel.add(event->angleDelta().y());
+    const int direction = notches > 0 ? -1 : 1; // away from the learner: up the list
+    for (int step = std::abs(notches); step > 0; --step) {
+        if (!stepSelection(direction))
+            break;
+    }
+    event->accept();
+}
+
+bool FlatComboBox::stepSelection(int direction)
+{
+    for (int row = currentIndex() + direction; row >= 0 && row < count(); row += direction) {
+        if (!model()
+                 ->flags(model()->index(row, modelColumn(), rootModelIndex()))
+                 .testFlag(Qt::ItemIsEnabled))
+            continue;
+        setCurrentIndex(row);
+        emit activated(row); // the user's choice: raises `changed`
+        emit textActivated(itemText(row));
+        return true;
+    }
+    return false;
 }
 
 void FlatComboBox::changeEvent(QEvent *event)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "controls/WheelNotches.h"
+
 #include <QCheckBox>
 #include <QComboBox>
 
@@ -13,6 +15,10 @@ namespace controls {
 // makes, with the mouse in the list, with the arrow keys or the wheel on the
 // closed control (once per step). Selections made by the program
 // (setCurrentIndex, setItemIndex) raise none.
+//
+// The wheel moves the selection of a focused, closed list only, one entry per
+// notch; over a list without the focus it does nothing and takes no focus, so
+// turning the wheel while typing elsewhere changes no verb, tense or font.
 class FlatComboBox : public QComboBox {
     Q_OBJECT
 public:
@@ -61,6 +67,7 @@ protected:
     void focusInEvent(QFocusEvent *event) override;
     void focusOutEvent(QFocusEvent *event) override;
     void changeEvent(QEvent *event) override;
+    void wheelEvent(QWheelEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
     // The background colour of the field and the list.
@@ -68,6 +75,9 @@ protected:
 
 private:
     void paintFrame(QPainter &painter);
+    // Selects the next enabled entry up (-1) or down (+1) as the user's
+    // choice; false when there is none.
+    bool stepSelection(int direction);
 
     bool m_activate = true;
     std::optional<QColor> m_borderColor;
@@ -75,6 +85,7 @@ private:
     bool m_showBorder = true;
     int m_itemHeight = 0;
     bool m_pointerInside = false;
+    WheelNotches m_wheel;
 };
 
 // Check box with the platform's flat look: the box is a flat square (or, with

@@ -27,9 +27,12 @@ FontFamilyInfo describeFontFamily(const QString &family)
 QList<FontFamilyInfo> installedFontFamilies(FontDevice device)
 {
     QList<FontFamilyInfo> screen;
-    for (const QString &family : QFontDatabase::families()) {
-        if (!QFontDatabase::isPrivateFamily(family))
-            screen.append(describeFontFamily(family));
+    for (const QString &name : QFontDatabase::families()) {
+        if (QFontDatabase::isPrivateFamily(name))
+            continue;
+        // A family made by several foundries comes once per foundry; the
+        // chooser's list keeps the first.
+        screen.append(describeFontFamily(familyWithoutFoundry(name)));
     }
     if (device == fdBoth)
         return screen + screen;

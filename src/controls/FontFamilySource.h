@@ -12,7 +12,8 @@ namespace controls {
 // printing alike, so the printer reports the screen's families (fdBoth reports
 // each twice; the chooser lists it once). It knows no printer-resident fonts,
 // so no family carries the device bit. Outline fonts (TrueType, OpenType,
-// Type 1) count as TrueType, bitmap-only fonts as raster.
+// Type 1) count as TrueType, bitmap-only fonts as raster. Families are named
+// without the foundry the database adds when several foundries make one.
 QList<FontFamilyInfo> installedFontFamilies(FontDevice device);
 
 FontFamilyInfo describeFontFamily(const QString &family);

@@ -6,6 +6,14 @@
 
 namespace controls {
 
+QString familyWithoutFoundry(const QString &name)
+{
+    if (!name.endsWith(QLatin1Char(']')))
+        return name;
+    const qsizetype bracket = name.lastIndexOf(QLatin1String(" ["));
+    return bracket > 0 ? name.left(bracket) : name;
+}
+
 bool fontOptionsAccept(FontOptions options, const FontFamilyInfo &family)
 {
     const FontCharset set = family.charset;

@@ -57,6 +57,12 @@ struct FontListEntry {
     friend bool operator==(const FontListEntry &, const FontListEntry &) = default;
 };
 
+// The family of a font database name: "C059 [urw]" gives "C059". The font
+// database adds the foundry in brackets when several foundries make a family
+// of that name; the chooser lists the family once, and a font asked for by the
+// family alone gets it from one of them.
+QString familyWithoutFoundry(const QString &name);
+
 bool fontOptionsAccept(FontOptions options, const FontFamilyInfo &family);
 int fontTag(const FontFamilyInfo &family);
 

@@ -1,15 +1,22 @@
 #include "controls/OfficeMemo.h"
 
+#include "controls/LoneWordWrap.h"
 #include "controls/OfficeFramePainter.h"
 
+#include <QFontMetricsF>
 #include <QGuiApplication>
 #include <QPainter>
+#include <QScopedValueRollback>
+#include <QTextBlock>
+#include <QTextCursor>
 
 namespace controls {
 
 namespace {
 constexpr int FrameWidth = 2;
 constexpr int CreatedHeight = 40;
+// A paragraph is never narrowed by more than a quarter of the text's width.
+constexpr int MostNarrowingPercent = 25;
 } // namespace
 
 OfficeMemo::OfficeMemo(QWidget *parent) : OfficeFramed(parent, textControlDefaultStyles())
@@ -19,6 +26,76 @@ OfficeMemo::OfficeMemo(QWidget *parent) : OfficeFramed(parent, textControlDefaul
     setFrameShape(QFrame::NoFrame);
     setContentsMargins(FrameWidth, FrameWidth, FrameWidth, FrameWidth);
     resize(width(), CreatedHeight);
+    setAcceptRichText(false);
+    connect(this, &QTextEdit::textChanged, this, [this] {
+        if (!m_fitting) // not the margins just set
+            refitParagraphWidths();
+    });
+}
+
+void OfficeMemo::setTabStopInBlanks(int blanks)
+{
+    m_tabStopInBlanks = blanks;
+    applyTabStop();
+    refitParagraphWidths();
+}
+
+void OfficeMemo::setAvoidsLoneLastWords(bool avoid)
+{
+    m_avoidsLoneLastWords = avoid;
+    refitParagraphWidths();
+}
+
+void OfficeMemo::applyTabStop()
+{
+    if (m_tabStopInBlanks <= 0)
+        return;
+    // The blanks as the text lays them out, not one blank's width times n,
+    // which can round differently.
+    const QString blanks(m_tabStopInBlanks, QLatin1Char(' '));
+    setTabStopDistance(QFontMetricsF(document()->defaultFont()).horizontalAdvance(blanks));
+}
+
+void OfficeMemo::refitParagraphWidths()
+{
+    m_fittedWidth = -1;
+    fitParagraphWidths();
+}
+
+void OfficeMemo::fitParagraphWidths()
+{
+    // A hidden memo is fitted when it is shown; one fitted at this width
+    // already (the help panel opened again) is left as it is.
+    const int width = int(document()->textWidth() - 2 * document()->documentMargin());
+    if (!isVisible() || width == m_fittedWidth)
+        return;
+    m_fittedWidth = width;
+    const QScopedValueRollback fitting(m_fitting, true);
+    for (QTextBlock block = document()->begin(); block.isValid(); block = block.next()) {
+        const int narrowing =
+            m_avoidsLoneLastWords && width > 0
+                ? narrowingAgainstLoneLastWord(block.text(), document()->defaultFont(),
+                                               document()->defaultTextOption(), width,
+                                               width * MostNarrowingPercent / 100)
+                : 0;
+        QTextBlockFormat format = block.blockFormat();
+        if (format.rightMargin() == narrowing)
+            continue;
+        format.setRightMargin(narrowing);
+        QTextCursor(block).setBlockFormat(format);
+    }
+}
+
+void OfficeMemo::resizeEvent(QResizeEvent *event)
+{
+    OfficeFramed::resizeEvent(event); // sets the text's width
+    fitParagraphWidths();
+}
+
+void OfficeMemo::showEvent(QShowEvent *event)
+{
+    OfficeFramed::showEvent(event);
+    fitParagraphWidths();
 }
 
 bool OfficeMemo::event(QEvent *event)
@@ -52,6 +129,10 @@ void OfficeMemo::changeEvent(QEvent *event)
     OfficeFramed::changeEvent(event);
     if (event->type() == QEvent::EnabledChange)
         followEnabledColour();
+    if (event->type() == QEvent::FontChange) {
+        applyTabStop();
+        refitParagraphWidths();
+    }
 }
 
 } // namespace controls

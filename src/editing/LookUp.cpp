@@ -1,5 +1,7 @@
 #include "editing/LookUp.h"
 
+#include <QCollator>
+
 #include <algorithm>
 #include <array>
 #include <optional>
@@ -20,6 +22,20 @@ QString nameForComparison(const QString &entry, qsizetype length)
 }
 
 } // namespace
+
+QLocale lookUpCollationLocale(const QLocale &learnersCollation)
+{
+    if (learnersCollation.language() == QLocale::C)
+        return QLocale(QLocale::German, QLocale::Germany);
+    return learnersCollation;
+}
+
+SortsAtOrBefore collatedOrder(const QLocale &locale)
+{
+    QCollator collator(locale);
+    collator.setCaseSensitivity(Qt::CaseSensitive);
+    return [collator](const QString &a, const QString &b) { return collator.compare(a, b) <= 0; };
+}
 
 QString trimmedOfControls(const QString &text)
 {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QLocale>
 #include <QString>
 #include <QStringList>
 
@@ -19,6 +20,16 @@ using SortsAtOrBefore = std::function<bool(const QString &a, const QString &b)>;
 // last verb before the typed text. Nothing noted (the text sorts after every
 // entry): the last entry. Returns -1 only for an empty list.
 int lookUpEntry(const QStringList &entries, const QString &typed, const SortsAtOrBefore &compare);
+
+// The locale whose collation orders the verb list for the look-up: the
+// learner's own, unless it has no collation of its own. The C and POSIX
+// locales (C.UTF-8 included; Qt reports them all as the C language) order by
+// code point, which puts every umlaut after z and sends "machen" to
+// "anbieten"; the verb list is German, so German collation is used then.
+QLocale lookUpCollationLocale(const QLocale &learnersCollation);
+
+// Case-sensitive comparison in `locale`'s collation.
+SortsAtOrBefore collatedOrder(const QLocale &locale);
 
 // Removes leading and trailing characters of code 32 or below.
 QString trimmedOfControls(const QString &text);

@@ -48,6 +48,23 @@ QByteArray renamedFontFamily(const QString &path, const QString &from, const QSt
     return {};
 }
 
+// The same font with another maker's code (the OS/2 table's vendor ID), which
+// the font database shows as the family's foundry.
+QByteArray withVendor(QByteArray font, const QByteArray &vendor)
+{
+    const auto *data = reinterpret_cast<const uchar *>(font.constData());
+    const int tables = font.size() > 12 ? qFromBigEndian<quint16>(data + 4) : 0;
+    for (int i = 0; i < tables; ++i) {
+        const uchar *record = data + 12 + 16 * i;
+        if (QByteArray(reinterpret_cast<const char *>(record), 4) != "OS/2")
+            continue;
+        constexpr int VendorIdOffset = 58;
+        font.replace(qFromBigEndian<quint32>(record + 8) + VendorIdOffset, 4, vendor.left(4));
+        return font;
+    }
+    return {};
+}
+
 const QString InstalledFont = "/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf";
 const QString NewFamily = "ZandrelTest"; // as long as "DejaVu Sans"
 
@@ -90,6 +107,7 @@ private slots:
     void fontNameSelectsIgnoringCase();
     void itemIndexRaisesChangeWhenItMoves();
     void familyReportedTwiceIsListedOnce();
+    void familyOfTwoFoundriesIsListedOnceByItsName();
     void symbolFontNamesAreDrawnInTheControlsFont();
     void picturesMarkTrueTypeAndPrinterFonts();
     void writingSystemsDecideTheCharacterSet();
@@ -104,7 +122,7 @@ void FlatFontComboBoxTest::listsEveryInstalledFamilyOnceSorted()
     QStringList installed;
     for (const QString &family : QFontDatabase::families()) {
         if (!QFontDatabase::isPrivateFamily(family))
-            installed.append(family);
+            installed.append(familyWithoutFoundry(family));
     }
     installed.removeDuplicates();
     QCOMPARE(listed.size(), installed.size());
@@ -216,6 +234,30 @@ void FlatFontComboBoxTest::familyReportedTwiceIsListedOnce()
     });
     QCOMPARE(entries(chooser), QStringList{"Serif"});
     QCOMPARE(chooser.entryTag(0), FontTag::TrueType + FontTag::NotSymbol);
+}
+
+void FlatFontComboBoxTest::familyOfTwoFoundriesIsListedOnceByItsName()
+{
+    const QByteArray font = renamedFontFamily(InstalledFont, "DejaVu Sans", NewFamily);
+    if (font.isEmpty())
+        QSKIP("the DejaVu fonts are not installed");
+    const int first = QFontDatabase::addApplicationFontFromData(withVendor(font, "ZvA "));
+    const int second = QFontDatabase::addApplicationFontFromData(withVendor(font, "ZvB "));
+    QVERIFY(first >= 0 && second >= 0);
+    // The font database names the family once per foundry ...
+    QCOMPARE(QFontDatabase::families().filter(NewFamily).size(), 2);
+
+    // ... the chooser once, by its name, and that name gives the family.
+    FlatFontComboBox chooser;
+    QCOMPARE(entries(chooser).filter(NewFamily), QStringList{NewFamily});
+    QCOMPARE(entries(chooser).filter(QStringLiteral(" [")), QStringList());
+    chooser.setFontName(NewFamily);
+    QFont chosen;
+    chosen.setFamily(chooser.fontName());
+    QCOMPARE(familyWithoutFoundry(QFontInfo(chosen).family()), NewFamily);
+
+    QVERIFY(QFontDatabase::removeApplicationFont(first));
+    QVERIFY(QFontDatabase::removeApplicationFont(second));
 }
 
 void FlatFontComboBoxTest::symbolFontNamesAreDrawnInTheControlsFont()

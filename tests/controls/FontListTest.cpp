@@ -100,4 +100,19 @@ TEST(FontListBuild, FindsEntriesIgnoringCase)
     EXPECT_EQ(findFontEntry(list, ""), -1);
 }
 
+TEST(FontFamilyNames, TheFoundryTheDatabaseAddsIsDropped)
+{
+    const std::pair<const char *, const char *> names[] = {
+        {"C059 [urw]", "C059"},
+        {"D050000L [URW ]", "D050000L"}, // a vendor code padded with a blank
+        {"Nimbus Sans Narrow [UKWN]", "Nimbus Sans Narrow"},
+        {"DejaVu Sans", "DejaVu Sans"},
+        {"[urw]", "[urw]"}, // no family before it
+        {"Odd ] Name", "Odd ] Name"},
+    };
+    for (const auto &[reported, family] : names)
+        EXPECT_EQ(familyWithoutFoundry(QString::fromLatin1(reported)), QString::fromLatin1(family))
+            << reported;
+}
+
 } // namespace

@@ -11,6 +11,8 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QSignalSpy>
+#include <QTextBlock>
+#include <QTextLayout>
 
 using testdata::VerbRecordBuilder;
 using testwindow::WindowFixture;
@@ -55,7 +57,8 @@ struct FocusInCounter : QObject {
 class EditingWindowTest : public QObject {
     Q_OBJECT
 private slots:
-    void initTestCase() { QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany)); }
+    // No default locale is set: the look-up collates in the locale the test
+    // runs under (CTest runs the look-up tests under C.UTF-8 and de_DE.UTF-8).
     void init() { m_window = std::make_unique<WindowFixture>(verbs()); }
     void cleanup() { m_window.reset(); }
 
@@ -73,10 +76,14 @@ private slots:
     void lookUpBoxTakesCharactersAndReturnRunsTheLookUp();
     void lookUpExamples_data();
     void lookUpExamples();
+    void lookUpPastTheUmlauts_data();
+    void lookUpPastTheUmlauts();
     void returnInAnEntryBoxDoesNothing();
     void typePanelAcrossAVerbChange();
     void variantsButtonDoesNothing();
     void helpPanelOpensClosesAndHoldsTheHelpText();
+    void helpTextLinesUpAndKeepsLastWordsCompany_data();
+    void helpTextLinesUpAndKeepsLastWordsCompany();
 
 private:
     WindowFixture &window() { return *m_window; }
@@ -309,6 +316,45 @@ void EditingWindowTest::lookUpExamples()
     QCOMPARE(window().form().practiceState().activeBox(), 0);
 }
 
+void EditingWindowTest::lookUpPastTheUmlauts_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<int>("selected");
+    QTest::newRow("an") << "an" << 0;
+    QTest::newRow("ändern") << "ändern" << 1;
+    QTest::newRow("gehen") << "gehen" << 2;
+    QTest::newRow("können") << "können" << 3;
+    QTest::newRow("machen") << "machen" << 4;
+    QTest::newRow("spre") << "spre" << 5;
+}
+
+void EditingWindowTest::lookUpPastTheUmlauts()
+{
+    QFETCH(QString, typed);
+    QFETCH(int, selected);
+    QList<VerbRecordBuilder> records;
+    for (const char *name : {"anbieten", "ändern", "gehen", "können", "machen", "sprechen"}) {
+        VerbRecordBuilder record('n', 'w', '1');
+        record.verb(QString::fromUtf8(name)).fillEveryForm();
+        records.append(record);
+    }
+    m_window = std::make_unique<WindowFixture>(records);
+    window().chooseInList(QStringLiteral("ComboBox1"), 5);
+    auto *lookUp = window().find<QLineEdit>(QStringLiteral("AlphaEdit"));
+    window().click(lookUp);
+    // The learner types ä and ö with F5 and F6.
+    const QHash<QChar, Qt::Key> umlautKeys = {{QChar(0xE4), Qt::Key_F5}, {QChar(0xF6), Qt::Key_F6}};
+    for (QChar character : typed) {
+        if (umlautKeys.contains(character))
+            QTest::keyClick(lookUp, umlautKeys.value(character));
+        else
+            window().typeInto(lookUp, character);
+    }
+    QCOMPARE(lookUp->text(), typed);
+    QTest::keyClick(lookUp, Qt::Key_Return);
+    QCOMPARE(selectedVerb(), selected);
+}
+
 void EditingWindowTest::returnInAnEntryBoxDoesNothing()
 {
     typeInto(5, QStringLiteral("zeigen"));
@@ -369,6 +415,52 @@ void EditingWindowTest::helpPanelOpensClosesAndHoldsTheHelpText()
     QVERIFY(panel->isHidden());
     QVERIFY(secret->isChecked());
     QCOMPARE(panel->pos(), QPoint(34, 24));
+}
+
+void EditingWindowTest::helpTextLinesUpAndKeepsLastWordsCompany_data()
+{
+    QTest::addColumn<int>("memoWidth");
+    QTest::newRow("as designed") << 0;
+    QTest::newRow("narrower") << 640;
+}
+
+void EditingWindowTest::helpTextLinesUpAndKeepsLastWordsCompany()
+{
+    QFETCH(int, memoWidth);
+    window().click(QStringLiteral("btnHelp"));
+    auto *memo = window().find<controls::OfficeMemo>(QStringLiteral("HelpMemo"));
+    if (memoWidth > 0)
+        memo->resize(memoWidth, memo->height());
+    QTextDocument *text = memo->document();
+    text->size(); // lays out every line
+
+    // Where the shortcut lines' first letters are drawn: the three after a
+    // tab and the one after sixteen blanks.
+    auto letterX = [&](int line) {
+        const QTextBlock block = text->findBlockByNumber(line - 1);
+        QTextCursor cursor(block);
+        cursor.setPosition(block.position() + int(block.text().indexOf(QLatin1String(" = "))) - 1);
+        return memo->cursorRect(cursor).x();
+    };
+    const int tabbed = letterX(19);
+    QVERIFY(tabbed > memo->cursorRect(QTextCursor(text->findBlockByNumber(18))).x() + 20);
+    for (int line : {20, 21, 22})
+        QCOMPARE(letterX(line), tabbed);
+
+    // No line that wraps leaves its last word alone on its last row.
+    for (QTextBlock block = text->begin(); block.isValid(); block = block.next()) {
+        const QTextLayout *rows = block.layout();
+        QVERIFY(rows->lineCount() >= 1);
+        const QTextLine last = rows->lineAt(rows->lineCount() - 1);
+        const QString lastRow = block.text().mid(last.textStart(), last.textLength()).trimmed();
+        if (rows->lineCount() > 1)
+            QVERIFY2(lastRow.contains(QLatin1Char(' ')),
+                     qPrintable(QStringLiteral("line %1 ends in \"%2\"")
+                                    .arg(block.blockNumber() + 1)
+                                    .arg(lastRow)));
+    }
+    const QStringList shown = memo->toPlainText().split(QLatin1Char('\n'));
+    QCOMPARE(shown, editing::helpLines()); // the text itself is untouched
 }
 
 ZANDREL_WINDOW_TEST_MAIN(EditingWindowTest)

@@ -2,7 +2,6 @@
 #include "editing/LookUp.h"
 #include "editing/HelpText.h"
 
-#include <QCollator>
 #include <QLocale>
 
 #include <gtest/gtest.h>
@@ -16,11 +15,8 @@ const QStringList Verbs = {QStringLiteral(" fahren"), QStringLiteral(" sich freu
 
 int lookUp(const QStringList &entries, const QString &typed)
 {
-    QCollator collator{QLocale(QLocale::German, QLocale::Germany)};
-    collator.setCaseSensitivity(Qt::CaseSensitive);
-    return editing::lookUpEntry(entries, typed, [&collator](const QString &a, const QString &b) {
-        return collator.compare(a, b) <= 0;
-    });
+    return editing::lookUpEntry(entries, typed,
+                                editing::collatedOrder(QLocale(QLocale::German, QLocale::Germany)));
 }
 
 struct LookUpCase {
@@ -52,6 +48,39 @@ INSTANTIATE_TEST_SUITE_P(
                     LookUpCase{"   ", " fahren"}, LookUpCase{"a", " fahren"},
                     LookUpCase{"zz", " sagen"}, // zeigen noted for "z" only, one back
                     LookUpCase{"zeigen", " zeigen"}));
+
+struct CollationCase {
+    const char *name;
+    QLocale learners;
+    QLocale used;
+};
+
+void PrintTo(const CollationCase &row, std::ostream *out)
+{
+    *out << row.name;
+}
+
+class LookUpCollation : public testing::TestWithParam<CollationCase> {};
+
+TEST_P(LookUpCollation, LearnersOwnUnlessItHasNone)
+{
+    EXPECT_EQ(editing::lookUpCollationLocale(GetParam().learners).name(), GetParam().used.name());
+}
+
+const QLocale German(QLocale::German, QLocale::Germany);
+
+INSTANTIATE_TEST_SUITE_P(
+    Locales, LookUpCollation,
+    testing::Values(CollationCase{"C", QLocale::c(), German},
+                    CollationCase{"POSIX", QLocale(QStringLiteral("POSIX")), German},
+                    CollationCase{"CUtf8", QLocale(QStringLiteral("C.UTF-8")), German},
+                    CollationCase{"German", German, German},
+                    CollationCase{"English", QLocale(QLocale::English, QLocale::UnitedStates),
+                                  QLocale(QLocale::English, QLocale::UnitedStates)},
+                    // Swedish sorts ä after z: the learner's choice, kept.
+                    CollationCase{"Swedish", QLocale(QLocale::Swedish, QLocale::Sweden),
+                                  QLocale(QLocale::Swedish, QLocale::Sweden)}),
+    [](const auto &info) { return std::string(info.param.name); });
 
 TEST(LookUp, EmptyListSelectsNothing)
 {

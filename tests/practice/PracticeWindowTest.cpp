@@ -7,6 +7,8 @@
 #include <QAbstractItemView>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QScrollBar>
+#include <QSignalSpy>
 
 #include <algorithm>
 
@@ -65,6 +67,8 @@ private slots:
     void showCorrectRestoreOnAnotherBoxKeepsItsText();
     void allCorrectShowAllRestoreKeepsTheForms();
     void paradeModeFillsEveryBoxAtEachStep();
+    void wheelTurnsOnlyAFocusedList_data();
+    void wheelTurnsOnlyAFocusedList();
     void showRandomRevealsAPermutation();
     void reenteringTheBoxRestartsShowRandom();
     void refreshClearsTheActiveBox();
@@ -263,6 +267,67 @@ void PracticeWindowTest::paradeModeFillsEveryBoxAtEachStep()
     // Restore right after a parade refresh empties the boxes.
     window().click(QStringLiteral("btnShowAllRestore"));
     QVERIFY(box(5)->text().isEmpty());
+}
+
+void PracticeWindowTest::wheelTurnsOnlyAFocusedList_data()
+{
+    QTest::addColumn<QString>("name");
+    for (const char *name : {"ComboBox1", "ComboBox2", "ComboBox4", "ComboBox5", "ComboBox6"})
+        QTest::newRow(name) << QString::fromLatin1(name);
+}
+
+void PracticeWindowTest::wheelTurnsOnlyAFocusedList()
+{
+    QFETCH(QString, name);
+    auto *list = window().find<QComboBox>(name);
+    if (list->isHidden())
+        window().click(QStringLiteral("btnFont")); // shows the font lists
+    switchParadeOn();
+    const bool paradeList =
+        name == QLatin1String("ComboBox1") || name == QLatin1String("ComboBox2");
+    const int first = list->currentIndex();
+    const QFont lettering = box(5)->font();
+    QSignalSpy changes(list, &QComboBox::activated);
+
+    // The focus in a box with typed work, the pointer over the list: nothing moves.
+    typeInto(5, QStringLiteral("geh"));
+    testwindow::turnWheel(list, -120);
+    testwindow::turnWheel(list, 120);
+    QCOMPARE(QApplication::focusWidget(), box(5));
+    QCOMPARE(box(5)->text(), QStringLiteral("geh"));
+    QCOMPARE(box(5)->font(), lettering);
+    QCOMPARE(list->currentIndex(), first);
+    QCOMPARE(changes.count(), 0);
+
+    // Focused and closed: one entry and one change event per notch, also
+    // when a finer wheel sends the notch in two halves.
+    window().click(list);
+    QTest::keyClick(list->view(), Qt::Key_Escape);
+    QTRY_VERIFY(!list->view()->isVisible());
+    QCOMPARE(QApplication::focusWidget(), list);
+    testwindow::turnWheel(list, -120);
+    QCOMPARE(list->currentIndex(), first + 1);
+    testwindow::turnWheel(list, -60);
+    QCOMPARE(list->currentIndex(), first + 1);
+    testwindow::turnWheel(list, -60);
+    QCOMPARE(list->currentIndex(), first + 2);
+    QCOMPARE(changes.count(), 2);
+    if (paradeList) { // each step showed every form
+        for (int number = 1; number <= 36; ++number)
+            QCOMPARE(box(number)->text(), window().form().answerSlot(number));
+    }
+
+    // Over the open list the wheel scrolls its rows and chooses nothing.
+    window().click(list);
+    QTRY_VERIFY(list->view()->isVisible());
+    QScrollBar *rows = list->view()->verticalScrollBar();
+    const int scrolled = rows->value();
+    testwindow::turnWheel(list->view()->viewport(), -120);
+    if (rows->maximum() > scrolled)
+        QVERIFY(rows->value() > scrolled);
+    QCOMPARE(list->currentIndex(), first + 2);
+    QCOMPARE(changes.count(), 2);
+    QTest::keyClick(list->view(), Qt::Key_Escape);
 }
 
 void PracticeWindowTest::showRandomRevealsAPermutation()

@@ -258,8 +258,9 @@ bool MonkeyRun::listChangeAllowed(const Action &action, const Before &before,
 {
     switch (action.kind) {
     case Action::Kind::Choose:
-    case Action::Kind::Wheel:
         return isTheList(hit);
+    case Action::Kind::Wheel: // only a list that had the focus takes the wheel
+        return isTheList(hit) && controlName(before.focus) == hit;
     case Action::Kind::Type:
     case Action::Kind::Key:
         return isTheList(controlName(before.focus));

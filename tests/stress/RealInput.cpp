@@ -1,10 +1,11 @@
 #include "RealInput.h"
 
+#include "support/WindowFixture.h"
+
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
 #include <QTest>
-#include <QWheelEvent>
 
 namespace stress::input {
 
@@ -45,13 +46,8 @@ QWidget *click(QWidget *window, QWidget *target, QPointF relative)
 
 QWidget *wheel(QWidget *window, QWidget *target, int steps)
 {
-    const QPoint inWindow = target->mapTo(window, pointIn(target, {0.5, 0.5}));
-    QWidget *hit = widgetAt(window, inWindow);
-    const QPointF local = hit->mapFrom(window, inWindow);
-    QWheelEvent event(local, hit->mapToGlobal(local), QPoint(), QPoint(0, 120 * steps),
-                      Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
-    QApplication::sendEvent(hit, &event);
-    QApplication::processEvents();
+    QWidget *hit = widgetAt(window, target->mapTo(window, target->rect().center()));
+    testwindow::turnWheel(target, 120 * steps); // lands on `hit`, as the desktop's would
     return hit;
 }
 

@@ -12,6 +12,7 @@
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
+#include <qpa/qwindowsysteminterface.h>
 
 namespace testwindow {
 
@@ -38,6 +39,16 @@ void WindowFixture::start(const std::optional<QByteArray> &bytes)
     QDir::setCurrent(m_directory.path());
 
     startWindow(m_form, m_messages, 5000);
+}
+
+void turnWheel(QWidget *over, int angleDelta)
+{
+    QWidget *window = over->window();
+    const QPoint inWindow = over->mapTo(window, over->rect().center());
+    QWindowSystemInterface::handleWheelEvent(window->windowHandle(), inWindow,
+                                             window->mapToGlobal(inWindow), QPoint(),
+                                             QPoint(0, angleDelta));
+    QApplication::processEvents();
 }
 
 bool startWindow(std::unique_ptr<app::TForm1> &form, QList<ShownMessage> &messages, int timeoutMs)

@@ -35,6 +35,12 @@ struct ShownMessage {
 // their default button. Returns whether loading finished in time.
 bool startWindow(std::unique_ptr<app::TForm1> &form, QList<ShownMessage> &messages, int timeoutMs);
 
+// Real input: one wheel event of `angleDelta` eighths of a degree (120, one
+// notch away from the learner; negative: towards) with the pointer over the
+// middle of `over`. It comes through the window system as the desktop's does,
+// so Qt's own rules apply: which control gets it, and who takes the focus.
+void turnWheel(QWidget *over, int angleDelta);
+
 // Starts the real window in a fresh working directory that holds the given
 // verb file (or none), the way the learner starts it, and waits until it is
 // shown, active and has finished loading. Message boxes shown meanwhile are

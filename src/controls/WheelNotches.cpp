@@ -1,0 +1,15 @@
+#include "controls/WheelNotches.h"
+
+namespace controls {
+
+int WheelNotches::add(int angleDelta)
+{
+    if ((angleDelta > 0 && m_pending < 0) || (angleDelta < 0 && m_pending > 0))
+        m_pending = 0;
+    m_pending += angleDelta;
+    const int notches = m_pending / NotchDelta; // rounds towards zero either way
+    m_pending -= notches * NotchDelta;
+    return notches;
+}
+
+} // namespace controls
