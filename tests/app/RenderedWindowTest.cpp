@@ -14,7 +14,7 @@
 #include <QHash>
 #include <QLabel>
 #include <QPainter>
-#include <QPlainTextEdit>
+#include <QTextEdit>
 #include <QStyle>
 #include <QToolTip>
 
@@ -101,7 +101,7 @@ std::optional<QRect> textArea(QWidget *control)
     }
     if (auto *edit = qobject_cast<QLineEdit *>(control))
         return edit->text().isEmpty() ? std::nullopt : std::optional(inset(3));
-    if (auto *memo = qobject_cast<QPlainTextEdit *>(control))
+    if (auto *memo = qobject_cast<QTextEdit *>(control))
         return memo->toPlainText().isEmpty() ? std::nullopt
                                              : std::optional(memo->viewport()->geometry());
     if (auto *box = qobject_cast<QCheckBox *>(control))

@@ -69,8 +69,9 @@ bool chooseByKeys(QWidget *window, QComboBox *list, int key, int presses)
     for (int i = 0; i < presses; ++i)
         QTest::keyClick(view, Qt::Key(key));
     QTest::keyClick(view, Qt::Key_Return);
-    // The drop-down may flash the chosen entry before it closes.
-    QTest::qWaitFor([view] { return !view->isVisible(); }, 1000);
+    // The drop-down may flash the chosen entry before it closes; closePopups
+    // closes it if it is still open.
+    (void)QTest::qWaitFor([view] { return !view->isVisible(); }, 1000);
     closePopups();
     return true;
 }
