@@ -24,6 +24,7 @@ void TForm1::btnTestAnswersRestoreClick()
         palette.setColor(QPalette::Base, normalBoxColor());
         box->setPalette(palette);
     }
+    withdrawTestResult();
 }
 
 void TForm1::btnTestAnswersClick()
@@ -37,6 +38,7 @@ void TForm1::btnTestAnswersClick()
         palette.setColor(QPalette::Base, wrongAnswerColor());
         m_boxes[i]->setPalette(palette);
     }
+    exposeTestResult(wrong);
 }
 
 void TForm1::btnShowCorrectClick()
