@@ -113,7 +113,8 @@ void TForm1::nameBoard(std::optional<data::Category> category, int tense)
         if (m_boxes[box - 1]->accessibleName() != name)
             m_boxes[box - 1]->setAccessibleName(name);
     }
-    btnVar->setAccessibleName(variantsName(m_variantsDigit));
+    if (btnVar->accessibleName() != variantsName(m_variantsDigit))
+        btnVar->setAccessibleName(variantsName(m_variantsDigit));
 }
 
 void TForm1::exposeTestResult(const std::array<bool, data::BoxCount> &wrong)

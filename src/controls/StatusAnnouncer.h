@@ -18,7 +18,6 @@ public:
     void announce(const QString &message);
     // The result no longer holds: nothing is showing.
     void withdraw();
-    QString message() const { return isHidden() ? QString() : accessibleName(); }
 };
 
 } // namespace controls
