@@ -8,6 +8,7 @@
 #include "controls/FittingLabel.h"
 #include "controls/FlatComboBox.h"
 #include "controls/FlatFontComboBox.h"
+#include "controls/GroupPanel.h"
 #include "controls/MessageDialog.h"
 #include "controls/OfficeButton.h"
 #include "controls/OfficeEdit.h"
@@ -46,7 +47,7 @@ QWidget *makeControl(const ControlSpec &design, QWidget *parent)
     case K::Button:
         return new controls::OfficeButton(parent);
     case K::Panel: {
-        auto *panel = new QFrame(parent);
+        auto *panel = new controls::GroupPanel(parent);
         panel->setFrameStyle(design.raisedBevel ? QFrame::Panel | QFrame::Raised : QFrame::NoFrame);
         return panel;
     }
@@ -100,6 +101,7 @@ void applyDesign(QWidget *widget, const ControlSpec &design)
 TForm1::TForm1(QWidget *parent)
     : QWidget(parent), m_random(std::make_unique<practice::SeededRandomSource>())
 {
+    installAccessibleInterfaces();
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("German Verb Zandrel"));
     setFixedSize(ClientSize);
@@ -113,6 +115,7 @@ TForm1::TForm1(QWidget *parent)
     createControls();
     controls::applyDesignLooks(this);
     connectHandlers();
+    setUpAccess();
 }
 
 TForm1::~TForm1() = default;
@@ -312,9 +315,11 @@ void TForm1::RefreshEBoxes()
 
     const int record = ComboBox1->currentIndex();
     const int tense = ComboBox2->currentIndex();
+    std::optional<data::Category> category;
     // No record can be read while the verb list is empty.
     if (record >= 0 && record < m_verbList.recordCount()) {
         const board::BoardContent content = board::readBoard(m_verbList, record, tense);
+        category = content.category;
         if (content.layoutFound) {
             m_answerSlots = content.answers;
             if (content.typeName)
@@ -332,6 +337,7 @@ void TForm1::RefreshEBoxes()
     if (panTy->palette().color(panTy->backgroundRole()) == palette().color(QPalette::Base))
         panTy->setCaption(m_typeName);
     btnVar->setText(m_variantsDigit);
+    nameBoard(category, tense);
     if (tense >= 0 && tense < data::TenseCount) {
         Label12->setText(board::tenseCaptions()[tense]);
         Label12->adjustSize();
@@ -339,6 +345,7 @@ void TForm1::RefreshEBoxes()
     if (SecretCheckBox->isChecked())
         btnShowAllClick();
     btnTestAnswersRestoreClick();
+    announceBoard();
 }
 
 practice::BoxTexts TForm1::boxTexts() const

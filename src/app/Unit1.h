@@ -8,6 +8,7 @@
 
 #include <array>
 #include <memory>
+#include <optional>
 
 class QCheckBox;
 class QLabel;
@@ -18,6 +19,7 @@ class FlatComboBox;
 class FlatFontComboBox;
 class MessageDialog;
 class OfficeButton;
+class StatusAnnouncer;
 class OfficeEdit;
 class OfficeMemo;
 class OfficePanel;
@@ -109,6 +111,15 @@ private:
     void setBoxTexts(const practice::BoxTexts &texts);
     // The active control's entry box: an entry box or the look-up box.
     controls::OfficeEdit *activeEditor() const;
+    // Keyboard and screen readers (Unit1Access.cpp): command keys, names,
+    // the boxes' names for the board shown, Test Answers' result and the
+    // board's verb and tense in words.
+    static void installAccessibleInterfaces();
+    void setUpAccess();
+    void nameBoard(std::optional<data::Category> category, int tense);
+    void exposeTestResult(const std::array<bool, data::BoxCount> &wrong);
+    void withdrawTestResult();
+    void announceBoard();
     template <typename T> T *control(const char *name) const;
 
     // Controls the handlers reach by name.
@@ -130,6 +141,7 @@ private:
     controls::OfficeButton *btnVar = nullptr;
     controls::FlatCheckBox *SecretCheckBox = nullptr;
     controls::MessageDialog *MessageDialog1 = nullptr;
+    controls::StatusAnnouncer *m_announcer = nullptr;
     FocusEvents *m_focusEvents = nullptr;
 
     // The board's state: the answer slots, the verb's type and variants.

@@ -26,6 +26,7 @@ void TForm1::btnTestAnswersRestoreClick()
         palette.setColor(QPalette::Text, this->palette().color(QPalette::Text));
         box->setPalette(palette);
     }
+    withdrawTestResult();
 }
 
 void TForm1::btnTestAnswersClick()
@@ -39,6 +40,7 @@ void TForm1::btnTestAnswersClick()
         palette.setColor(QPalette::Base, wrongAnswerColor());
         m_boxes[i]->setPalette(appearance::withReadableText(palette, QPalette::Base));
     }
+    exposeTestResult(wrong);
 }
 
 void TForm1::btnShowCorrectClick()

@@ -17,6 +17,7 @@ BoardContent readBoard(const data::VerbFile &file, qsizetype record, int tense)
     if (!category)
         return content;
     content.layoutFound = true;
+    content.category = category;
 
     const QString typeName = typeNameFromCode(data::lineCode(header[1]));
     if (!typeName.isEmpty())

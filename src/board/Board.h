@@ -13,6 +13,7 @@ namespace board {
 // What one refresh reads from the chosen record and tense block.
 struct BoardContent {
     bool layoutFound = false;                    // line 0 named a known category
+    std::optional<data::Category> category;      // that category
     std::array<QString, data::BoxCount> answers; // AnswerSlot 1..36 at [0..35]
     QString caption1;                            // untrimmed payloads of the block's caption lines
     QString caption2;

@@ -1,5 +1,6 @@
 #include "controls/FlatComboBox.h"
 
+#include "controls/KeyPresses.h"
 #include "controls/OfficeFramePainter.h"
 
 #include <QPainter>
@@ -87,6 +88,17 @@ QSize FlatCheckBox::sizeHint() const
 bool FlatCheckBox::hitButton(const QPoint &pos) const
 {
     return rect().contains(pos);
+}
+
+void FlatCheckBox::keyPressEvent(QKeyEvent *event)
+{
+    if (pressesFocusedButton(*event)) {
+        if (!event->isAutoRepeat())
+            click();
+        event->accept();
+        return;
+    }
+    QCheckBox::keyPressEvent(event);
 }
 
 void FlatCheckBox::paintCaption(QPainter &painter, const QRect &area, Qt::Alignment alignment)

@@ -90,7 +90,8 @@ private:
 
 // Check box with the platform's flat look: the box is a flat square (or, with
 // ButtonStyle, the whole control is a button that stays down while checked).
-// A click anywhere on the control toggles it.
+// A click anywhere on the control toggles it; so do Space, Return and keypad
+// Enter while it has the focus.
 class FlatCheckBox : public QCheckBox {
     Q_OBJECT
 public:
@@ -120,6 +121,7 @@ public:
 protected:
     void paintEvent(QPaintEvent *event) override;
     bool hitButton(const QPoint &pos) const override;
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     void paintCheckBox(QPainter &painter);

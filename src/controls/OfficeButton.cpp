@@ -1,5 +1,6 @@
 #include "controls/OfficeButton.h"
 
+#include "controls/KeyPresses.h"
 #include "controls/OfficeFramePainter.h"
 
 #include <QApplication>
@@ -145,6 +146,19 @@ void OfficeButton::changeEvent(QEvent *event)
     OfficeFramed::changeEvent(event);
     if (event->type() == QEvent::FontChange || event->type() == QEvent::EnabledChange)
         update();
+}
+
+void OfficeButton::keyPressEvent(QKeyEvent *event)
+{
+    if (pressesFocusedButton(*event)) {
+        // At once, as a dialog's default button takes Return, so the keys typed
+        // next land after the command; a held key does not repeat it.
+        if (!event->isAutoRepeat())
+            click();
+        event->accept();
+        return;
+    }
+    OfficeFramed::keyPressEvent(event);
 }
 
 } // namespace controls

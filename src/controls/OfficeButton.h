@@ -11,7 +11,8 @@ namespace controls {
 // Push button that paints itself: button face, a frame in one of the office
 // frame styles chosen by state (held down, focused, Flat, pointer inside), a
 // window-frame ring while focused, the centred caption (and glyph), and the
-// dotted focus rectangle.
+// dotted focus rectangle. Return and keypad Enter press it while it has the
+// focus, as Space does.
 class OfficeButton : public OfficeFramed<QPushButton> {
     Q_OBJECT
 public:
@@ -43,6 +44,7 @@ public:
 protected:
     void paintEvent(QPaintEvent *event) override;
     void changeEvent(QEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     QPixmap glyphImage() const;

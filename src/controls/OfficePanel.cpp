@@ -1,7 +1,9 @@
 #include "controls/OfficePanel.h"
 
+#include "controls/KeyPresses.h"
 #include "controls/OfficeFramePainter.h"
 
+#include <QAccessible>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -19,8 +21,22 @@ OfficePanel::OfficePanel(QWidget *parent) : OfficeFramed(parent, textControlDefa
 
 void OfficePanel::setCaption(const QString &caption)
 {
+    if (caption == m_caption)
+        return;
     m_caption = caption;
     update();
+    // The caption is the panel's accessible name unless one is set.
+    if (accessibleName().isEmpty()) {
+        QAccessibleEvent event(this, QAccessible::NameChanged);
+        QAccessible::updateAccessibility(&event);
+    }
+}
+
+void OfficePanel::setPressable(bool pressable)
+{
+    m_pressable = pressable;
+    // Tab reaches it; a click still leaves the focus where it was.
+    setFocusPolicy(pressable ? Qt::TabFocus : Qt::NoFocus);
 }
 
 void OfficePanel::paintEvent(QPaintEvent *)
@@ -40,6 +56,17 @@ void OfficePanel::mouseReleaseEvent(QMouseEvent *event)
     if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
         emit clicked();
     OfficeFramed::mouseReleaseEvent(event);
+}
+
+void OfficePanel::keyPressEvent(QKeyEvent *event)
+{
+    if (m_pressable && (pressesFocusedButton(*event) || isPlainSpace(*event))) {
+        if (!event->isAutoRepeat())
+            click();
+        event->accept();
+        return;
+    }
+    OfficeFramed::keyPressEvent(event);
 }
 
 } // namespace controls

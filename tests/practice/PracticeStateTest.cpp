@@ -1,6 +1,7 @@
 // The practice state without a window: markers, saving and restoring, reveals.
 #include "practice/PracticeState.h"
 #include "practice/RandomSource.h"
+#include "practice/TestResult.h"
 
 #include <gtest/gtest.h>
 
@@ -79,6 +80,21 @@ TEST(TestAnswers, ComparesExactly)
     EXPECT_TRUE(wrong[7]);  // left empty
     EXPECT_TRUE(wrong[8]);  // umlaut
     EXPECT_FALSE(wrong[0]); // hidden: both empty
+}
+
+TEST(TestAnswers, ResultInWordsCountsTheShownBoxes)
+{
+    const BoxTexts three = texts({{5, "gehe"}, {6, "gehst"}, {7, "gehen"}});
+    const BoxTexts one = texts({{33, "geh"}});
+    const auto summary = [](const BoxTexts &typed, const BoxTexts &answers) {
+        return practice::testResultSummary(practice::wrongAnswers(typed, answers), answers)
+            .toStdString();
+    };
+    EXPECT_EQ(summary(three, three), "All 3 answers right");
+    EXPECT_EQ(summary(texts({{5, "gehe"}}), three), "2 of 3 answers wrong");
+    EXPECT_EQ(summary(one, one), "The answer is right");
+    EXPECT_EQ(summary(BoxTexts{}, one), "The answer is wrong");
+    EXPECT_EQ(summary(BoxTexts{}, BoxTexts{}), "No answers to test");
 }
 
 TEST(ShowCorrect, SavesAndRestoresTheActiveBox)

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QKeySequence>
+#include <QString>
+#include <QStringList>
+
+#include <vector>
+
+namespace app {
+
+// A key that presses a command of the window, and what the command does.
+struct CommandKey {
+    QStringList controls; // the buttons (or panel) it stands for; the first is pressed
+    QKeySequence keys;
+    QString purpose;            // the tooltip, before the key
+    bool windowShortcut = true; // false: the entry boxes take the key themselves (F5 to F8)
+};
+
+// Every command's key. The window shortcuts act from any control of the
+// window without moving the focus, so the box being typed in stays the
+// active box. None uses the entry boxes' editing keys, F5 to F8, Return or Tab.
+const std::vector<CommandKey> &commandKeys();
+
+// "Mark every wrong answer (Alt+T)"
+QString toolTipWithKey(const CommandKey &command);
+
+} // namespace app

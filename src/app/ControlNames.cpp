@@ -1,0 +1,72 @@
+#include "app/ControlNames.h"
+
+namespace app {
+
+namespace {
+
+std::vector<ControlName> buildNames()
+{
+    const auto named = [](const char *control, const char *name, const char *description = "") {
+        return ControlName{QString::fromLatin1(control), QString::fromUtf8(name),
+                           QString::fromUtf8(description)};
+    };
+    return {
+        named("Panel1", "Show Correct and Show Random"),
+        named("Panel2", "Test Answers and Show All"),
+        named("EdS4", "Show Random letters",
+              "The letters Show Random has revealed of the active box's answer"),
+        named("btnTestAnswersRestore", "Restore tested answers"),
+        named("btnShowAllRestore", "Restore after Show All"),
+        named("btnShowCorrectRestore", "Restore after Show Correct"),
+        named("AlphaEdit", "Alpha look-up",
+              "Type the start of a verb and press Return to go to it in the verb list"),
+        named("btnAlpha", "Look up", "Go to the verb typed in Alpha"),
+        // A list's name is its entry while it has one; screen readers read
+        // the description after it.
+        named("ComboBox4", "Font", "Font"),
+        named("ComboBox5", "Font style", "Font style"),
+        named("ComboBox6", "Entry font size", "Entry font size"),
+        named("btnFont", "Fonts"),
+        named("btnHelp", "Help"),
+        named("leftCopy", "Copy, left"),
+        named("rightCopy", "Copy, right"),
+        named("leftPaste", "Paste, left"),
+        named("rightPaste", "Paste, right"),
+        named("btnUmlauta", "ä, left"),
+        named("btnUmlauto", "ö, left"),
+        named("btnUmlautu", "ü, left"),
+        named("btnSzet", "ß, left"),
+        named("btnUmlautaR", "ä, right"),
+        named("btnUmlautoR", "ö, right"),
+        named("btnUmlautuR", "ü, right"),
+        named("btnSzetR", "ß, right"),
+        named("helppanel", "Help panel"),
+        named("HelpMemo", "Help text"),
+        named("btnHelpClose", "Close help"),
+    };
+}
+
+} // namespace
+
+const std::vector<ControlName> &controlNames()
+{
+    static const std::vector<ControlName> names = buildNames();
+    return names;
+}
+
+const std::vector<LabelFor> &labelsFor()
+{
+    static const std::vector<LabelFor> labels = {
+        {QStringLiteral("Label14"), QStringLiteral("AlphaEdit")},
+        {QStringLiteral("Label10"), QStringLiteral("ComboBox1")},
+        {QStringLiteral("Label11"), QStringLiteral("ComboBox2")},
+    };
+    return labels;
+}
+
+QString variantsName(const QString &digit)
+{
+    return QStringLiteral("Participle variants: %1").arg(digit);
+}
+
+} // namespace app

@@ -1,0 +1,146 @@
+// Keyboard and screen-reader use: the command keys, the names assistive
+// technology reads for each control, and Test Answers' result for those who
+// cannot see its colours. What each control is called and which key presses
+// it are tables (CommandKeys, ControlNames); this file applies them.
+#include "app/Unit1.h"
+
+#include "app/CommandKeys.h"
+#include "app/ControlNames.h"
+#include "board/BoxNames.h"
+#include "controls/Accessibility.h"
+#include "controls/FlatComboBox.h"
+#include "controls/OfficeButton.h"
+#include "controls/OfficeEdit.h"
+#include "controls/OfficeMemo.h"
+#include "controls/OfficePanel.h"
+#include "controls/StatusAnnouncer.h"
+#include "practice/TestResult.h"
+
+#include <QAccessibleWidget>
+#include <QLabel>
+#include <QScrollBar>
+#include <QShortcut>
+
+namespace app {
+
+namespace {
+
+// Qt's widgets give a plain QWidget the "client" role wherever it stands
+// (only QMainWindow and QDialog are made windows), which AT-SPI reports as a
+// filler; the trainer's top-level window is a frame to screen readers.
+QAccessibleInterface *windowInterface(const QString &className, QObject *object)
+{
+    if (className == QLatin1String(TForm1::staticMetaObject.className()))
+        return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::Window);
+    return nullptr;
+}
+
+void installWindowInterface()
+{
+    static const bool installed = [] {
+        QAccessible::installFactory(windowInterface);
+        return true;
+    }();
+    Q_UNUSED(installed);
+}
+
+// Presses a button or the type panel as a click does, at once (keys typed
+// next land after the command) and without taking the focus.
+void press(QWidget *control)
+{
+    if (auto *button = qobject_cast<QAbstractButton *>(control))
+        button->click();
+    else if (auto *panel = qobject_cast<controls::OfficePanel *>(control))
+        panel->click();
+}
+
+template <typename T = QWidget> T *namedControl(const QWidget &window, const QString &name)
+{
+    auto *found = window.findChild<T *>(name);
+    Q_ASSERT_X(found, "keyboard and screen readers", qPrintable(name));
+    return found;
+}
+
+void setDescription(QWidget *control, const QString &description)
+{
+    if (control->accessibleDescription() != description)
+        control->setAccessibleDescription(description);
+}
+
+} // namespace
+
+void TForm1::installAccessibleInterfaces()
+{
+    // Before any control exists: an interface, once made, is kept.
+    installWindowInterface();
+    controls::installAccessibleInterfaces();
+}
+
+void TForm1::setUpAccess()
+{
+    for (const ControlName &named : controlNames()) {
+        QWidget *widget = namedControl(*this, named.control);
+        widget->setAccessibleName(named.name);
+        widget->setAccessibleDescription(named.description);
+    }
+    for (const LabelFor &labelFor : labelsFor())
+        namedControl<QLabel>(*this, labelFor.label)
+            ->setBuddy(namedControl(*this, labelFor.control));
+    panTy->setPressable(true);
+    HelpMemo->verticalScrollBar()->setAccessibleName(QStringLiteral("Help text scroll bar"));
+
+    for (const CommandKey &command : commandKeys()) {
+        for (const QString &name : command.controls)
+            namedControl(*this, name)->setToolTip(toolTipWithKey(command));
+        if (!command.windowShortcut)
+            continue;
+        // Owned by the control it presses: a hidden control (the help's Close)
+        // cannot be pressed.
+        QWidget *target = namedControl(*this, command.controls.first());
+        auto *shortcut = new QShortcut(command.keys, target);
+        shortcut->setContext(Qt::WindowShortcut);
+        connect(shortcut, &QShortcut::activated, target, [target] { press(target); });
+    }
+
+    m_announcer = new controls::StatusAnnouncer(this);
+    m_announcer->setObjectName(QStringLiteral("Announcer"));
+}
+
+void TForm1::nameBoard(std::optional<data::Category> category, int tense)
+{
+    for (int box = 1; box <= data::BoxCount; ++box) {
+        const QString name = board::boxAccessibleName(category, tense, box);
+        if (m_boxes[box - 1]->accessibleName() != name)
+            m_boxes[box - 1]->setAccessibleName(name);
+    }
+    if (btnVar->accessibleName() != variantsName(m_variantsDigit))
+        btnVar->setAccessibleName(variantsName(m_variantsDigit));
+}
+
+void TForm1::exposeTestResult(const std::array<bool, data::BoxCount> &wrong)
+{
+    for (int i = 0; i < data::BoxCount; ++i)
+        setDescription(m_boxes[i], wrong[i] ? practice::wrongAnswerDescription() : QString());
+    m_announcer->announce(practice::testResultSummary(wrong, m_answerSlots));
+}
+
+void TForm1::announceBoard()
+{
+    // The lists cannot tell a screen reader their new entry (the toolkit has
+    // no selection interface there), and a look-up changes the verb unseen.
+    const int record = ComboBox1->currentIndex();
+    const int tense = ComboBox2->currentIndex();
+    if (record < 0 || tense < 0)
+        return;
+    m_announcer->announce(ComboBox1->itemText(record).trimmed() + QStringLiteral(", ") +
+                          ComboBox2->itemText(tense).trimmed());
+}
+
+void TForm1::withdrawTestResult()
+{
+    for (controls::OfficeEdit *box : m_boxes)
+        setDescription(box, QString());
+    m_announcer->withdraw();
+}
+
+} // namespace app

@@ -1,0 +1,76 @@
+#include "controls/Accessibility.h"
+
+#include "controls/GroupPanel.h"
+#include "controls/OfficePanel.h"
+#include "controls/StatusAnnouncer.h"
+
+#include <QAccessibleWidget>
+
+namespace controls {
+
+namespace {
+
+class OfficePanelAccessible : public QAccessibleWidget {
+public:
+    explicit OfficePanelAccessible(OfficePanel *panel)
+        : QAccessibleWidget(panel,
+                            panel->isPressable() ? QAccessible::Button : QAccessible::Grouping)
+    {
+    }
+
+    QAccessible::Role role() const override
+    {
+        // Pressability may be set after the interface was made.
+        return panel()->isPressable() ? QAccessible::Button : QAccessible::Grouping;
+    }
+
+    QString text(QAccessible::Text which) const override
+    {
+        if (which == QAccessible::Name && panel()->accessibleName().isEmpty())
+            return panel()->caption();
+        return QAccessibleWidget::text(which);
+    }
+
+    QStringList actionNames() const override
+    {
+        QStringList names = QAccessibleWidget::actionNames();
+        if (panel()->isPressable() && panel()->isEnabled())
+            names.prepend(pressAction());
+        return names;
+    }
+
+    void doAction(const QString &action) override
+    {
+        if (action == pressAction() && panel()->isPressable() && panel()->isEnabled())
+            panel()->click();
+        else
+            QAccessibleWidget::doAction(action);
+    }
+
+private:
+    OfficePanel *panel() const { return static_cast<OfficePanel *>(widget()); }
+};
+
+QAccessibleInterface *flatControlInterface(const QString &className, QObject *object)
+{
+    if (className == QLatin1String(OfficePanel::staticMetaObject.className()))
+        return new OfficePanelAccessible(static_cast<OfficePanel *>(object));
+    if (className == QLatin1String(GroupPanel::staticMetaObject.className()))
+        return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::Grouping);
+    if (className == QLatin1String(StatusAnnouncer::staticMetaObject.className()))
+        return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::Notification);
+    return nullptr;
+}
+
+} // namespace
+
+void installAccessibleInterfaces()
+{
+    static const bool installed = [] {
+        QAccessible::installFactory(flatControlInterface);
+        return true;
+    }();
+    Q_UNUSED(installed);
+}
+
+} // namespace controls

@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QFrame>
+
+namespace controls {
+
+// A plain panel that holds a group of controls. Assistive technology sees a
+// named group ("panel"), not a frame.
+class GroupPanel : public QFrame {
+    Q_OBJECT
+public:
+    using QFrame::QFrame;
+};
+
+} // namespace controls

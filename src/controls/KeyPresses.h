@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QKeyEvent>
+
+namespace controls {
+
+// Return or keypad Enter without Ctrl, Alt, Shift or Meta: what presses the
+// focused button on Windows and in GTK, besides Space.
+inline bool pressesFocusedButton(const QKeyEvent &event)
+{
+    const Qt::KeyboardModifiers held = event.modifiers() & ~Qt::KeypadModifier;
+    return (event.key() == Qt::Key_Return || event.key() == Qt::Key_Enter) &&
+           held == Qt::NoModifier;
+}
+
+inline bool isPlainSpace(const QKeyEvent &event)
+{
+    return event.key() == Qt::Key_Space && event.modifiers() == Qt::NoModifier;
+}
+
+} // namespace controls

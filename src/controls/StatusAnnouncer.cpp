@@ -1,0 +1,25 @@
+#include "controls/StatusAnnouncer.h"
+
+namespace controls {
+
+StatusAnnouncer::StatusAnnouncer(QWidget *parent) : QWidget(parent)
+{
+    setFocusPolicy(Qt::NoFocus);
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    setGeometry(0, 0, 0, 0); // nothing on screen
+    hide();
+}
+
+void StatusAnnouncer::announce(const QString &message)
+{
+    hide();
+    setAccessibleName(message);
+    show();
+}
+
+void StatusAnnouncer::withdraw()
+{
+    hide();
+}
+
+} // namespace controls

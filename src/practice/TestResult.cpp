@@ -1,0 +1,31 @@
+#include "practice/TestResult.h"
+
+namespace practice {
+
+QString testResultSummary(const std::array<bool, data::BoxCount> &wrong, const BoxTexts &answers)
+{
+    int shown = 0;
+    int wrongCount = 0;
+    for (int i = 0; i < data::BoxCount; ++i) {
+        if (answers[i].isEmpty())
+            continue;
+        ++shown;
+        if (wrong[i])
+            ++wrongCount;
+    }
+    if (shown == 0)
+        return QStringLiteral("No answers to test");
+    if (wrongCount == 0)
+        return shown == 1 ? QStringLiteral("The answer is right")
+                          : QStringLiteral("All %1 answers right").arg(shown);
+    if (shown == 1)
+        return QStringLiteral("The answer is wrong");
+    return QStringLiteral("%1 of %2 answers wrong").arg(wrongCount).arg(shown);
+}
+
+QString wrongAnswerDescription()
+{
+    return QStringLiteral("wrong answer");
+}
+
+} // namespace practice

@@ -1,0 +1,312 @@
+#!/usr/bin/python3
+"""The trainer as a screen reader sees it, through a real AT-SPI client.
+
+    atspi_test.py PROGRAM DATA_DIR [--count]
+
+Starts its own X server (Xvfb), D-Bus session and AT-SPI bus, starts PROGRAM
+in DATA_DIR (which holds Verb12Data.txt) with accessibility on, and walks its
+accessible tree with pyatspi. It checks that the window is a frame, that every
+showing control has a name, that the entry boxes name their persons, that the
+lists are labelled by their labels, and, pressing buttons through their AT-SPI
+actions, that Show All fills the boxes, that Test Answers' result is exposed
+(each wrong box says so, the count is announced, with the events a screen
+reader hears), that the type panel can be pressed and that Restore takes the
+result back. Exits 1 on a failed check.
+
+With --count it only prints how many showing controls have a useful name
+(see useful_name) and never fails: run it on any version of the program.
+"""
+import os
+import re
+import shutil
+import subprocess
+import sys
+import tempfile
+import time
+
+SESSION_MARK = "ZANDREL_ATSPI_SESSION"
+BUS_LAUNCHERS = ["/usr/libexec/at-spi-bus-launcher", "/usr/lib/at-spi2-core/at-spi-bus-launcher"]
+PERSONS = r"(ich|du|Sie \((singular|plural)\)|er/sie/es|wir|ihr|sie)"
+
+
+def start_x_server():
+    """Xvfb on a free display; returns the process and the display name."""
+    read_end, write_end = os.pipe()
+    xvfb = subprocess.Popen(
+        ["Xvfb", "-displayfd", str(write_end), "-screen", "0", "1100x560x24", "-nolisten", "tcp"],
+        pass_fds=[write_end], stderr=subprocess.DEVNULL)
+    os.close(write_end)
+    with os.fdopen(read_end) as pipe:
+        number = pipe.readline().strip()
+    if not number:
+        sys.exit("Xvfb did not start")
+    return xvfb, ":" + number
+
+
+def run_in_own_session():
+    """Re-runs this script inside a fresh D-Bus session on its own X server."""
+    xvfb, display = start_x_server()
+    env = dict(os.environ, DISPLAY=display, **{SESSION_MARK: "1"})
+    env.pop("WAYLAND_DISPLAY", None)
+    try:
+        return subprocess.call(["dbus-run-session", "--", sys.executable] + sys.argv, env=env)
+    finally:
+        xvfb.terminate()
+        xvfb.wait()
+
+
+def start_accessibility_bus():
+    launcher = next((path for path in BUS_LAUNCHERS if os.path.exists(path)), None)
+    if launcher is None:  # D-Bus activation starts it on first use
+        return None
+    bus = subprocess.Popen([launcher, "--launch-immediately"], stderr=subprocess.DEVNULL)
+    time.sleep(0.5)
+    return bus
+
+
+class Checker:
+    def __init__(self, counting_only):
+        self.counting_only = counting_only
+        self.failures = 0
+
+    def check(self, condition, what):
+        if self.counting_only:
+            return condition
+        print(("ok    " if condition else "FAIL  ") + what, flush=True)
+        if not condition:
+            self.failures += 1
+        return condition
+
+
+# The events a screen reader would hear: (type, source name, source role, detail1).
+EVENTS = []
+
+
+def record_event(event):
+    try:
+        EVENTS.append((event.type, event.source.name, event.source.getRole(), event.detail1))
+    except Exception:  # the source may be gone already
+        pass
+
+
+def pump_events():
+    context = GLib.MainContext.default()
+    while context.iteration(False):
+        pass
+
+
+def wait_for(condition, seconds=10.0):
+    deadline = time.monotonic() + seconds
+    while time.monotonic() < deadline:
+        pump_events()
+        try:
+            value = condition()
+        except Exception:  # the tree changes under us while the program works
+            value = None
+        if value:
+            return value
+        time.sleep(0.1)
+    return None
+
+
+def showing(node):
+    return node is not None and node.getState().contains(pyatspi.STATE_SHOWING)
+
+
+def showing_controls(window):
+    """Every showing accessible below the window, pruning hidden subtrees.
+    Fillers (a text box's viewport, a scroll bar's holder) only hold controls."""
+    found = []
+
+    def walk(node):
+        for child in node:
+            if showing(child):
+                if child.getRole() != pyatspi.ROLE_FILLER:
+                    found.append(child)
+                walk(child)
+
+    walk(window)
+    return found
+
+
+def label_of(node):
+    for relation in node.getRelationSet():
+        if relation.getRelationType() == pyatspi.RELATION_LABELLED_BY:
+            target = relation.getTarget(0)
+            if target is not None:
+                return target.name
+    return ""
+
+
+def spoken_name(node):
+    """What a screen reader says the control is. A Qt list's own name is its
+    current entry, so a list is known by its label or its description."""
+    if node.getRole() == pyatspi.ROLE_COMBO_BOX:
+        return label_of(node) or node.description or ""
+    return node.name or ""
+
+
+def useful_name(node, controls):
+    """At least two characters (not "F", "1", "ä"), and, unless the node is a
+    label, shared with no other showing control (not three "Restore"s)."""
+    name = spoken_name(node).strip()
+    if len(name) < 2:
+        return False
+    if node.getRole() == pyatspi.ROLE_LABEL:
+        return True
+    return sum(1 for other in controls
+               if other.getRole() != pyatspi.ROLE_LABEL and spoken_name(other).strip() == name) == 1
+
+
+def press(controls, name):
+    matches = [node for node in controls if node.name == name]
+    if not matches:
+        return False
+    action = matches[0].queryAction()
+    for index in range(action.nActions):
+        if action.getName(index) == "Press":
+            return action.doAction(index)
+    return False
+
+
+def find_window(program):
+    for app in pyatspi.Registry.getDesktop(0):
+        if app is not None and app.get_process_id() == program.pid and app.childCount:
+            window = app[0]
+            # Loaded: the first verb's boxes are showing.
+            if any(node.getRole() == pyatspi.ROLE_TEXT and showing(node) for node in window):
+                return window
+    return None
+
+
+def entry_boxes(controls):
+    return [node for node in controls
+            if node.getRole() == pyatspi.ROLE_TEXT and re.match(PERSONS + ", ", node.name or "")]
+
+
+def text_of(node):
+    text = node.queryText()
+    return text.getText(0, text.characterCount)
+
+
+def notifications(window):
+    return [node for node in showing_controls(window)
+            if node.getRole() == pyatspi.ROLE_NOTIFICATION]
+
+
+def check_names(checker, window, when):
+    controls = showing_controls(window)
+    nameless = [node.getRoleName() for node in controls if not spoken_name(node).strip()]
+    checker.check(not nameless, f"every showing control has a name {when} (nameless: {nameless})")
+    weak = [spoken_name(node) for node in controls if not useful_name(node, controls)]
+    checker.check(not weak, f"every name says what the control is {when} (weak: {weak})")
+    return controls
+
+
+def run_checks(checker, window):
+    controls = showing_controls(window)
+    useful = sum(1 for node in controls if useful_name(node, controls))
+    print(f"showing controls with a useful name: {useful} of {len(controls)}", flush=True)
+    if checker.counting_only:
+        return
+
+    checker.check(window.getRole() == pyatspi.ROLE_FRAME and window.name == "German Verb Zandrel",
+                  f"the window is a frame named by its title ({window.getRoleName()})")
+    check_names(checker, window, "at start")
+
+    boxes = entry_boxes(controls)
+    box_names = {node.name for node in boxes}
+    checker.check({"du, verb", "du, separable prefix"} <= box_names,
+                  f"the boxes of a separable verb's present name person and place ({sorted(box_names)})")
+    texts = [node for node in controls if node.getRole() == pyatspi.ROLE_TEXT]
+    checker.check(len(boxes) == len(texts) - 2,
+                  "every showing entry box but Alpha and the Show Random letters names its person")
+    board = [node.name for node in notifications(window)]
+    checker.check(board == ["abbestellen, present"], f"the board shown is announced ({board})")
+    labels = sorted(label_of(node) for node in controls if node.getRole() == pyatspi.ROLE_COMBO_BOX)
+    checker.check(labels == ["Tense", "Verb List"], f"the lists are labelled by their labels ({labels})")
+
+    checker.check(press(controls, "Show All"), "Show All is pressed through its action")
+    checker.check(wait_for(lambda: all(text_of(node) for node in boxes)),
+                  "Show All filled every box")
+    wrong_box = next((node for node in boxes if node.name == "du, verb"), None)
+    right_box = next((node for node in boxes if node.name == "du, separable prefix"), None)
+    if not checker.check(wrong_box and right_box, "the boxes to test are there"):
+        return
+    wrong_box.queryEditableText().setTextContents("falsch")
+    checker.check(wait_for(lambda: text_of(wrong_box) == "falsch"), "a box takes a wrong form")
+
+    del EVENTS[:]
+    checker.check(press(controls, "Test Answers"), "Test Answers is pressed through its action")
+    checker.check(wait_for(lambda: wrong_box.description == "wrong answer"),
+                  f"the wrong box says so ({wrong_box.description!r})")
+    checker.check(right_box.description == "", f"a right box does not ({right_box.description!r})")
+    checker.check(wait_for(lambda: ("object:property-change:accessible-description", "du, verb")
+                           in [event[:2] for event in EVENTS]),
+                  "the wrong box sent its description change")
+    expected = f"1 of {len(boxes)} answers wrong"
+    announced = wait_for(lambda: [node.name for node in notifications(window)])
+    checker.check(announced == [expected], f"the count is announced ({announced}, not {expected!r})")
+    # What Orca reads: a notification that starts showing.
+    checker.check(wait_for(lambda: any(event[0] == "object:state-changed:showing" and event[3] == 1
+                                       and event[2] == pyatspi.ROLE_NOTIFICATION
+                                       for event in EVENTS)),
+                  "the notification sent its showing event")
+
+    checker.check(press(controls, "Restore tested answers"), "the Restore beside Test Answers is pressed")
+    checker.check(wait_for(lambda: wrong_box.description == "" and not notifications(window)),
+                  "Restore takes the result back")
+
+    type_panel = next((node for node in controls if node.name == "Type"), None)
+    checker.check(type_panel is not None and type_panel.getRole() == pyatspi.ROLE_PUSH_BUTTON,
+                  "the type panel is a button named Type")
+    checker.check(press(controls, "Type"), "the type panel is pressed through its action")
+    revealed = wait_for(lambda: type_panel.name if type_panel.name != "Type" else None)
+    checker.check(revealed in {"Weak", "Strong", "Mixed", "Irreg", "Modal"},
+                  f"the type panel's name is then the verb's type ({revealed})")
+
+    checker.check(press(controls, "Help") and press(controls, "Fonts"), "Help and Fonts are pressed")
+    wait_for(lambda: any(node.name == "Help text" for node in showing_controls(window)))
+    check_names(checker, window, "with the help and the font lists open")
+
+
+def main():
+    if os.environ.get(SESSION_MARK) != "1":
+        return run_in_own_session()
+    program, data_dir = os.path.abspath(sys.argv[1]), sys.argv[2]
+    checker = Checker(counting_only="--count" in sys.argv[3:])
+    bus = start_accessibility_bus()
+    global pyatspi, GLib
+    import pyatspi  # after the session and the bus exist
+    from gi.repository import GLib
+    pyatspi.Registry.registerEventListener(record_event,
+                                           "object:property-change:accessible-description",
+                                           "object:state-changed:showing")
+
+    # A copy of the verb file, so the program cannot touch the bundled one.
+    work = tempfile.mkdtemp()
+    shutil.copy(os.path.join(data_dir, "Verb12Data.txt"), work)
+    env = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_QPA_PLATFORM="xcb",
+               QT_ACCESSIBILITY="1")
+    trainer = subprocess.Popen([program], cwd=work, env=env)
+    try:
+        window = wait_for(lambda: find_window(trainer), seconds=60)
+        if window is None:
+            print("FAIL  the trainer did not show up on the AT-SPI bus")
+            return 1
+        run_checks(checker, window)
+    finally:
+        trainer.terminate()
+        trainer.wait()
+        if bus is not None:
+            bus.terminate()
+            bus.wait()
+        shutil.rmtree(work, ignore_errors=True)
+    if checker.failures:
+        print(f"{checker.failures} check(s) failed")
+        return 1
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())

@@ -1,0 +1,280 @@
+// The window from the keyboard alone and through the accessibility interface
+// a screen reader reads, on the real window with real key presses.
+#include "app/CommandKeys.h"
+#include "app/Unit1.h"
+#include "controls/OfficePanel.h"
+#include "support/WindowFixture.h"
+
+#include <QAbstractButton>
+#include <QAccessible>
+#include <QCheckBox>
+#include <QLabel>
+#include <QSignalSpy>
+
+using testdata::VerbRecordBuilder;
+using testwindow::WindowFixture;
+
+namespace {
+
+// abholen, separable, every form filled: present E5..E8 and E13..E16 (left).
+QList<VerbRecordBuilder> verbs()
+{
+    VerbRecordBuilder abholen('s', 'w', '1');
+    abholen.verb(QStringLiteral("abholen")).fillEveryForm();
+    return {abholen};
+}
+
+QAccessibleInterface *accessible(QObject *object)
+{
+    return QAccessible::queryAccessibleInterface(object);
+}
+
+// What a screen reader says the control is: a list is known by its label
+// (its own name is its entry), else by its description.
+QString spokenName(QWidget *control)
+{
+    QAccessibleInterface *iface = accessible(control);
+    if (iface->role() == QAccessible::ComboBox) {
+        const auto labels = iface->relations(QAccessible::Label);
+        return labels.isEmpty() ? iface->text(QAccessible::Description)
+                                : labels.first().first->text(QAccessible::Name);
+    }
+    return iface->text(QAccessible::Name);
+}
+
+// The signal a press of the control raises.
+std::unique_ptr<QSignalSpy> pressSpy(QWidget *control)
+{
+    if (auto *panel = qobject_cast<controls::OfficePanel *>(control))
+        return std::make_unique<QSignalSpy>(panel, &controls::OfficePanel::clicked);
+    return std::make_unique<QSignalSpy>(qobject_cast<QAbstractButton *>(control),
+                                        &QAbstractButton::clicked);
+}
+
+} // namespace
+
+class AccessWindowTest : public QObject {
+    Q_OBJECT
+private slots:
+    // The change events themselves are seen by the AT-SPI test: offscreen,
+    // Qt sends none.
+    void init() { m_window = std::make_unique<WindowFixture>(verbs()); }
+    void cleanup() { m_window.reset(); }
+
+    void commandKeysLeaveTypingAlone();
+    void commandKeyPressesWithoutMovingTheFocus_data();
+    void commandKeyPressesWithoutMovingTheFocus();
+    void returnPressesTheFocusedButton_data();
+    void returnPressesTheFocusedButton();
+    void controlsHaveTheirNamesAndRoles_data();
+    void controlsHaveTheirNamesAndRoles();
+    void everyShowingControlIsNamedOnce();
+    void boxesAreNamedForTheBoardShown();
+    void testAnswersSaysWhichAndHowManyAreWrong();
+
+private:
+    WindowFixture &window() { return *m_window; }
+    void tabTo(QWidget *target);
+    std::unique_ptr<WindowFixture> m_window;
+};
+
+void AccessWindowTest::tabTo(QWidget *target)
+{
+    for (int presses = 0; presses < 120 && QApplication::focusWidget() != target; ++presses)
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), target);
+}
+
+void AccessWindowTest::commandKeysLeaveTypingAlone()
+{
+    // What an entry box does with its keys, and the keys of the special characters.
+    QList<QKeySequence> taken;
+    for (auto standard : {QKeySequence::Copy,
+                          QKeySequence::Paste,
+                          QKeySequence::Cut,
+                          QKeySequence::Undo,
+                          QKeySequence::Redo,
+                          QKeySequence::SelectAll,
+                          QKeySequence::Deselect,
+                          QKeySequence::DeleteEndOfLine,
+                          QKeySequence::DeleteCompleteLine,
+                          QKeySequence::DeleteStartOfWord,
+                          QKeySequence::DeleteEndOfWord,
+                          QKeySequence::MoveToNextWord,
+                          QKeySequence::MoveToPreviousWord,
+                          QKeySequence::MoveToStartOfLine,
+                          QKeySequence::MoveToEndOfLine,
+                          QKeySequence::SelectNextWord,
+                          QKeySequence::SelectPreviousWord,
+                          QKeySequence::SelectStartOfLine,
+                          QKeySequence::SelectEndOfLine,
+                          QKeySequence::Back,
+                          QKeySequence::Forward})
+        taken += QKeySequence::keyBindings(standard);
+    for (Qt::Key key : {Qt::Key_F5, Qt::Key_F6, Qt::Key_F7, Qt::Key_F8, Qt::Key_Return,
+                        Qt::Key_Enter, Qt::Key_Tab, Qt::Key_Backtab, Qt::Key_Space})
+        taken += {QKeySequence(key), QKeySequence(Qt::SHIFT | key)};
+
+    QList<QKeySequence> used;
+    for (const app::CommandKey &command : app::commandKeys()) {
+        if (!command.windowShortcut)
+            continue;
+        const QKeyCombination combination = command.keys[0];
+        QVERIFY2(!taken.contains(command.keys), qPrintable(command.keys.toString()));
+        QVERIFY2(!used.contains(command.keys), qPrintable(command.keys.toString()));
+        // Letters and digits alone or with Shift are typed text.
+        const bool typed = (combination.keyboardModifiers() & ~Qt::ShiftModifier) == 0 &&
+                           combination.key() < Qt::Key_Escape;
+        QVERIFY2(!typed, qPrintable(command.keys.toString()));
+        used.append(command.keys);
+    }
+    // Keys, not mnemonics: every caption stays as designed.
+    for (const QAbstractButton *button : window().form().findChildren<QAbstractButton *>()) {
+        QVERIFY2(!button->text().contains(u'&'), qPrintable(button->objectName()));
+        QVERIFY2(button->shortcut().isEmpty(), qPrintable(button->objectName()));
+    }
+}
+
+void AccessWindowTest::commandKeyPressesWithoutMovingTheFocus_data()
+{
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QKeySequence>("keys");
+    for (const app::CommandKey &command : app::commandKeys()) {
+        if (command.windowShortcut)
+            QTest::newRow(qPrintable(command.controls.first()))
+                << command.controls.first() << command.keys;
+    }
+}
+
+void AccessWindowTest::commandKeyPressesWithoutMovingTheFocus()
+{
+    QFETCH(QString, control);
+    QFETCH(QKeySequence, keys);
+    if (control == u"btnHelpClose") { // Escape closes the help only while it is open
+        QTest::keySequence(window().box(6), QKeySequence(Qt::Key_F1));
+        QTRY_VERIFY(window().findWidget("helppanel")->isVisible());
+    }
+    window().retype(6, QStringLiteral("hole"));
+    auto pressed = pressSpy(window().findWidget(control));
+
+    QTest::keySequence(window().box(6), keys);
+
+    QCOMPARE(pressed->count(), 1); // at once: keys typed next land after it
+    QCOMPARE(QApplication::focusWidget(), window().box(6));
+    QCOMPARE(window().form().practiceState().activeBox(), 6);
+    // The tooltip tells the key.
+    QVERIFY(window().findWidget(control)->toolTip().endsWith(
+        QStringLiteral("(%1)").arg(keys.toString(QKeySequence::NativeText))));
+}
+
+void AccessWindowTest::returnPressesTheFocusedButton_data()
+{
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<bool>("helpOpen");
+    QTest::newRow("Return on Test Answers") << "btnTestAnswers" << int(Qt::Key_Return) << false;
+    QTest::newRow("Enter on a Restore") << "btnShowAllRestore" << int(Qt::Key_Enter) << false;
+    QTest::newRow("Return on a special character") << "btnUmlautoR" << int(Qt::Key_Return) << false;
+    QTest::newRow("Return on the type panel") << "panTy" << int(Qt::Key_Return) << false;
+    QTest::newRow("Space on the type panel") << "panTy" << int(Qt::Key_Space) << false;
+    QTest::newRow("Return on the check box") << "SecretCheckBox" << int(Qt::Key_Return) << true;
+}
+
+void AccessWindowTest::returnPressesTheFocusedButton()
+{
+    QFETCH(QString, control);
+    QFETCH(int, key);
+    QFETCH(bool, helpOpen);
+    if (helpOpen)
+        window().click("btnHelp");
+    window().click(window().box(5));
+    QWidget *target = window().findWidget(control);
+    tabTo(target);
+    auto pressed = pressSpy(target);
+
+    QTest::keyClick(target, Qt::Key(key),
+                    key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
+
+    QCOMPARE(pressed->count(), 1); // at once: keys typed next land after it
+    if (auto *box = qobject_cast<QCheckBox *>(target))
+        QVERIFY(box->isChecked());
+}
+
+void AccessWindowTest::controlsHaveTheirNamesAndRoles_data()
+{
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QAccessible::Role>("role");
+    QTest::addColumn<QString>("name");
+    QTest::newRow("the window") << "Form1" << QAccessible::Window << "German Verb Zandrel";
+    QTest::newRow("green panel") << "Panel2" << QAccessible::Grouping
+                                 << "Test Answers and Show All";
+    QTest::newRow("type panel") << "panTy" << QAccessible::Button << "Type";
+    QTest::newRow("help panel") << "helppanel" << QAccessible::Grouping << "Help panel";
+    QTest::newRow("verb list") << "ComboBox1" << QAccessible::ComboBox << "Verb List";
+    QTest::newRow("variants") << "btnVar" << QAccessible::Button << "Participle variants: 1";
+    QTest::newRow("reveal display") << "EdS4" << QAccessible::EditableText << "Show Random letters";
+}
+
+void AccessWindowTest::controlsHaveTheirNamesAndRoles()
+{
+    QFETCH(QString, control);
+    QFETCH(QAccessible::Role, role);
+    QFETCH(QString, name);
+    QWidget *widget = control == u"Form1" ? &window().form() : window().findWidget(control);
+    QCOMPARE(accessible(widget)->role(), role);
+    QCOMPARE(spokenName(widget), name);
+}
+
+void AccessWindowTest::everyShowingControlIsNamedOnce()
+{
+    window().click("btnHelp");
+    window().click("btnFont");
+    QStringList names;
+    for (QWidget *control : window().form().findChildren<QWidget *>()) {
+        if (!control->isVisible() || control->objectName().isEmpty() ||
+            control->objectName().startsWith(u"qt_"))
+            continue;
+        const QString name = spokenName(control);
+        QVERIFY2(name.size() > 1, qPrintable(control->objectName()));
+        if (!qobject_cast<QLabel *>(control)) {
+            QVERIFY2(!names.contains(name), qPrintable(name));
+            names.append(name);
+        }
+    }
+    QVERIFY(names.size() > 40);
+}
+
+void AccessWindowTest::boxesAreNamedForTheBoardShown()
+{
+    QCOMPARE(spokenName(window().box(6)), u"du, verb");
+    QCOMPARE(spokenName(window().box(14)), u"du, separable prefix");
+
+    window().chooseInList("ComboBox2", 4); // past perfect: auxiliary and participle
+    QCOMPARE(accessible(window().findWidget("Announcer"))->text(QAccessible::Name),
+             u"abholen, past perfect");
+    QCOMPARE(spokenName(window().box(6)), u"du, column 2"); // hidden now
+    QCOMPARE(spokenName(window().box(2)), u"du, auxiliary");
+    QCOMPARE(spokenName(window().box(10)), u"du, participle");
+}
+
+void AccessWindowTest::testAnswersSaysWhichAndHowManyAreWrong()
+{
+    window().retype(6, VerbRecordBuilder::sampleForm(0, 6)); // right
+    window().retype(7, QStringLiteral("holen"));             // wrong
+    window().click("btnTestAnswers");
+
+    QCOMPARE(accessible(window().box(7))->text(QAccessible::Description), u"wrong answer");
+    QCOMPARE(accessible(window().box(6))->text(QAccessible::Description), QString());
+    // Every other shown box is empty, so wrong too: 15 of the 16.
+    QWidget *result = window().findWidget("Announcer");
+    QCOMPARE(accessible(result)->role(), QAccessible::Notification);
+    QCOMPARE(accessible(result)->text(QAccessible::Name), u"15 of 16 answers wrong");
+    QVERIFY(!accessible(result)->state().invisible);
+
+    window().click("btnTestAnswersRestore");
+    QCOMPARE(accessible(window().box(7))->text(QAccessible::Description), QString());
+    QVERIFY(accessible(result)->state().invisible);
+}
+
+ZANDREL_WINDOW_TEST_MAIN(AccessWindowTest)
+#include "AccessWindowTest.moc"
