@@ -49,6 +49,11 @@ void OfficePanel::paintEvent(QPaintEvent *)
     const QRect captionArea = rect().adjusted(BorderWidth, BorderWidth, -BorderWidth, -BorderWidth);
     painter.drawText(captionArea, Qt::AlignCenter | Qt::TextSingleLine, m_caption);
     paintControlFrame(painter, rect(), own, currentFrameStyle(), systemColors(palette()));
+    // A keyboard user reaching a pressable panel by Tab sees where the focus is,
+    // as on the buttons beside it.
+    if (m_pressable && hasFocus())
+        paintFocusDots(painter, captionArea.adjusted(1, 1, -1, -1),
+                       palette().color(foregroundRole()));
 }
 
 void OfficePanel::mouseReleaseEvent(QMouseEvent *event)

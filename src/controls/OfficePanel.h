@@ -12,7 +12,8 @@ namespace controls {
 //
 // A pressable panel acts as a button for the keyboard and assistive
 // technology: Tab reaches it, Space, Return and Enter press it, and it reports
-// itself as a button named by its caption. Its look does not change.
+// itself as a button named by its caption. Its look does not change, but for
+// the dotted focus rectangle while it has the focus.
 class OfficePanel : public OfficeFramed<QFrame> {
     Q_OBJECT
 public:

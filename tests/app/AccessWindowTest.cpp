@@ -189,7 +189,10 @@ void AccessWindowTest::returnPressesTheFocusedButton()
         window().click("btnHelp");
     window().click(window().box(5));
     QWidget *target = window().findWidget(control);
+    const QImage unfocusedLook = target->grab().toImage();
     tabTo(target);
+    // A keyboard user sees where the focus went.
+    QVERIFY(target->grab().toImage() != unfocusedLook);
     auto pressed = pressSpy(target);
 
     QTest::keyClick(target, Qt::Key(key),
