@@ -3,6 +3,11 @@
 // Prints one line per fault and exits 1 when there is any, 0 when the file is
 // sound, 2 when it cannot be read. --words prints the distinct words of every
 // form (UTF-8, one a line); --summary the counts per category and type.
+// --meanings /usr/share/trans/de-en [--meaning-exceptions FILE] reports the
+// verbs whose English meaning matches no translation of the German-English
+// dictionary Ding and that the exceptions list does not hold (exit 1 then,
+// or when an exception is no longer needed).
+#include "MeaningsReport.h"
 #include "VerbFileChecker.h"
 
 #include <QCommandLineParser>
@@ -10,6 +15,61 @@
 #include <QFile>
 
 #include <cstdio>
+
+namespace {
+
+QString readText(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        throw std::runtime_error(
+            QStringLiteral("cannot read %1: %2").arg(path, file.errorString()).toStdString());
+    return QString::fromUtf8(file.readAll());
+}
+
+// Prints the meanings report; true when every verb matches Ding or is a
+// reviewed exception, and every exception is still needed.
+bool reportMeanings(const data::VerbFile &file, const QString &dingPath,
+                    const QString &exceptionsPath)
+{
+    const auto ding = verbcheck::DingDictionary::parse(readText(dingPath));
+    const QSet<QString> exceptions =
+        exceptionsPath.isEmpty() ? QSet<QString>()
+                                 : verbcheck::parseMeaningExceptions(readText(exceptionsPath));
+    int matched = 0, reviewed = 0, unreviewed = 0;
+    QSet<QString> needed;
+    for (const verbcheck::MeaningRow &row : verbcheck::meaningsReport(file, ding)) {
+        if (row.outcome == verbcheck::MeaningRow::Matched) {
+            ++matched;
+            continue;
+        }
+        if (exceptions.contains(row.verb)) {
+            ++reviewed;
+            needed.insert(row.verb);
+            continue;
+        }
+        ++unreviewed;
+        QStringList known = ding.translations(row.verb).values();
+        if (row.verb.startsWith("sich "))
+            known << ding.translations(row.verb.mid(5)).values();
+        known.sort();
+        std::printf("%s\t%s\t%s\n", qPrintable(row.verb), qPrintable(row.english),
+                    row.outcome == verbcheck::MeaningRow::NotInDing
+                        ? "not in Ding"
+                        : qPrintable("Ding: " + known.join("; ")));
+    }
+    QStringList stale = (exceptions - needed).values();
+    stale.sort();
+    for (const QString &verb : stale)
+        std::printf("%s\tan exception no longer needed (or no such verb)\n", qPrintable(verb));
+    std::printf("meanings: %lld verbs, %d match a Ding translation, %d reviewed exceptions, "
+                "%d to review, %lld stale exceptions\n",
+                static_cast<long long>(file.recordCount()), matched, reviewed, unreviewed,
+                static_cast<long long>(stale.size()));
+    return unreviewed == 0 && stale.isEmpty();
+}
+
+} // namespace
 
 int main(int argc, char *argv[])
 {
@@ -19,7 +79,10 @@ int main(int argc, char *argv[])
     parser.addHelpOption();
     const QCommandLineOption words("words", "Print the distinct words of all forms.");
     const QCommandLineOption summary("summary", "Print the verbs per category and type.");
-    parser.addOptions({words, summary});
+    const QCommandLineOption meanings("meanings", "Report the meanings against Ding.", "de-en");
+    const QCommandLineOption meaningExceptions(
+        "meaning-exceptions", "The reviewed meanings Ding does not match.", "file");
+    parser.addOptions({words, summary, meanings, meaningExceptions});
     parser.addPositionalArgument("file", "The verb file, e.g. data/Verb12Data.txt.");
     parser.process(app);
     if (parser.positionalArguments().size() != 1)
@@ -39,6 +102,16 @@ int main(int argc, char *argv[])
         for (const QString &word : verbcheck::formWords(file))
             std::printf("%s\n", word.toUtf8().constData());
         return 0;
+    }
+    if (parser.isSet(meanings)) {
+        try {
+            return reportMeanings(file, parser.value(meanings), parser.value(meaningExceptions))
+                       ? 0
+                       : 1;
+        } catch (const std::exception &error) {
+            std::fprintf(stderr, "%s\n", error.what());
+            return 2;
+        }
     }
     if (parser.isSet(summary)) {
         const verbcheck::Tally counts = verbcheck::tally(file);
