@@ -300,14 +300,41 @@ TEST_F(MiniFile, HeadersCarryCodesAndCaptions)
     EXPECT_EQ(data::lineCode(file->recordLine(gehen, 1)), 's');
     EXPECT_EQ(data::lineCode(file->recordLine(gehen, 2)), '1');
     const qsizetype anziehen = recordOf("sich anziehen");
-    EXPECT_EQ(data::linePayload(file->recordLine(anziehen, 27)),
-              "sich anziehen, zog sich an, hat sich angezogen");
+    EXPECT_EQ(data::linePayload(file->recordLine(anziehen, 27)), "zog sich an, hat sich angezogen");
     EXPECT_EQ(data::linePayload(file->recordLine(anziehen, 28)), "to get dressed");
     const qsizetype rad = recordOf("Rad fahren");
-    EXPECT_EQ(data::linePayload(file->recordLine(rad, 1)),
-              "Rad fahren, fuhr Rad, ist Rad gefahren");
+    EXPECT_EQ(data::linePayload(file->recordLine(rad, 1)), "fuhr Rad, ist Rad gefahren");
     EXPECT_EQ(data::lineCode(file->recordLine(recordOf("können"), 1)), 'd');
 }
+
+// Caption line 1 gives up words only as far as its label needs.
+struct CaptionCase {
+    int room; // characters, standing in for the label's pixels
+    const char *past, *auxiliary, *repeated, *participle;
+    const char *expected;
+};
+
+class PrincipalParts : public testing::TestWithParam<CaptionCase> {};
+
+TEST_P(PrincipalParts, TakeTheFirstFormThatFits)
+{
+    const CaptionCase &c = GetParam();
+    const auto fits = [&](const QString &caption) { return caption.size() <= c.room; };
+    EXPECT_EQ(principalParts(QString::fromUtf8(c.past), c.auxiliary, c.repeated,
+                             QString::fromUtf8(c.participle), fits),
+              QString::fromUtf8(c.expected));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Ladder, PrincipalParts,
+    testing::Values(
+        CaptionCase{99, "zog sich an", "hat", "sich", "angezogen",
+                    "zog sich an, hat sich angezogen"},
+        CaptionCase{30, "zog sich an", "hat", "sich", "angezogen", "zog sich an, hat angezogen"},
+        CaptionCase{24, "zog sich an", "hat", "sich", "angezogen", "zog sich an, angezogen"},
+        CaptionCase{20, "fuhr Rad", "ist", "Rad", "gefahren", "fuhr Rad, ist gefahren"},
+        CaptionCase{5, "fuhr Rad", "ist", "Rad", "gefahren", "fuhr Rad, ist gefahren"},
+        CaptionCase{10, "ging", "ist", "", "gegangen", "ging, ist gegangen"}));
 
 TEST_F(MiniFile, EveryLineHasItsThirtyCharacterLabel)
 {

@@ -7,13 +7,17 @@
 // verbs whose English meaning matches no translation of the German-English
 // dictionary Ding and that the exceptions list does not hold (exit 1 then,
 // or when an exception is no longer needed).
+#include "CaptionWidth.h"
 #include "MeaningsReport.h"
 #include "VerbFileChecker.h"
 
 #include <QCommandLineParser>
-#include <QCoreApplication>
 #include <QFile>
+#include <QFontInfo>
+#include <QFontMetrics>
+#include <QGuiApplication>
 
+#include <algorithm>
 #include <cstdio>
 
 namespace {
@@ -73,7 +77,14 @@ bool reportMeanings(const data::VerbFile &file, const QString &dingPath,
 
 int main(int argc, char *argv[])
 {
-    QCoreApplication app(argc, argv);
+    // The caption widths need fonts, not a display.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    const QFontMetrics captionMetrics(verbcheck::captionFont());
+    const auto captionWidth = [&](const QString &text) {
+        return captionMetrics.horizontalAdvance(text);
+    };
     QCommandLineParser parser;
     parser.setApplicationDescription("Checks a German Verb Zandrel verb file.");
     parser.addHelpOption();
@@ -120,8 +131,16 @@ int main(int argc, char *argv[])
             std::printf("category %s: %d\n", qPrintable(it.key()), it.value());
         for (auto it = counts.types.cbegin(); it != counts.types.cend(); ++it)
             std::printf("type %s: %d\n", qPrintable(it.key()), it.value());
+        const verbcheck::CaptionFigures captions = verbcheck::captionFigures(file, captionWidth);
+        std::printf("captions over %d pixels: %d; widest %d pixels: \"%s\" (%s)\n",
+                    verbcheck::CaptionRoom, captions.over, captions.widest,
+                    qPrintable(captions.widestText),
+                    qPrintable(QFontInfo(verbcheck::captionFont()).family()));
     }
-    const QList<verbcheck::Fault> faults = verbcheck::checkVerbFile(bytes);
+    QList<verbcheck::Fault> faults = verbcheck::checkVerbFile(bytes);
+    faults << verbcheck::checkCaptionWidths(file, captionWidth);
+    std::stable_sort(faults.begin(), faults.end(),
+                     [](const auto &a, const auto &b) { return a.fileLine < b.fileLine; });
     for (const verbcheck::Fault &fault : faults)
         std::printf("%s: %s\n", qPrintable(path), qPrintable(verbcheck::describe(fault, file)));
     if (!faults.isEmpty()) {

@@ -98,7 +98,7 @@ void sortRecords(QList<RecordText> &records)
 
 QList<RecordText> buildRecords(const std::vector<VerbEntry> &table,
                                const FormDictionary &dictionary,
-                               const SpellingReplacements &spelling)
+                               const SpellingReplacements &spelling, const CaptionFits &captionFits)
 {
     const FormResolver resolver(table, dictionary, spelling);
     QStringList faults;
@@ -122,7 +122,7 @@ QList<RecordText> buildRecords(const std::vector<VerbEntry> &table,
         listed.insert(entry.listed);
         const std::optional<SimpleForms> forms = resolver.resolve(entry, entryFaults);
         if (forms && entryFaults.isEmpty())
-            records << buildRecord(entry, *forms, auxiliaries);
+            records << buildRecord(entry, *forms, auxiliaries, captionFits);
         for (const QString &fault : entryFaults)
             faults
                 << QStringLiteral("line %1 (%2): %3").arg(entry.tableLine).arg(entry.listed, fault);
