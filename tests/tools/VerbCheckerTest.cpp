@@ -120,6 +120,12 @@ const FaultCase faultCases[] = {
      "no imperative form for E36", "aufstehen", 282},
     {"ModalImperative", [](Lines &l) { l.setPayload("können", 247, "kann"); },
      "a modal verb has no imperative", "können", 247},
+    // An impersonal verb's empty imperative passes only while line 0 says so.
+    {"ImpersonalImperative", [](Lines &l) { l.setPayload("gelingen", 247, "geling"); },
+     "an impersonal verb has no imperative", "gelingen", 247},
+    {"UnmarkedImpersonal",
+     [](Lines &l) { l.at("gelingen", 0).replace("impersonal", "          "); },
+     "no imperative form for E33", "gelingen", 247},
     {"EmptyCaption", [](Lines &l) { l.setPayload("gehen", 12, ""); },
      "empty caption line of tense 1", "gehen", 12},
     {"FormOnUnreadLine", [](Lines &l) { l.setPayload("gehen", 300, "ging"); },

@@ -60,6 +60,7 @@ public:
         record.listed = m_entry.listed;
         record.category = m_entry.category;
         record.type = m_entry.type;
+        record.impersonal = m_entry.impersonal;
         record.variants = static_cast<char>('0' + m_forms.participles.size());
         record.principalParts = principalParts();
         record.english = m_entry.english;
@@ -79,7 +80,7 @@ public:
         compound(record.boxes[11], m_aux.werden.subjunctive2, infinitive);
         futurePerfect(record.boxes[12], m_aux.werden.subjunctive1);
         futurePerfect(record.boxes[13], m_aux.werden.subjunctive2);
-        if (m_entry.type != 'd') // the modal verbs have no imperative
+        if (m_entry.hasImperative())
             imperative(record.boxes[14]);
         return record;
     }

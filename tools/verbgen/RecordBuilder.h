@@ -19,8 +19,9 @@ struct RecordText {
     char category = 'n';
     char type = 'w';
     char variants = '1';
-    QString principalParts; // caption line 1 of every tense block
-    QString english;        // caption line 2
+    bool impersonal = false; // no imperative; line 0's label says so
+    QString principalParts;  // caption line 1 of every tense block
+    QString english;         // caption line 2
     // boxes[tense][k] is the text of box Ek (index 0 unused); empty: no form.
     std::array<std::array<QString, BoxCount + 1>, TenseCount> boxes;
 };
