@@ -29,7 +29,12 @@ QString tableText()
         "übersetzen\tn\thaben\t-\t-\tw\tto translate\t-\t-\n"
         "lesen\tn\thaben\t-\t-\ts\tto read\t-\t-\n"
         "arbeiten\tn\thaben\t-\t-\tw\tto work\t-\t-\n"
-        "kennen\tn\thaben\t-\t-\tm\tto know\tSUBJ2=kennte\tKonjunktiv II\n");
+        "kennen\tn\thaben\t-\t-\tm\tto know\tSUBJ2=kennte\tKonjunktiv II\n"
+        "gelingen\tn\tsein\t-\t-\ts\tto succeed\tIMP=-\timpersonal\n"
+        "frühstücken\tn\thaben\t-\t-\tw\tto have breakfast\tPRES=frühstücke frühstückst "
+        "frühstückt frühstücken frühstückt frühstücken; PAST=frühstückte; SUBJ1=frühstücke "
+        "frühstückest frühstücke frühstücken frühstücket frühstücken; SUBJ2=frühstückte; "
+        "PART=gefrühstückt; IMP=frühstück frühstückt\tnot in the dictionary\n");
 }
 
 QString spellingText()

@@ -4,7 +4,8 @@
 #include <QString>
 
 // A small verb file made by the generator from a table of a dozen verbs (one
-// or more of every category) and an excerpt of the verb dictionary.
+// or more of every category, an impersonal one among them, and one the
+// dictionary lacks) and an excerpt of the verb dictionary.
 namespace minifile {
 
 QString fixturePath(const QString &name);

@@ -2,7 +2,11 @@
 // hand edit can make is reported at its line.
 #include "MiniVerbFile.h"
 
+#include "CaptionWidth.h"
+#include "MeaningsReport.h"
 #include "VerbFileChecker.h"
+
+#include "RecordWriter.h"
 
 #include "data/VerbFile.h"
 
@@ -116,6 +120,12 @@ const FaultCase faultCases[] = {
      "no imperative form for E36", "aufstehen", 282},
     {"ModalImperative", [](Lines &l) { l.setPayload("können", 247, "kann"); },
      "a modal verb has no imperative", "können", 247},
+    // An impersonal verb's empty imperative passes only while line 0 says so.
+    {"ImpersonalImperative", [](Lines &l) { l.setPayload("gelingen", 247, "geling"); },
+     "an impersonal verb has no imperative", "gelingen", 247},
+    {"UnmarkedImpersonal",
+     [](Lines &l) { l.at("gelingen", 0).replace("impersonal", "          "); },
+     "no imperative form for E33", "gelingen", 247},
     {"EmptyCaption", [](Lines &l) { l.setPayload("gehen", 12, ""); },
      "empty caption line of tense 1", "gehen", 12},
     {"FormOnUnreadLine", [](Lines &l) { l.setPayload("gehen", 300, "ging"); },
@@ -150,6 +160,60 @@ INSTANTIATE_TEST_SUITE_P(Damage, VerbCheckerFaults, testing::ValuesIn(faultCases
                          [](const testing::TestParamInfo<FaultCase> &info) {
                              return std::string(info.param.name);
                          });
+
+TEST(VerbChecker, ReportsACaptionWiderThanItsLabelOnce)
+{
+    Lines lines(minifile::bytes());
+    const auto width = [](const QString &text) { return static_cast<int>(text.size()) * 10; };
+    EXPECT_TRUE(verbcheck::checkCaptionWidths(data::VerbFile(lines.bytes()), width).isEmpty());
+    lines.setPayload("gehen", 12, QByteArray(41, 'x')); // tense 1's caption line 1: 410 pixels
+    const auto faults = verbcheck::checkCaptionWidths(data::VerbFile(lines.bytes()), width);
+    ASSERT_EQ(faults.size(), 1);
+    EXPECT_EQ(faults[0].fileLine, lines.recordStart("gehen") + 12);
+    EXPECT_TRUE(faults[0].message.contains("410 pixels wide; its label has 405"));
+}
+
+// The meanings report against a few lines in Ding's format.
+TEST(MeaningsReport, MatchesDingsTranslationsOfTheSameVerb)
+{
+    const auto ding = verbcheck::DingDictionary::parse(QString::fromUtf8(
+        "# Version :: test\n"
+        "gehen {vi} | gehend | gegangen :: to go {went; gone} | going | gone\n"
+        "hetzen; jagen {vt} | hetzend :: to hound | hounding\n"
+        "sich (über etw.) freuen {vr} | sich freuend :: to be glad (about sth.); to be pleased\n"
+        "jdn. erkennen {vt} :: to recognize sb.\n"
+        "von etw. abhängen {vi} :: to depend on sth.\n"
+        "etw. abschicken {vt} :: to send off <>\n"
+        "Haus {n} :: house\n"));
+    struct Row {
+        const char *verb, *english;
+        verbcheck::MeaningRow::Outcome outcome;
+    };
+    const Row rows[] = {{"gehen", "to go, to walk", verbcheck::MeaningRow::Matched},
+                        {"hetzen", "to rush, to hurry", verbcheck::MeaningRow::NoMatch},
+                        {"sich freuen", "to be glad", verbcheck::MeaningRow::Matched},
+                        {"erkennen", "to recognise", verbcheck::MeaningRow::Matched},
+                        {"abhängen", "to depend", verbcheck::MeaningRow::Matched},
+                        {"abschicken", "to send off", verbcheck::MeaningRow::Matched},
+                        {"jagen", "to hunt", verbcheck::MeaningRow::NoMatch},
+                        {"Haus", "to house", verbcheck::MeaningRow::NotInDing},
+                        {"laufen", "to run", verbcheck::MeaningRow::NotInDing}};
+    QList<verbgen::RecordText> records;
+    for (const Row &row : rows) {
+        verbgen::RecordText record;
+        record.listed = QString::fromUtf8(row.verb);
+        record.english = QString::fromUtf8(row.english);
+        record.principalParts = QStringLiteral("-");
+        records << record;
+    }
+    const auto report =
+        verbcheck::meaningsReport(data::VerbFile(verbgen::verbFileBytes(records)), ding);
+    ASSERT_EQ(report.size(), std::size(rows));
+    for (qsizetype i = 0; i < report.size(); ++i)
+        EXPECT_EQ(report[i].outcome, rows[i].outcome) << rows[i].verb;
+    EXPECT_EQ(verbcheck::parseMeaningExceptions("# reason\nhetzen\n\n  jagen \n"),
+              (QSet<QString>{"hetzen", "jagen"}));
+}
 
 TEST(VerbChecker, DescribesFaultsWithFileAndRecordLines)
 {

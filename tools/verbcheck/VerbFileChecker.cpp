@@ -17,6 +17,16 @@ constexpr int LinesPerRecord = VerbFile::LinesPerRecord;
 constexpr int ImperativeTense = 14;
 const QString ReflexivePrefix = QStringLiteral("sich ");
 
+// An impersonal verb (es regnet, es gelingt) has no imperative. Its record
+// says so in line 0's label, which the trainer never reads; a file without
+// the word needs every imperative as before.
+bool markedImpersonal(QByteArrayView line0)
+{
+    const QByteArrayView label =
+        line0.first(std::min(line0.size(), qsizetype(VerbFile::PrefixLength)));
+    return label.indexOf("impersonal", 1) > 0;
+}
+
 class Checker {
 public:
     explicit Checker(const QByteArray &bytes) : m_bytes(bytes), m_file(bytes) {}
@@ -121,13 +131,17 @@ private:
                   QStringLiteral("unknown category code %1 (r, s, n, d)").arg(shown(categoryCode)));
             return;
         }
+        const Imperative imperative = typeCode == 'd' ? Imperative::Modal
+                                      : markedImpersonal(m_file.recordLine(record, 0))
+                                          ? Imperative::Impersonal
+                                          : Imperative::Required;
         std::array<bool, LinesPerRecord> read{};
         read[0] = true;
         for (int tense = 0; tense < data::TenseCount; ++tense) {
             const data::TenseBlock block = data::tenseBlock(*category, tense);
             for (int line = block.firstLine; line <= block.lastLine(); ++line)
                 read[line] = true;
-            checkBlock(record, *category, typeCode == 'd', tense, block);
+            checkBlock(record, *category, imperative, tense, block);
         }
         for (int line = 0; line < LinesPerRecord; ++line) {
             if (!read[line] && !data::answerText(m_file.recordLine(record, line)).isEmpty())
@@ -136,7 +150,9 @@ private:
         }
     }
 
-    void checkBlock(qsizetype record, data::Category category, bool modal, int tense,
+    enum class Imperative { Required, Modal, Impersonal };
+
+    void checkBlock(qsizetype record, data::Category category, Imperative imperative, int tense,
                     const data::TenseBlock &block)
     {
         for (int line : {block.captionLine1(), block.captionLine2()}) {
@@ -146,9 +162,11 @@ private:
         if (tense == ImperativeTense) {
             for (int j = 0; j < block.answerCount; ++j) {
                 const bool filled = hasForm(record, block.answerLine(j));
-                if (modal && filled)
+                if (imperative == Imperative::Modal && filled)
                     fault(record, block.answerLine(j), "a modal verb has no imperative");
-                else if (!modal && !filled)
+                else if (imperative == Imperative::Impersonal && filled)
+                    fault(record, block.answerLine(j), "an impersonal verb has no imperative");
+                else if (imperative == Imperative::Required && !filled)
                     fault(record, block.answerLine(j),
                           QStringLiteral("no imperative form for E%1").arg(block.boxes[j]));
             }

@@ -3,23 +3,97 @@
 // Prints one line per fault and exits 1 when there is any, 0 when the file is
 // sound, 2 when it cannot be read. --words prints the distinct words of every
 // form (UTF-8, one a line); --summary the counts per category and type.
+// --meanings /usr/share/trans/de-en [--meaning-exceptions FILE] reports the
+// verbs whose English meaning matches no translation of the German-English
+// dictionary Ding and that the exceptions list does not hold (exit 1 then,
+// or when an exception is no longer needed).
+#include "CaptionWidth.h"
+#include "MeaningsReport.h"
 #include "VerbFileChecker.h"
 
 #include <QCommandLineParser>
-#include <QCoreApplication>
 #include <QFile>
+#include <QFontInfo>
+#include <QFontMetrics>
+#include <QGuiApplication>
 
+#include <algorithm>
 #include <cstdio>
+
+namespace {
+
+QString readText(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        throw std::runtime_error(
+            QStringLiteral("cannot read %1: %2").arg(path, file.errorString()).toStdString());
+    return QString::fromUtf8(file.readAll());
+}
+
+// Prints the meanings report; true when every verb matches Ding or is a
+// reviewed exception, and every exception is still needed.
+bool reportMeanings(const data::VerbFile &file, const QString &dingPath,
+                    const QString &exceptionsPath)
+{
+    const auto ding = verbcheck::DingDictionary::parse(readText(dingPath));
+    const QSet<QString> exceptions =
+        exceptionsPath.isEmpty() ? QSet<QString>()
+                                 : verbcheck::parseMeaningExceptions(readText(exceptionsPath));
+    int matched = 0, reviewed = 0, unreviewed = 0;
+    QSet<QString> needed;
+    for (const verbcheck::MeaningRow &row : verbcheck::meaningsReport(file, ding)) {
+        if (row.outcome == verbcheck::MeaningRow::Matched) {
+            ++matched;
+            continue;
+        }
+        if (exceptions.contains(row.verb)) {
+            ++reviewed;
+            needed.insert(row.verb);
+            continue;
+        }
+        ++unreviewed;
+        QStringList known = ding.translations(row.verb).values();
+        if (row.verb.startsWith("sich "))
+            known << ding.translations(row.verb.mid(5)).values();
+        known.sort();
+        std::printf("%s\t%s\t%s\n", qPrintable(row.verb), qPrintable(row.english),
+                    row.outcome == verbcheck::MeaningRow::NotInDing
+                        ? "not in Ding"
+                        : qPrintable("Ding: " + known.join("; ")));
+    }
+    QStringList stale = (exceptions - needed).values();
+    stale.sort();
+    for (const QString &verb : stale)
+        std::printf("%s\tan exception no longer needed (or no such verb)\n", qPrintable(verb));
+    std::printf("meanings: %lld verbs, %d match a Ding translation, %d reviewed exceptions, "
+                "%d to review, %lld stale exceptions\n",
+                static_cast<long long>(file.recordCount()), matched, reviewed, unreviewed,
+                static_cast<long long>(stale.size()));
+    return unreviewed == 0 && stale.isEmpty();
+}
+
+} // namespace
 
 int main(int argc, char *argv[])
 {
-    QCoreApplication app(argc, argv);
+    // The caption widths need fonts, not a display.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    const QFontMetrics captionMetrics(verbcheck::captionFont());
+    const auto captionWidth = [&](const QString &text) {
+        return captionMetrics.horizontalAdvance(text);
+    };
     QCommandLineParser parser;
     parser.setApplicationDescription("Checks a German Verb Zandrel verb file.");
     parser.addHelpOption();
     const QCommandLineOption words("words", "Print the distinct words of all forms.");
     const QCommandLineOption summary("summary", "Print the verbs per category and type.");
-    parser.addOptions({words, summary});
+    const QCommandLineOption meanings("meanings", "Report the meanings against Ding.", "de-en");
+    const QCommandLineOption meaningExceptions(
+        "meaning-exceptions", "The reviewed meanings Ding does not match.", "file");
+    parser.addOptions({words, summary, meanings, meaningExceptions});
     parser.addPositionalArgument("file", "The verb file, e.g. data/Verb12Data.txt.");
     parser.process(app);
     if (parser.positionalArguments().size() != 1)
@@ -40,6 +114,16 @@ int main(int argc, char *argv[])
             std::printf("%s\n", word.toUtf8().constData());
         return 0;
     }
+    if (parser.isSet(meanings)) {
+        try {
+            return reportMeanings(file, parser.value(meanings), parser.value(meaningExceptions))
+                       ? 0
+                       : 1;
+        } catch (const std::exception &error) {
+            std::fprintf(stderr, "%s\n", error.what());
+            return 2;
+        }
+    }
     if (parser.isSet(summary)) {
         const verbcheck::Tally counts = verbcheck::tally(file);
         std::printf("%lld verbs\n", static_cast<long long>(file.recordCount()));
@@ -47,8 +131,16 @@ int main(int argc, char *argv[])
             std::printf("category %s: %d\n", qPrintable(it.key()), it.value());
         for (auto it = counts.types.cbegin(); it != counts.types.cend(); ++it)
             std::printf("type %s: %d\n", qPrintable(it.key()), it.value());
+        const verbcheck::CaptionFigures captions = verbcheck::captionFigures(file, captionWidth);
+        std::printf("captions over %d pixels: %d; widest %d pixels: \"%s\" (%s)\n",
+                    verbcheck::CaptionRoom, captions.over, captions.widest,
+                    qPrintable(captions.widestText),
+                    qPrintable(QFontInfo(verbcheck::captionFont()).family()));
     }
-    const QList<verbcheck::Fault> faults = verbcheck::checkVerbFile(bytes);
+    QList<verbcheck::Fault> faults = verbcheck::checkVerbFile(bytes);
+    faults << verbcheck::checkCaptionWidths(file, captionWidth);
+    std::stable_sort(faults.begin(), faults.end(),
+                     [](const auto &a, const auto &b) { return a.fileLine < b.fileLine; });
     for (const verbcheck::Fault &fault : faults)
         std::printf("%s: %s\n", qPrintable(path), qPrintable(verbcheck::describe(fault, file)));
     if (!faults.isEmpty()) {

@@ -39,7 +39,7 @@ QString imperativeWithoutOptionalE(const QString &imperative, const QString &inf
 void applyOverrides(SimpleForms &forms, const FormOverrides &overrides);
 
 // What a complete verb lacks: persons without a form, no participle, no
-// imperative (unless it has none, like the modal verbs).
+// imperative (unless it has none, like the modal and the impersonal verbs).
 QStringList missingForms(const SimpleForms &forms, bool hasImperative);
 
 } // namespace verbgen

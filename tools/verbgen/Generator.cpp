@@ -30,10 +30,10 @@ public:
     {
         const QString base = entry.baseInfinitive();
         std::optional<SimpleForms> forms = correctedDictionaryForms(base);
-        if (!forms) {
-            faults << QStringLiteral("\"%1\" is not in the verb dictionary").arg(base);
-            return std::nullopt;
-        }
+        // A verb the dictionary lacks (frühstücken) takes every form from its table line.
+        const bool fromTableOnly = !forms;
+        if (fromTableOnly)
+            forms = SimpleForms{};
         bool participlesChosen = entry.overrides.contains("PART");
         const VerbEntry *plain = m_plainLines.value(base);
         if (plain && plain != &entry) {
@@ -46,8 +46,12 @@ public:
             faults << QStringLiteral("the dictionary gives the participles %1 for \"%2\": "
                                      "choose with PART=")
                           .arg(forms->participles.join(", "), base);
-        const QStringList missing = missingForms(*forms, entry.type != 'd');
-        if (!missing.isEmpty())
+        const QStringList missing = missingForms(*forms, entry.hasImperative());
+        if (fromTableOnly && !missing.isEmpty())
+            faults << QStringLiteral("\"%1\" is not in the verb dictionary; give its forms with "
+                                     "PRES, PAST, SUBJ1, SUBJ2, PART and IMP (missing: %2)")
+                          .arg(base, missing.join(", "));
+        else if (!missing.isEmpty())
             faults << QStringLiteral("no form for %1 of \"%2\"").arg(missing.join(", "), base);
         return faults.isEmpty() ? forms : std::nullopt;
     }
@@ -98,7 +102,7 @@ void sortRecords(QList<RecordText> &records)
 
 QList<RecordText> buildRecords(const std::vector<VerbEntry> &table,
                                const FormDictionary &dictionary,
-                               const SpellingReplacements &spelling)
+                               const SpellingReplacements &spelling, const CaptionFits &captionFits)
 {
     const FormResolver resolver(table, dictionary, spelling);
     QStringList faults;
@@ -122,7 +126,7 @@ QList<RecordText> buildRecords(const std::vector<VerbEntry> &table,
         listed.insert(entry.listed);
         const std::optional<SimpleForms> forms = resolver.resolve(entry, entryFaults);
         if (forms && entryFaults.isEmpty())
-            records << buildRecord(entry, *forms, auxiliaries);
+            records << buildRecord(entry, *forms, auxiliaries, captionFits);
         for (const QString &fault : entryFaults)
             faults
                 << QStringLiteral("line %1 (%2): %3").arg(entry.tableLine).arg(entry.listed, fault);

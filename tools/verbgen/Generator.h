@@ -25,6 +25,7 @@ void sortRecords(QList<RecordText> &records);
 // every verb that cannot be built completely.
 QList<RecordText> buildRecords(const std::vector<VerbEntry> &table,
                                const FormDictionary &dictionary,
-                               const SpellingReplacements &spelling);
+                               const SpellingReplacements &spelling,
+                               const CaptionFits &captionFits = {});
 
 } // namespace verbgen

@@ -46,8 +46,9 @@ QString joined(const QStringList &words)
 
 class Builder {
 public:
-    Builder(const VerbEntry &entry, const SimpleForms &forms, const Auxiliaries &auxiliaries)
-        : m_entry(entry), m_forms(forms), m_aux(auxiliaries),
+    Builder(const VerbEntry &entry, const SimpleForms &forms, const Auxiliaries &auxiliaries,
+            const CaptionFits &fits)
+        : m_entry(entry), m_forms(forms), m_aux(auxiliaries), m_fits(fits),
           m_auxiliary(entry.auxiliarySein ? auxiliaries.sein : auxiliaries.haben),
           m_pronouns(entry.reflexive == ReflexiveCase::Dative ? DativePronouns : AccusativePronouns)
     {
@@ -59,6 +60,7 @@ public:
         record.listed = m_entry.listed;
         record.category = m_entry.category;
         record.type = m_entry.type;
+        record.impersonal = m_entry.impersonal;
         record.variants = static_cast<char>('0' + m_forms.participles.size());
         record.principalParts = principalParts();
         record.english = m_entry.english;
@@ -78,7 +80,7 @@ public:
         compound(record.boxes[11], m_aux.werden.subjunctive2, infinitive);
         futurePerfect(record.boxes[12], m_aux.werden.subjunctive1);
         futurePerfect(record.boxes[13], m_aux.werden.subjunctive2);
-        if (m_entry.type != 'd') // the modal verbs have no imperative
+        if (m_entry.hasImperative())
             imperative(record.boxes[14]);
         return record;
     }
@@ -135,30 +137,46 @@ private:
             boxes[ImperativeRest] = rest;
     }
 
-    // "gehen, ging, ist gegangen"; "sich anziehen, zog sich an, hat sich angezogen".
     QString principalParts() const
     {
         const QString pronoun = category() == 'r' ? QStringLiteral("sich") : QString();
         const QString past = joined({m_forms.past[ThirdSingular], pronoun, particle()});
         const QString firstWord = category() == 'd' ? particle() : QString();
-        const QString perfect = joined({m_auxiliary.present[ThirdSingular], pronoun, firstWord,
-                                        nonFinite(m_forms.participles.value(0))});
-        return QStringLiteral("%1, %2, %3").arg(m_entry.listed, past, perfect);
+        return verbgen::principalParts(past, m_auxiliary.present[ThirdSingular],
+                                       joined({pronoun, firstWord}),
+                                       nonFinite(m_forms.participles.value(0)), m_fits);
     }
 
     const VerbEntry &m_entry;
     const SimpleForms &m_forms;
     const Auxiliaries &m_aux;
+    const CaptionFits &m_fits;
     const SimpleForms &m_auxiliary;
     const PersonForms &m_pronouns;
 };
 
 } // namespace
 
-RecordText buildRecord(const VerbEntry &entry, const SimpleForms &forms,
-                       const Auxiliaries &auxiliaries)
+QString principalParts(const QString &past, const QString &auxiliary, const QString &repeated,
+                       const QString &participle, const CaptionFits &fits)
 {
-    return Builder(entry, forms, auxiliaries).build();
+    const QString candidates[] = {
+        QStringLiteral("%1, %2").arg(past, joined({auxiliary, repeated, participle})),
+        QStringLiteral("%1, %2").arg(past, joined({auxiliary, participle})),
+        QStringLiteral("%1, %2").arg(
+            past, auxiliary == QLatin1String("hat") ? participle : joined({auxiliary, participle})),
+    };
+    for (const QString &caption : candidates) {
+        if (!fits || fits(caption))
+            return caption;
+    }
+    return candidates[std::size(candidates) - 1];
+}
+
+RecordText buildRecord(const VerbEntry &entry, const SimpleForms &forms,
+                       const Auxiliaries &auxiliaries, const CaptionFits &fits)
+{
+    return Builder(entry, forms, auxiliaries, fits).build();
 }
 
 } // namespace verbgen

@@ -6,6 +6,7 @@
 #include <QString>
 
 #include <array>
+#include <functional>
 
 namespace verbgen {
 
@@ -18,8 +19,9 @@ struct RecordText {
     char category = 'n';
     char type = 'w';
     char variants = '1';
-    QString principalParts; // caption line 1 of every tense block
-    QString english;        // caption line 2
+    bool impersonal = false; // no imperative; line 0's label says so
+    QString principalParts;  // caption line 1 of every tense block
+    QString english;         // caption line 2
     // boxes[tense][k] is the text of box Ek (index 0 unused); empty: no form.
     std::array<std::array<QString, BoxCount + 1>, TenseCount> boxes;
 };
@@ -31,12 +33,27 @@ struct Auxiliaries {
     SimpleForms werden;
 };
 
+// Whether a caption fits its label; the generator measures it with the
+// window's lettering.
+using CaptionFits = std::function<bool(const QString &)>;
+
+// Caption line 1: the Präteritum and the Perfekt, beside the verb list that
+// shows the infinitive on the same row. The first of these that fits:
+//   "zog sich an, hat sich angezogen"  both as said;
+//   "verabschiedete sich, hat verabschiedet"  the Perfekt without the words the
+//       Präteritum already shows (sich, a two-word verb's first word);
+//   "arbeitete zusammen, zusammengearbeitet"  and without "hat" (haben is the
+//       default; "ist" always stays).
+// When none fits, the last; the checker then reports it.
+QString principalParts(const QString &past, const QString &auxiliary, const QString &repeated,
+                       const QString &participle, const CaptionFits &fits);
+
 // Lays out the conventions' columns for the entry's category: the finite verb
 // in column 2 of the simple tenses, the auxiliary in column 1 of the compound
 // ones, the pronoun, prefix or first word beside them, the participle or
 // infinitive in column 3 and haben or sein in column 4 of the future perfect.
 // `forms` are the corrected forms of the entry's base verb.
 RecordText buildRecord(const VerbEntry &entry, const SimpleForms &forms,
-                       const Auxiliaries &auxiliaries);
+                       const Auxiliaries &auxiliaries, const CaptionFits &fits = {});
 
 } // namespace verbgen

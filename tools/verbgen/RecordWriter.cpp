@@ -100,7 +100,9 @@ QStringList recordLines(const RecordText &record)
     const QString unused = QStringLiteral("- not read in category %1").arg(QChar(record.category));
     for (QString &line : lines)
         line = withPrefix(unused, {});
-    lines[0] = withPrefix("  verb (list entry)", record.listed);
+    // The checker accepts an empty imperative where line 0's label says "impersonal".
+    lines[0] = withPrefix(record.impersonal ? "  impersonal verb (list)" : "  verb (list entry)",
+                          record.listed);
     for (int tense = 0; tense < TenseCount; ++tense) {
         const data::TenseBlock block = data::tenseBlock(*category, tense);
         lines[block.captionLine1()] = withPrefix(captionLabel(tense, 1), record.principalParts);

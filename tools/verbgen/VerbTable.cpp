@@ -13,8 +13,9 @@ QString dashIsEmpty(const QString &field)
     return field == QLatin1String("-") ? QString() : field;
 }
 
-// "PAST=sandte; PART=gesandt gesendet" into its keys and words.
-FormOverrides parseOverrides(const QString &field, QStringList &faults)
+// "PAST=sandte; PART=gesandt gesendet" into its keys and words; "IMP=-" marks
+// a verb without imperative.
+FormOverrides parseOverrides(const QString &field, bool &impersonal, QStringList &faults)
 {
     FormOverrides overrides;
     for (const QString &item : field.split(';', Qt::SkipEmptyParts)) {
@@ -38,8 +39,12 @@ FormOverrides parseOverrides(const QString &field, QStringList &faults)
     if (overrides.contains("PART") &&
         (overrides.value("PART").isEmpty() || overrides.value("PART").size() > 4))
         faults << QStringLiteral("override PART needs one to four participles");
-    if (overrides.contains("IMP") && overrides.value("IMP").size() != 2)
-        faults << QStringLiteral("override IMP needs the du and the ihr form");
+    if (overrides.value("IMP") == QStringList{"-"}) {
+        impersonal = true;
+        overrides.remove("IMP");
+    } else if (overrides.contains("IMP") && overrides.value("IMP").size() != 2) {
+        faults << QStringLiteral("override IMP needs the du and the ihr form, or -");
+    }
     return overrides;
 }
 
@@ -106,9 +111,9 @@ std::optional<VerbEntry> parseLine(const QStringList &fields, QStringList &fault
     entry.english = fields[6];
     if (!entry.english.startsWith("to "))
         faults << QStringLiteral("the English meaning starts with \"to \"");
-    entry.overrides = parseOverrides(dashIsEmpty(fields[7]), faults);
+    entry.overrides = parseOverrides(dashIsEmpty(fields[7]), entry.impersonal, faults);
     entry.reason = dashIsEmpty(fields[8]);
-    if (entry.overrides.isEmpty() != entry.reason.isEmpty())
+    if ((entry.overrides.isEmpty() && !entry.impersonal) != entry.reason.isEmpty())
         faults << QStringLiteral("overrides and their reason go together");
     checkNameAgainstColumns(entry, faults);
     return entry;

@@ -34,6 +34,9 @@ struct VerbEntry {
     char type = 'w';  // w, s, m, i, d
     QString english;
     FormOverrides overrides;
+    // Used only in the third person of things and events (es regnet, es
+    // gelingt, das Fest findet statt): no imperative. "IMP=-" in the table.
+    bool impersonal = false;
     QString reason; // why the overrides are needed
 
     // The verb whose forms are conjugated: "stehen" for "aufstehen" and
@@ -42,6 +45,7 @@ struct VerbEntry {
     // The infinitive without "sich ": "anziehen", "Rad fahren".
     QString infinitive() const;
     bool isSeparable() const { return category != 'd' && !particle.isEmpty(); }
+    bool hasImperative() const { return type != 'd' && !impersonal; } // modal verbs have none
 };
 
 // Columns, tab-separated: verb, category, auxiliary (haben/sein), reflexive

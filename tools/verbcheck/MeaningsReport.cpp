@@ -1,0 +1,153 @@
+#include "MeaningsReport.h"
+
+#include "data/RecordLayout.h"
+
+#include <QRegularExpression>
+
+namespace verbcheck {
+
+namespace {
+
+const QString ReflexivePrefix = QStringLiteral("sich ");
+
+QString withoutAnnotations(QString text)
+{
+    static const QRegularExpression annotations(
+        QStringLiteral(R"(\{[^}]*\}|\[[^\]]*\]|\([^)]*\))"));
+    // Nested parentheses ("(etw. (zu) tun)") go from the inside out.
+    for (QString before; before != text;) {
+        before = text;
+        text.remove(annotations);
+    }
+    return text;
+}
+
+QString singleBlanks(const QStringList &words)
+{
+    return words.join(' ').simplified();
+}
+
+// Ding gives many translations with the preposition they govern ("to depend
+// on", "to contribute to/towards"); the meaning line leaves it out.
+QString withoutTrailingPreposition(const QString &translation)
+{
+    static const QRegularExpression preposition(QStringLiteral(
+        R"( (about|at|for|from|in|into|of|on|onto|to|towards|with)(/(to|towards|on|at|in))*$)"));
+    QString shorter = translation;
+    shorter.remove(preposition);
+    return shorter;
+}
+
+} // namespace
+
+QString normalisedEnglish(const QString &english)
+{
+    static const QRegularExpression britishIse(QStringLiteral(R"((\w)is(e|ed|es|ing|ation)\b)"));
+    static const QRegularExpression placeholder(QStringLiteral(R"(^((sb|sth)\.?/?)+$|^<>$)"));
+    QStringList words;
+    QString text = withoutAnnotations(english);
+    text.replace(QChar(0x2019), QLatin1Char('\''));
+    for (const QString &word : text.split(' ', Qt::SkipEmptyParts)) {
+        const QString lower = word.toLower();
+        if (!placeholder.match(lower).hasMatch())
+            words << lower;
+    }
+    return singleBlanks(words).replace(britishIse, QStringLiteral("\\1iz\\2"));
+}
+
+QString normalisedHeadword(const QString &german)
+{
+    // "jdm.", "etw.", "jdn./etw." and a preposition governing one ("über etw.").
+    static const QRegularExpression placeholder(
+        QStringLiteral(R"(^((jd[mns]|jds|etw|jemand[emns]?|etwas)\.?/?)+,?$|^…$)"));
+    static const QStringList prepositions = {"an",    "auf", "aus", "bei",  "durch", "für",
+                                             "gegen", "in",  "mit", "nach", "über",  "um",
+                                             "unter", "von", "vor", "zu",   "zum",   "zur"};
+    const QStringList all = withoutAnnotations(german).split(' ', Qt::SkipEmptyParts);
+    const auto isPlaceholder = [&](qsizetype i) {
+        return i < all.size() && placeholder.match(all[i]).hasMatch();
+    };
+    QStringList words;
+    for (qsizetype i = 0; i < all.size(); ++i) {
+        if (isPlaceholder(i) || (prepositions.contains(all[i]) && isPlaceholder(i + 1)))
+            continue;
+        words << all[i];
+    }
+    return singleBlanks(words);
+}
+
+DingDictionary DingDictionary::parse(const QString &text)
+{
+    DingDictionary ding;
+    for (const QStringView line : QStringView(text).split(u'\n')) {
+        if (line.startsWith(u'#'))
+            continue;
+        const qsizetype sides = line.indexOf(u" :: ");
+        if (sides < 0)
+            continue;
+        const QStringView german = line.left(sides).split(u" | ").first();
+        const QStringView english = line.mid(sides + 4).split(u" | ").first();
+        // Only verb entries: their headword carries {vt}, {vi}, {vr} or similar.
+        if (!german.contains(u"{v"))
+            continue;
+        // Annotations go first: they hold "; " of their own ("{broke; broken}").
+        QSet<QString> translations;
+        for (const QString &translation : withoutAnnotations(english.toString()).split(u';')) {
+            const QString normalised = normalisedEnglish(translation);
+            translations << normalised << withoutTrailingPreposition(normalised);
+        }
+        for (const QString &headword : withoutAnnotations(german.toString()).split(u';')) {
+            const QString key = normalisedHeadword(headword);
+            if (!key.isEmpty())
+                ding.m_translations[key].unite(translations);
+        }
+    }
+    return ding;
+}
+
+QSet<QString> DingDictionary::translations(const QString &verb) const
+{
+    return m_translations.value(verb);
+}
+
+QList<MeaningRow> meaningsReport(const data::VerbFile &file, const DingDictionary &ding)
+{
+    QList<MeaningRow> rows;
+    for (qsizetype record = 0; record < file.recordCount(); ++record) {
+        const auto category = data::categoryFromCode(data::lineCode(file.recordLine(record, 0)));
+        if (!category)
+            continue;
+        MeaningRow row;
+        row.record = record;
+        row.verb = data::answerText(file.recordLine(record, 0));
+        row.english = data::answerText(
+            file.recordLine(record, data::tenseBlock(*category, 0).captionLine2()));
+        QSet<QString> known = ding.translations(row.verb);
+        if (row.verb.startsWith(ReflexivePrefix))
+            known.unite(ding.translations(row.verb.mid(ReflexivePrefix.size())));
+        if (known.isEmpty()) {
+            row.outcome = MeaningRow::NotInDing;
+        } else {
+            row.outcome = MeaningRow::NoMatch;
+            for (const QString &part : row.english.split(QStringLiteral(", "))) {
+                if (known.contains(normalisedEnglish(part)))
+                    row.outcome = MeaningRow::Matched;
+            }
+        }
+        rows << row;
+    }
+    return rows;
+}
+
+QSet<QString> parseMeaningExceptions(const QString &text)
+{
+    QSet<QString> verbs;
+    for (const QString &line : text.split('\n')) {
+        const QString verb = line.trimmed();
+        if (!verb.isEmpty() && !verb.startsWith('#'))
+            verbs.insert(verb);
+    }
+    return verbs;
+}
+
+} // namespace verbcheck

@@ -1,0 +1,73 @@
+#include "FrequencyRanking.h"
+
+#include <algorithm>
+
+namespace verbfreq {
+
+Corpus Corpus::fromLanguageModel(const QString &name, const QString &text)
+{
+    Corpus corpus;
+    corpus.name = name;
+    bool inUnigrams = false;
+    for (const QStringView line : QStringView(text).split(u'\n')) {
+        if (line.startsWith(u'\\')) {
+            inUnigrams = line.trimmed() == u"\\1-grams:";
+            continue;
+        }
+        if (!inUnigrams)
+            continue;
+        const QList<QStringView> fields = line.split(u' ', Qt::SkipEmptyParts);
+        bool isNumber = false;
+        const qint64 count = fields.size() == 2 ? fields[0].toLongLong(&isNumber) : 0;
+        if (!isNumber || fields[1].startsWith(u'<'))
+            continue;
+        corpus.counts[fields[1].toString()] += count;
+        corpus.tokens += count;
+    }
+    return corpus;
+}
+
+void Corpus::addText(const QString &text)
+{
+    qsizetype start = -1;
+    for (qsizetype i = 0; i <= text.size(); ++i) {
+        const bool letter =
+            i < text.size() && (text[i].isLetter() || (text[i] == u'-' && start >= 0));
+        if (letter && start < 0) {
+            start = i;
+        } else if (!letter && start >= 0) {
+            counts[text.mid(start, i - start)]++;
+            ++tokens;
+            start = -1;
+        }
+    }
+}
+
+QList<Candidate> rankCandidates(const verbgen::FormDictionary &dictionary,
+                                const QList<Corpus> &corpora, const QSet<QString> &tableVerbs)
+{
+    QList<Candidate> ranked;
+    for (const QString &infinitive : dictionary.infinitives()) {
+        Candidate candidate;
+        candidate.infinitive = infinitive;
+        candidate.participle = dictionary.forms(infinitive)->participles.value(0);
+        candidate.inTable = tableVerbs.contains(infinitive);
+        for (const Corpus &corpus : corpora) {
+            qint64 count = corpus.counts.value(infinitive);
+            if (!candidate.participle.isEmpty() && candidate.participle != infinitive)
+                count += corpus.counts.value(candidate.participle);
+            candidate.counts << count;
+            if (corpus.tokens > 0)
+                candidate.perMillion += 1e6 * static_cast<double>(count) / corpus.tokens;
+        }
+        if (candidate.perMillion > 0)
+            ranked << candidate;
+    }
+    std::sort(ranked.begin(), ranked.end(), [](const Candidate &a, const Candidate &b) {
+        return a.perMillion != b.perMillion ? a.perMillion > b.perMillion
+                                            : a.infinitive < b.infinitive;
+    });
+    return ranked;
+}
+
+} // namespace verbfreq
