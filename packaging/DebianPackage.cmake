@@ -1,6 +1,9 @@
-# The Debian package of the trainer's installed files: `cmake --build <dir> --target package`
-# (or `scripts/zandrel package`) writes <dir>/german-verb-zandrel_<version>_<arch>.deb.
-# Included from packaging/CMakeLists.txt, whose variables it uses.
+# The Debian packages of the trainer's installed files: `cmake --build <dir> --target package`
+# (or `scripts/zandrel package`) writes into <dir>
+#   german-verb-zandrel_<version>_<arch>.deb     the program (component "trainer")
+#   german-verb-zandrel-data_<version>_all.deb   the verb file (component "data")
+# Both are binaries of one source, german-verb-zandrel; the program depends on the data of its
+# own version. Included from packaging/CMakeLists.txt, whose variables it uses.
 
 # The fonts the lettering falls back to are listed once, in scripts/debian-packages.txt, in the
 # block under the comment that names the lettering; the package depends on each of them.
@@ -38,22 +41,39 @@ set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME ${ZANDREL_PACKAGE_NAME})
 set(CPACK_PACKAGE_VENDOR "German Verb Zandrel developers")
 set(CPACK_PACKAGE_CONTACT ${ZANDREL_PACKAGE_CONTACT})
-set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "trainer for the conjugation of German verbs")
-set(CPACK_PACKAGE_DESCRIPTION_FILE ${CMAKE_CURRENT_SOURCE_DIR}/description.txt)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
-# Only the trainer's own files: install rules elsewhere in the tree (tools) stay out.
-set(CPACK_INSTALL_CMAKE_PROJECTS "${CMAKE_BINARY_DIR};${PROJECT_NAME};${component};/")
+# One package per component, and only the trainer's two: install rules elsewhere in the tree
+# (tools) stay out.
+set(CPACK_DEB_COMPONENT_INSTALL ON)
+set(CPACK_COMPONENTS_ALL ${component} ${data_component})
+set(CPACK_INSTALL_CMAKE_PROJECTS "${CMAKE_BINARY_DIR};${PROJECT_NAME};ALL;/")
 set(CPACK_STRIP_FILES ON)
 set(CPACK_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
     OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION education)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
+set(CPACK_DEBIAN_PACKAGE_SOURCE ${ZANDREL_PACKAGE_NAME})
+
+string(TOUPPER ${component} trainer)
+string(TOUPPER ${data_component} data)
+file(READ ${CMAKE_CURRENT_SOURCE_DIR}/description.txt description)
+set(CPACK_DEBIAN_${trainer}_PACKAGE_NAME ${ZANDREL_PACKAGE_NAME})
+set(CPACK_DEBIAN_${trainer}_DESCRIPTION
+    "trainer for the conjugation of German verbs\n${description}")
 # dpkg-shlibdeps adds the Qt, C++ and C runtime libraries the program links.
-set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "${font_depends}")
+set(CPACK_DEBIAN_${trainer}_PACKAGE_SHLIBDEPS ON)
+set(CPACK_DEBIAN_${trainer}_PACKAGE_DEPENDS
+    "${ZANDREL_DATA_PACKAGE_NAME} (= ${PROJECT_VERSION}), ${font_depends}")
 # Without it Qt falls back from a Wayland session to X11 through XWayland.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS qt6-wayland)
+set(CPACK_DEBIAN_${trainer}_PACKAGE_RECOMMENDS qt6-wayland)
+
+file(READ ${CMAKE_CURRENT_SOURCE_DIR}/description-data.txt description)
+set(CPACK_DEBIAN_${data}_PACKAGE_NAME ${ZANDREL_DATA_PACKAGE_NAME})
+set(CPACK_DEBIAN_${data}_DESCRIPTION
+    "verb file of the German Verb Zandrel trainer\n${description}")
+set(CPACK_DEBIAN_${data}_PACKAGE_ARCHITECTURE all)
+
 set(CPACK_SOURCE_GENERATOR TGZ)
 set(CPACK_SOURCE_IGNORE_FILES "/\\\\.git/" "/build[^/]*/" "/node_modules/" "/\\\\.cache/")
 include(CPack)

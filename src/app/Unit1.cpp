@@ -266,7 +266,10 @@ void TForm1::showEvent(QShowEvent *event)
     // The window's first focus, given when it becomes active, goes to the
     // reveal display, which makes E13 the active box.
     EdS4->setFocus(Qt::ActiveWindowFocusReason);
-    GetData();
+    // Loading runs as soon as the window is on the screen, which it is once this event has
+    // returned: a message box loading shows then opens on top of the window, as its child. (A
+    // Wayland compositor stacks a dialog on its window only if that window is already shown.)
+    QMetaObject::invokeMethod(this, &TForm1::GetData, Qt::QueuedConnection);
 }
 
 bool TForm1::eventFilter(QObject *watched, QEvent *event)

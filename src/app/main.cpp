@@ -1,3 +1,4 @@
+#include "app/ProgramEnd.h"
 #include "app/Unit1.h"
 #include "appearance/FontSubstitutes.h"
 
@@ -14,20 +15,24 @@ int main(int argc, char *argv[])
     // Lets the desktop match the window to its menu entry and icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.zandrel.GermanVerbZandrel"));
     appearance::registerFontSubstitutes(); // before any control asks for a font
-    app::TForm1 form;
+    int status = 0;
+    {
+        app::TForm1 form;
 
-    // For the installed-package test and the start-up benchmark only: leave
-    // as soon as the window is up and the first refresh has run.
-    if (qEnvironmentVariableIntValue("ZANDREL_EXIT_AFTER_START") == 1) {
-        QObject::connect(&form, &app::TForm1::startUpFinished, &form, [&form] {
-            QTimer::singleShot(0, &form, [&form] {
-                const auto *verbs = form.findChild<QComboBox *>(QStringLiteral("ComboBox1"));
-                std::printf("verbs: %d\n", verbs ? verbs->count() : 0);
-                std::fflush(stdout);
-                QApplication::quit();
+        // For the installed-package test and the start-up benchmark only: leave
+        // as soon as the window is up and the first refresh has run.
+        if (qEnvironmentVariableIntValue("ZANDREL_EXIT_AFTER_START") == 1) {
+            QObject::connect(&form, &app::TForm1::startUpFinished, &form, [&form] {
+                QTimer::singleShot(0, &form, [&form] {
+                    const auto *verbs = form.findChild<QComboBox *>(QStringLiteral("ComboBox1"));
+                    std::printf("verbs: %d\n", verbs ? verbs->count() : 0);
+                    std::fflush(stdout);
+                    QApplication::quit();
+                });
             });
-        });
-    }
-    form.show();
-    return application.exec();
+        }
+        form.show();
+        status = application.exec();
+    } // the window and all it owns are released here
+    return app::leaveProgram(status);
 }

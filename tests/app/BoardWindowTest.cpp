@@ -209,6 +209,8 @@ void BoardWindowTest::lineCountWarning()
     if (warned) {
         QCOMPARE(window.messages().front().text, Warning);
         QCOMPARE(window.messages().front().title, QStringLiteral("Information"));
+        // On top of the window, not alone before it (on Wayland nothing else keeps it there).
+        QVERIFY(window.messages().front().overShownWindow);
     }
     // Loading goes on: the whole records are listed, the part-record is not.
     QCOMPARE(window.find<QComboBox>(QStringLiteral("ComboBox1"))->count(), 2);
@@ -221,6 +223,7 @@ void BoardWindowTest::missingFileLeavesAWorkingWindow()
     QCOMPARE(window.messages().size(), 1);
     QCOMPARE(window.messages().front().text, QStringLiteral("Cannot open file Verb12Data.txt."));
     QCOMPARE(window.messages().front().title, QStringLiteral("German Verb Zandrel"));
+    QVERIFY(window.messages().front().overShownWindow);
     QVERIFY(window.form().isVisible());
     auto *verbs = window.find<QComboBox>(QStringLiteral("ComboBox1"));
     QCOMPARE(verbs->count(), 0);

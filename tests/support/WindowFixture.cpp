@@ -12,6 +12,7 @@
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
+#include <QWindow>
 #include <qpa/qwindowsysteminterface.h>
 
 namespace testwindow {
@@ -55,15 +56,22 @@ bool startWindow(std::unique_ptr<app::TForm1> &form, QList<ShownMessage> &messag
 {
     // Close every message box the start-up shows, noting what it said.
     QTimer closer;
-    QObject::connect(&closer, &QTimer::timeout, [&messages] {
+    QObject::connect(&closer, &QTimer::timeout, [&messages, &form] {
         auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
         if (!box)
             return;
-        messages.append({box->windowTitle(), box->text()});
+        const QWindow *window = form ? form->windowHandle() : nullptr;
+        const bool overShownWindow = window && window->isVisible() && box->windowHandle() &&
+                                     box->windowHandle()->transientParent() == window;
+        messages.append({box->windowTitle(), box->text(), overShownWindow});
         if (QAbstractButton *button = box->defaultButton())
             button->click();
         else
             box->reject();
+        // A desktop's window manager now hands the focus back to the window; the offscreen
+        // platform has none, so the fixture does what it would.
+        if (form)
+            form->activateWindow();
     });
     closer.start(5);
 

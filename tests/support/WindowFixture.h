@@ -27,6 +27,9 @@ namespace testwindow {
 struct ShownMessage {
     QString title;
     QString text;
+    // It opened as a child of the main window while that window was on the screen, which is
+    // what lets a compositor keep it on top of the window.
+    bool overShownWindow = false;
 };
 
 // Creates the real window in the current working directory and shows it,
