@@ -14,8 +14,8 @@
 #include <QHash>
 #include <QLabel>
 #include <QPainter>
-#include <QTextEdit>
 #include <QStyle>
+#include <QTextEdit>
 #include <QToolTip>
 
 #include <optional>

@@ -21,18 +21,8 @@ app_id=org.zandrel.GermanVerbZandrel
 name=german-verb-zandrel
 data_name=german-verb-zandrel-data
 
-failures=0
-fail() {
-    echo "FAIL: $*" >&2
-    failures=$((failures + 1))
-}
-finish() {
-    if ((failures)); then
-        echo "$failures check(s) failed" >&2
-        exit 1
-    fi
-    echo "all checks passed"
-}
+# shellcheck source=../support/checks.sh
+source "$(dirname "${BASH_SOURCE[0]}")/../support/checks.sh"
 
 build_package() {
     rm -rf "$work"

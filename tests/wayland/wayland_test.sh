@@ -32,18 +32,8 @@ readonly ParkX=550 ParkY=300
 readonly StartSeconds=30 # from start to the window on the screen
 readonly EndSeconds=10   # from closing (or SIGTERM) to the process gone
 
-failures=0
-fail() {
-    echo "FAIL: $*" >&2
-    failures=$((failures + 1))
-}
-finish() {
-    if ((failures)); then
-        echo "$failures check(s) failed" >&2
-        exit 1
-    fi
-    echo "all checks passed"
-}
+# shellcheck source=../support/checks.sh
+source "$(dirname "${BASH_SOURCE[0]}")/../support/checks.sh"
 
 # --- the session: Xvfb, weston on it, the trainer's directory --------------------------------------
 session_pids=()

@@ -10,6 +10,7 @@
 #include "CaptionWidth.h"
 #include "MeaningsReport.h"
 #include "VerbFileChecker.h"
+#include "common/TextFile.h"
 
 #include <QCommandLineParser>
 #include <QFile>
@@ -22,24 +23,16 @@
 
 namespace {
 
-QString readText(const QString &path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        throw std::runtime_error(
-            QStringLiteral("cannot read %1: %2").arg(path, file.errorString()).toStdString());
-    return QString::fromUtf8(file.readAll());
-}
-
 // Prints the meanings report; true when every verb matches Ding or is a
 // reviewed exception, and every exception is still needed.
 bool reportMeanings(const data::VerbFile &file, const QString &dingPath,
                     const QString &exceptionsPath)
 {
-    const auto ding = verbcheck::DingDictionary::parse(readText(dingPath));
+    const auto ding = verbcheck::DingDictionary::parse(tools::readText(dingPath));
     const QSet<QString> exceptions =
-        exceptionsPath.isEmpty() ? QSet<QString>()
-                                 : verbcheck::parseMeaningExceptions(readText(exceptionsPath));
+        exceptionsPath.isEmpty()
+            ? QSet<QString>()
+            : verbcheck::parseMeaningExceptions(tools::readText(exceptionsPath));
     int matched = 0, reviewed = 0, unreviewed = 0;
     QSet<QString> needed;
     for (const verbcheck::MeaningRow &row : verbcheck::meaningsReport(file, ding)) {

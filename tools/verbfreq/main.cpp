@@ -13,6 +13,7 @@
 // participle, the count in each corpus and "table" for verbs already listed.
 #include "FrequencyRanking.h"
 #include "VerbTable.h"
+#include "common/TextFile.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -25,35 +26,26 @@
 
 namespace {
 
-QString readText(const QString &path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        throw std::runtime_error(
-            QStringLiteral("cannot read %1: %2").arg(path, file.errorString()).toStdString());
-    return QString::fromUtf8(file.readAll());
-}
-
 // A text file, or every regular file of a folder (links, such as fortune's
 // ".u8" names, would count a file twice; ".dat" files are fortune's indexes).
 void addTexts(verbfreq::Corpus &corpus, const QString &path)
 {
     if (!QFileInfo(path).isDir()) {
-        corpus.addText(readText(path));
+        corpus.addText(tools::readText(path));
         return;
     }
     QDirIterator files(path, QDir::Files | QDir::NoSymLinks, QDirIterator::Subdirectories);
     while (files.hasNext()) {
         const QString file = files.next();
         if (!file.endsWith(".dat"))
-            corpus.addText(readText(file));
+            corpus.addText(tools::readText(file));
     }
 }
 
 QSet<QString> tableVerbs(const QString &path)
 {
     QSet<QString> verbs;
-    for (const verbgen::VerbEntry &entry : verbgen::parseVerbTable(readText(path), path)) {
+    for (const verbgen::VerbEntry &entry : verbgen::parseVerbTable(tools::readText(path), path)) {
         if (entry.category != 'd')
             verbs.insert(entry.infinitive());
     }
@@ -86,7 +78,7 @@ int main(int argc, char *argv[])
         QList<verbfreq::Corpus> corpora;
         for (const QString &path : parser.values(model))
             corpora << verbfreq::Corpus::fromLanguageModel(QFileInfo(path).fileName(),
-                                                           readText(path));
+                                                           tools::readText(path));
         // All running text is one corpus: small everyday texts together weigh as
         // much as the large model, whose counts lean towards encyclopaedic text.
         if (parser.isSet(text)) {

@@ -7,6 +7,7 @@
 #include "CaptionWidth.h"
 #include "Generator.h"
 #include "RecordWriter.h"
+#include "common/TextFile.h"
 
 #include <QCommandLineParser>
 #include <QFile>
@@ -17,15 +18,6 @@
 #include <cstdio>
 
 namespace {
-
-QString readText(const QString &path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        throw std::runtime_error(
-            QStringLiteral("cannot read %1: %2").arg(path, file.errorString()).toStdString());
-    return QString::fromUtf8(file.readAll());
-}
 
 void writeBytes(const QString &path, const QByteArray &bytes)
 {
@@ -64,9 +56,9 @@ int main(int argc, char *argv[])
     }
     try {
         const auto entries =
-            verbgen::parseVerbTable(readText(parser.value(table)), parser.value(table));
+            verbgen::parseVerbTable(tools::readText(parser.value(table)), parser.value(table));
         const auto replacements = verbgen::SpellingReplacements::parse(
-            readText(parser.value(spelling)), parser.value(spelling));
+            tools::readText(parser.value(spelling)), parser.value(spelling));
         const auto forms = verbgen::FormDictionary::load(parser.value(dictionary));
         const auto records = verbgen::buildRecords(entries, forms, replacements, captionFits);
         writeBytes(parser.value(output), verbgen::verbFileBytes(records));

@@ -1,0 +1,16 @@
+# Sourced by the shell tests: count failed checks, and end with the verdict.
+#   fail MESSAGE   report one failed check and go on
+#   finish         exit 1 if any check failed, else say that all passed
+
+failures=0
+fail() {
+    echo "FAIL: $*" >&2
+    failures=$((failures + 1))
+}
+finish() {
+    if ((failures)); then
+        echo "$failures check(s) failed" >&2
+        exit 1
+    fi
+    echo "all checks passed"
+}
