@@ -72,7 +72,7 @@ int runWindow(int argc, char *argv[], bool phases)
     mark("1 application object");
     appearance::registerFontSubstitutes();
     mark("2 font substitutes");
-    app::TForm1 form;
+    app::TForm1 form(app::startReadingVerbFile()); // as main.cpp starts it
     mark("3 window built");
     bool started = false;
     QuitAfterFirstPaint quitter(&form, [&started] { return started; });

@@ -14,7 +14,8 @@ int main(int argc, char *argv[])
     // Lets the desktop match the window to its menu entry and icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.zandrel.GermanVerbZandrel"));
     appearance::registerFontSubstitutes(); // before any control asks for a font
-    app::TForm1 form;
+    // The verb file is read on a second thread while the window is built.
+    app::TForm1 form(app::startReadingVerbFile());
 
     // For the installed-package test and the start-up benchmark only: leave
     // as soon as the window is up and the first refresh has run.

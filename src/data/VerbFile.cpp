@@ -9,6 +9,7 @@
 #include <array>
 #include <new>
 #include <optional>
+#include <system_error>
 
 namespace data {
 
@@ -108,6 +109,16 @@ VerbFile VerbFile::read(const QString &path)
         return VerbFile(std::move(*bytes));
     } catch (const std::bad_alloc &) {
         throw failure(); // a file too big for memory is one the program cannot open
+    }
+}
+
+std::future<VerbFile> VerbFile::readInBackground(const QString &path)
+{
+    const auto readPath = [path] { return read(path); };
+    try {
+        return std::async(std::launch::async, readPath);
+    } catch (const std::system_error &) {
+        return std::async(std::launch::deferred, readPath); // no thread to spare
     }
 }
 

@@ -29,11 +29,17 @@ struct ShownMessage {
     QString text;
 };
 
+// How the window gets its verb file: read on a second thread while the window
+// is built, as the program starts it, or read by the window itself when first
+// shown, as a window built without a started read does.
+enum class VerbFileRead { OnSecondThread, WhenShown };
+
 // Creates the real window in the current working directory and shows it,
 // waiting up to `timeoutMs` until it has finished loading and become active.
 // Message boxes shown meanwhile are appended to `messages` and closed with
 // their default button. Returns whether loading finished in time.
-bool startWindow(std::unique_ptr<app::TForm1> &form, QList<ShownMessage> &messages, int timeoutMs);
+bool startWindow(std::unique_ptr<app::TForm1> &form, QList<ShownMessage> &messages, int timeoutMs,
+                 VerbFileRead read = VerbFileRead::OnSecondThread);
 
 // Starts the real window in a fresh working directory that holds the given
 // verb file (or none), the way the learner starts it, and waits until it is
@@ -42,9 +48,10 @@ bool startWindow(std::unique_ptr<app::TForm1> &form, QList<ShownMessage> &messag
 class WindowFixture {
 public:
     explicit WindowFixture(const QList<testdata::VerbRecordBuilder> &records);
-    explicit WindowFixture(const QByteArray &verbFileBytes);
+    explicit WindowFixture(const QByteArray &verbFileBytes,
+                           VerbFileRead read = VerbFileRead::OnSecondThread);
     struct NoFile {};
-    explicit WindowFixture(NoFile);
+    explicit WindowFixture(NoFile, VerbFileRead read = VerbFileRead::OnSecondThread);
     ~WindowFixture();
 
     app::TForm1 &form() { return *m_form; }
@@ -71,7 +78,7 @@ public:
     void chooseInList(const QString &listName, int index);
 
 private:
-    void start(const std::optional<QByteArray> &bytes);
+    void start(const std::optional<QByteArray> &bytes, VerbFileRead read);
 
     QTemporaryDir m_directory;
     QString m_previousDirectory;
