@@ -57,18 +57,22 @@ QByteArrayView payloadBytes(QByteArrayView line)
 
 // The whole file in one buffer of exactly its size (readAll would round the
 // buffer up to a power of two, almost doubling the memory of a large file).
-std::optional<QByteArray> readWhole(QFile &file)
+// Read a piece at a time, each indexed right after it arrives, while it is
+// still in the cache.
+std::optional<QByteArray> readWhole(QFile &file, LineIndexer &indexer)
 {
+    constexpr qint64 PieceSize = 256 * 1024;
     const qint64 expected = file.isSequential() ? 0 : file.size();
     QByteArray bytes(expected, Qt::Uninitialized);
     qint64 got = 0;
     while (got < expected) {
-        const qint64 n = file.read(bytes.data() + got, expected - got);
+        const qint64 n = file.read(bytes.data() + got, std::min(PieceSize, expected - got));
         if (n < 0)
             return std::nullopt;
         if (n == 0)
             break; // the file shrank while we read it
         got += n;
+        indexer.scan(QByteArrayView(bytes.constData(), got));
     }
     bytes.truncate(got);
     // Anything past the size known at the start: a growing file, or one whose
@@ -85,10 +89,14 @@ std::optional<QByteArray> readWhole(QFile &file)
 
 VerbFile::VerbFile(QByteArray bytes) : m_bytes(std::move(bytes))
 {
-    const LineIndex index = indexLines(m_bytes, LinesPerRecord);
+    takeIndex(indexLines(m_bytes, LinesPerRecord));
+}
+
+void VerbFile::takeIndex(LineIndex index)
+{
     m_textEnd = index.textEnd;
     m_lineCount = index.lineCount;
-    m_recordStarts = index.groupStarts;
+    m_recordStarts = std::move(index.groupStarts);
 }
 
 VerbFile VerbFile::read(const QString &path)
@@ -103,10 +111,14 @@ VerbFile VerbFile::read(const QString &path)
     if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
         throw failure();
     try {
-        std::optional<QByteArray> bytes = readWhole(file);
+        LineIndexer indexer(LinesPerRecord);
+        std::optional<QByteArray> bytes = readWhole(file, indexer);
         if (!bytes)
             throw failure();
-        return VerbFile(std::move(*bytes));
+        VerbFile verbFile;
+        verbFile.takeIndex(indexer.finish(*bytes));
+        verbFile.m_bytes = std::move(*bytes);
+        return verbFile;
     } catch (const std::bad_alloc &) {
         throw failure(); // a file too big for memory is one the program cannot open
     }

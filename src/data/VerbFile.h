@@ -1,5 +1,7 @@
 #pragma once
 
+#include "data/LineScanner.h"
+
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QString>
@@ -58,6 +60,8 @@ public:
     std::vector<QByteArrayView> recordLines(qsizetype record, int firstLine, int count) const;
 
 private:
+    void takeIndex(LineIndex index);
+
     QByteArray m_bytes;
     qsizetype m_textEnd = 0; // first NUL, or the size
     qsizetype m_lineCount = 0;
