@@ -6,9 +6,12 @@
 //   zandrel_startup_bench bare     the same for a window of the same size holding
 //                                  one label and no data
 //   zandrel_startup_bench compare [--verb-file PATH | --synthetic N] [--runs N] [--app PATH]
+//                                 [--cold]
 //                                  both (and the app itself with
 //                                  ZANDREL_EXIT_AFTER_START=1), interleaved, each
-//                                  run a whole process; prints medians and ratios
+//                                  run a whole process; prints medians and ratios.
+//                                  --cold empties the page cache before every run
+//                                  (root only: writes /proc/sys/vm/drop_caches)
 //
 // Add --phases to `window` to print where the time inside the process goes.
 #include "ProcessTiming.h"
@@ -29,6 +32,9 @@
 
 #include <cstdio>
 #include <map>
+
+#include <fcntl.h>
+#include <unistd.h>
 
 namespace {
 
@@ -112,12 +118,25 @@ struct Column {
     std::vector<double> megabytes;
 };
 
+// Writes dirty pages back, then drops every clean page of the page cache, so
+// that the next run reads its libraries, fonts and verb file from the disk.
+bool dropPageCache()
+{
+    sync();
+    const int fd = open("/proc/sys/vm/drop_caches", O_WRONLY);
+    const bool dropped = fd >= 0 && write(fd, "3", 1) == 1;
+    if (fd >= 0)
+        close(fd);
+    return dropped;
+}
+
 int compare(const QStringList &args)
 {
     QString verbFile;
     int synthetic = 0;
     int runs = 15;
     QString appPath;
+    const bool cold = args.contains(QLatin1String("--cold"));
     for (qsizetype i = 0; i + 1 < args.size(); ++i) {
         if (args[i] == QLatin1String("--verb-file"))
             verbFile = args[++i];
@@ -154,9 +173,15 @@ int compare(const QStringList &args)
                            offscreen + QStringList{QStringLiteral("ZANDREL_EXIT_AFTER_START=1")},
                            {},
                            {}});
-    // One warm-up each (file cache, font cache), then the runs interleaved.
-    for (int round = -1; round < runs; ++round) {
+    // Warm: one warm-up each (file cache, font cache), then the runs interleaved.
+    // Cold: every run, the first too, starts with an empty page cache.
+    for (int round = cold ? 0 : -1; round < runs; ++round) {
         for (Column &column : columns) {
+            if (cold && !dropPageCache()) {
+                std::fprintf(stderr,
+                             "--cold: cannot write /proc/sys/vm/drop_caches (needs root)\n");
+                return 2;
+            }
             const bench::ProcessRun run =
                 bench::runProcess(column.program, column.arguments, dir.path(), column.environment);
             if (run.exitCode != 0) {
@@ -171,10 +196,11 @@ int compare(const QStringList &args)
         }
     }
     const double bare = bench::median(columns.front().milliseconds);
-    std::printf("verb file: %s, %.1f MB; %d runs each, whole process, QT_QPA_PLATFORM=%s\n",
+    std::printf("verb file: %s, %.1f MB; %d runs each, %s, whole process, QT_QPA_PLATFORM=%s\n",
                 synthetic > 0 ? qPrintable(QStringLiteral("synthetic, %1 verbs").arg(synthetic))
                               : qPrintable(verbFile),
                 double(QFileInfo(target).size()) / 1e6, runs,
+                cold ? "cold (page cache dropped before each run)" : "warm",
                 qPrintable(offscreen.front().section(u'=', 1)));
     std::printf("%-28s %10s %10s %10s %8s %14s\n", "", "median ms", "min ms", "max ms", "ratio",
                 "peak RSS MB");
@@ -203,7 +229,7 @@ int main(int argc, char *argv[])
     }
     std::fprintf(stderr,
                  "usage: %s window [--phases] | bare | compare [--verb-file PATH | --synthetic N] "
-                 "[--runs N] [--app PATH]\n",
+                 "[--runs N] [--app PATH] [--cold]\n",
                  argv[0]);
     return 2;
 }
