@@ -11,6 +11,10 @@
 #include <optional>
 #include <system_error>
 
+#if defined(Q_OS_LINUX)
+#include <sys/mman.h>
+#endif
+
 namespace data {
 
 namespace {
@@ -55,6 +59,26 @@ QByteArrayView payloadBytes(QByteArrayView line)
     return line.sliced(VerbFile::PrefixLength);
 }
 
+// Gives fresh memory its pages in one call rather than a page fault per 4 KB
+// page, which on a virtual machine is much of the cost of reading a large file.
+// The bytes stay as they are; where the system cannot, reading faults the
+// pages in as before.
+void mapPages(char *from, qint64 size)
+{
+#if defined(Q_OS_LINUX) && defined(MADV_POPULATE_WRITE)
+    constexpr std::uintptr_t PageMask = 4096 - 1;
+    // From the page holding `from` (already ours) to the last page that the
+    // range fills whole; a part page at the end is left to the next range.
+    const std::uintptr_t first = std::uintptr_t(from) & ~PageMask;
+    const std::uintptr_t end = (std::uintptr_t(from) + std::uintptr_t(size)) & ~PageMask;
+    if (end > first)
+        madvise(reinterpret_cast<void *>(first), end - first, MADV_POPULATE_WRITE);
+#else
+    Q_UNUSED(from);
+    Q_UNUSED(size);
+#endif
+}
+
 // The whole file in one buffer of exactly its size (readAll would round the
 // buffer up to a power of two, almost doubling the memory of a large file).
 // Read a piece at a time, each indexed right after it arrives, while it is
@@ -66,7 +90,9 @@ std::optional<QByteArray> readWhole(QFile &file, LineIndexer &indexer)
     QByteArray bytes(expected, Qt::Uninitialized);
     qint64 got = 0;
     while (got < expected) {
-        const qint64 n = file.read(bytes.data() + got, std::min(PieceSize, expected - got));
+        const qint64 want = std::min(PieceSize, expected - got);
+        mapPages(bytes.data() + got, want);
+        const qint64 n = file.read(bytes.data() + got, want);
         if (n < 0)
             return std::nullopt;
         if (n == 0)
