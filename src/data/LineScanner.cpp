@@ -19,6 +19,16 @@ bool isLineEnd(char byte)
     return byte == '\n' || byte == '\r';
 }
 
+// Without a popcount instruction in the baseline instruction set, std::popcount
+// is a library call per block; this is a dozen instructions in line.
+int bitCount(std::uint64_t bits)
+{
+    bits -= (bits >> 1) & 0x5555555555555555u;
+    bits = (bits & 0x3333333333333333u) + ((bits >> 2) & 0x3333333333333333u);
+    bits = (bits + (bits >> 4)) & 0x0F0F0F0F0F0F0F0Fu;
+    return int((bits * 0x0101010101010101u) >> 56);
+}
+
 // The lowest `count` bits set, for count 0 to 64.
 std::uint64_t lowBits(int count)
 {
@@ -33,15 +43,25 @@ LineIndexer::BlockMasks LineIndexer::masksOf(const char *block)
 #if defined(__SSE2__)
     const __m128i lf = _mm_set1_epi8('\n');
     const __m128i cr = _mm_set1_epi8('\r');
-    const __m128i nul = _mm_setzero_si128();
     const auto bits = [](__m128i matches, int shift) {
         return std::uint64_t(unsigned(_mm_movemask_epi8(matches))) << shift;
     };
+    std::uint64_t lineEnds = 0;
+    __m128i lowest = _mm_set1_epi8(char(0xFF));
     for (int i = 0; i < BlockSize; i += 16) {
         const __m128i chunk = _mm_loadu_si128(reinterpret_cast<const __m128i *>(block + i));
-        masks.lf |= bits(_mm_cmpeq_epi8(chunk, lf), i);
-        masks.cr |= bits(_mm_cmpeq_epi8(chunk, cr), i);
-        masks.nul |= bits(_mm_cmpeq_epi8(chunk, nul), i);
+        const __m128i isCr = _mm_cmpeq_epi8(chunk, cr);
+        lineEnds |= bits(_mm_or_si128(_mm_cmpeq_epi8(chunk, lf), isCr), i);
+        masks.cr |= bits(isCr, i);
+        lowest = _mm_min_epu8(lowest, chunk);
+    }
+    masks.lf = lineEnds & ~masks.cr;
+    // NULs are rare: look for them byte by byte only in a block that has one.
+    if (_mm_movemask_epi8(_mm_cmpeq_epi8(lowest, _mm_setzero_si128())) != 0) {
+        for (int i = 0; i < BlockSize; i += 16) {
+            const __m128i chunk = _mm_loadu_si128(reinterpret_cast<const __m128i *>(block + i));
+            masks.nul |= bits(_mm_cmpeq_epi8(chunk, _mm_setzero_si128()), i);
+        }
     }
 #else
     for (int i = 0; i < BlockSize; ++i) {
@@ -114,7 +134,7 @@ void LineIndexer::takeBlock(qsizetype blockStart, const BlockMasks &masks, int s
     std::uint64_t ends = (masks.cr | (masks.lf & ~lfAfterCr)) & inText;
     m_afterCr = (masks.cr >> (BlockSize - 1)) != 0;
 
-    int count = std::popcount(ends);
+    int count = bitCount(ends);
     if (count == 0)
         return;
     m_lineEnds += count;
