@@ -30,8 +30,10 @@
 #include <QTemporaryDir>
 #include <QTimer>
 
+#include <chrono>
 #include <cstdio>
 #include <map>
+#include <thread>
 
 #include <fcntl.h>
 #include <unistd.h>
@@ -130,6 +132,30 @@ bool dropPageCache()
     return dropped;
 }
 
+// How much of a second core the machine gives at the moment: a fixed busy loop
+// alone, then on two threads at once. 1.0: two free cores, as the start-up
+// assumes when it reads the verb file beside building the window; 0.5: one.
+double parallelSpeed()
+{
+    const auto spin = [] {
+        const auto start = std::chrono::steady_clock::now();
+        volatile std::uint64_t sum = 0;
+        for (std::uint64_t i = 0; i < 50'000'000; ++i)
+            sum = sum + i;
+        return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    };
+    std::vector<double> alone, together;
+    for (int round = 0; round < 5; ++round) {
+        alone.push_back(spin());
+        double other = 0;
+        std::thread second([&other, &spin] { other = spin(); });
+        together.push_back(spin());
+        second.join();
+        together.push_back(other);
+    }
+    return bench::median(alone) / bench::median(together);
+}
+
 int compare(const QStringList &args)
 {
     QString verbFile;
@@ -173,6 +199,7 @@ int compare(const QStringList &args)
                            offscreen + QStringList{QStringLiteral("ZANDREL_EXIT_AFTER_START=1")},
                            {},
                            {}});
+    const double parallelBefore = parallelSpeed();
     // Warm: one warm-up each (file cache, font cache), then the runs interleaved.
     // Cold: every run, the first too, starts with an empty page cache.
     for (int round = cold ? 0 : -1; round < runs; ++round) {
@@ -195,6 +222,7 @@ int compare(const QStringList &args)
             }
         }
     }
+    const double parallelAfter = parallelSpeed();
     const double bare = bench::median(columns.front().milliseconds);
     std::printf("verb file: %s, %.1f MB; %d runs each, %s, whole process, QT_QPA_PLATFORM=%s\n",
                 synthetic > 0 ? qPrintable(QStringLiteral("synthetic, %1 verbs").arg(synthetic))
@@ -211,6 +239,9 @@ int compare(const QStringList &args)
                     *std::max_element(column.milliseconds.begin(), column.milliseconds.end()),
                     ms / bare, bench::median(column.megabytes));
     }
+    std::printf("two busy threads at once ran at %.2f (before the runs) and %.2f (after) of the "
+                "speed of one alone; 1.00 is two free cores\n",
+                parallelBefore, parallelAfter);
     return 0;
 }
 
