@@ -13,6 +13,7 @@
 
 #if defined(Q_OS_LINUX)
 #include <sys/mman.h>
+#include <unistd.h>
 #endif
 
 namespace data {
@@ -59,18 +60,18 @@ QByteArrayView payloadBytes(QByteArrayView line)
     return line.sliced(VerbFile::PrefixLength);
 }
 
-// Gives fresh memory its pages in one call rather than a page fault per 4 KB
+// Gives fresh memory its pages in one call rather than a page fault per
 // page, which on a virtual machine is much of the cost of reading a large file.
 // The bytes stay as they are; where the system cannot, reading faults the
 // pages in as before.
 void mapPages(char *from, qint64 size)
 {
 #if defined(Q_OS_LINUX) && defined(MADV_POPULATE_WRITE)
-    constexpr std::uintptr_t PageMask = 4096 - 1;
+    static const std::uintptr_t pageMask = std::uintptr_t(sysconf(_SC_PAGESIZE)) - 1;
     // From the page holding `from` (already ours) to the last page that the
     // range fills whole; a part page at the end is left to the next range.
-    const std::uintptr_t first = std::uintptr_t(from) & ~PageMask;
-    const std::uintptr_t end = (std::uintptr_t(from) + std::uintptr_t(size)) & ~PageMask;
+    const std::uintptr_t first = std::uintptr_t(from) & ~pageMask;
+    const std::uintptr_t end = (std::uintptr_t(from) + std::uintptr_t(size)) & ~pageMask;
     if (end > first)
         madvise(reinterpret_cast<void *>(first), end - first, MADV_POPULATE_WRITE);
 #else
