@@ -6,9 +6,12 @@
 //   zandrel_startup_bench bare     the same for a window of the same size holding
 //                                  one label and no data
 //   zandrel_startup_bench compare [--verb-file PATH | --synthetic N] [--runs N] [--app PATH]
+//                                 [--cold]
 //                                  both (and the app itself with
 //                                  ZANDREL_EXIT_AFTER_START=1), interleaved, each
-//                                  run a whole process; prints medians and ratios
+//                                  run a whole process; prints medians and ratios.
+//                                  --cold empties the page cache before every run
+//                                  (root only: writes /proc/sys/vm/drop_caches)
 //
 // Add --phases to `window` to print where the time inside the process goes.
 #include "ProcessTiming.h"
@@ -27,8 +30,13 @@
 #include <QTemporaryDir>
 #include <QTimer>
 
+#include <chrono>
 #include <cstdio>
 #include <map>
+#include <thread>
+
+#include <fcntl.h>
+#include <unistd.h>
 
 namespace {
 
@@ -72,7 +80,7 @@ int runWindow(int argc, char *argv[], bool phases)
     mark("1 application object");
     appearance::registerFontSubstitutes();
     mark("2 font substitutes");
-    app::TForm1 form;
+    app::TForm1 form(app::startReadingVerbFile()); // as main.cpp starts it
     mark("3 window built");
     bool started = false;
     QuitAfterFirstPaint quitter(&form, [&started] { return started; });
@@ -112,12 +120,54 @@ struct Column {
     std::vector<double> megabytes;
 };
 
+// Writes dirty pages back, then drops every clean page of the page cache, so
+// that the next run reads its libraries, fonts and verb file from the disk.
+bool dropPageCache()
+{
+    sync();
+    const int fd = open("/proc/sys/vm/drop_caches", O_WRONLY);
+    const bool dropped = fd >= 0 && write(fd, "3", 1) == 1;
+    if (fd >= 0)
+        close(fd);
+    return dropped;
+}
+
+// How much of a second core the machine gives at the moment: a fixed busy loop
+// alone, then on two threads at once, timed until both are done. 1.0: two free
+// cores, as the start-up assumes when it reads the verb file beside building
+// the window; 0.5: the two threads shared one.
+double parallelSpeed()
+{
+    const auto spin = [] {
+        volatile std::uint64_t sum = 0;
+        for (std::uint64_t i = 0; i < 50'000'000; ++i)
+            sum = sum + i;
+    };
+    const auto secondsOf = [](auto &&work) {
+        const auto start = std::chrono::steady_clock::now();
+        work();
+        return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    };
+    std::vector<double> alone, together;
+    for (int round = 0; round < 5; ++round) {
+        alone.push_back(secondsOf(spin));
+        together.push_back(secondsOf([&spin] {
+            std::thread second(spin);
+            spin();
+            second.join();
+        }));
+    }
+    // The fastest lone run is the loop's own cost, undisturbed.
+    return *std::min_element(alone.begin(), alone.end()) / bench::median(together);
+}
+
 int compare(const QStringList &args)
 {
     QString verbFile;
     int synthetic = 0;
     int runs = 15;
     QString appPath;
+    const bool cold = args.contains(QLatin1String("--cold"));
     for (qsizetype i = 0; i + 1 < args.size(); ++i) {
         if (args[i] == QLatin1String("--verb-file"))
             verbFile = args[++i];
@@ -154,9 +204,16 @@ int compare(const QStringList &args)
                            offscreen + QStringList{QStringLiteral("ZANDREL_EXIT_AFTER_START=1")},
                            {},
                            {}});
-    // One warm-up each (file cache, font cache), then the runs interleaved.
-    for (int round = -1; round < runs; ++round) {
+    const double parallelBefore = parallelSpeed();
+    // Warm: one warm-up each (file cache, font cache), then the runs interleaved.
+    // Cold: every run, the first too, starts with an empty page cache.
+    for (int round = cold ? 0 : -1; round < runs; ++round) {
         for (Column &column : columns) {
+            if (cold && !dropPageCache()) {
+                std::fprintf(stderr,
+                             "--cold: cannot write /proc/sys/vm/drop_caches (needs root)\n");
+                return 2;
+            }
             const bench::ProcessRun run =
                 bench::runProcess(column.program, column.arguments, dir.path(), column.environment);
             if (run.exitCode != 0) {
@@ -170,11 +227,13 @@ int compare(const QStringList &args)
             }
         }
     }
+    const double parallelAfter = parallelSpeed();
     const double bare = bench::median(columns.front().milliseconds);
-    std::printf("verb file: %s, %.1f MB; %d runs each, whole process, QT_QPA_PLATFORM=%s\n",
+    std::printf("verb file: %s, %.1f MB; %d runs each, %s, whole process, QT_QPA_PLATFORM=%s\n",
                 synthetic > 0 ? qPrintable(QStringLiteral("synthetic, %1 verbs").arg(synthetic))
                               : qPrintable(verbFile),
                 double(QFileInfo(target).size()) / 1e6, runs,
+                cold ? "cold (page cache dropped before each run)" : "warm",
                 qPrintable(offscreen.front().section(u'=', 1)));
     std::printf("%-28s %10s %10s %10s %8s %14s\n", "", "median ms", "min ms", "max ms", "ratio",
                 "peak RSS MB");
@@ -185,6 +244,9 @@ int compare(const QStringList &args)
                     *std::max_element(column.milliseconds.begin(), column.milliseconds.end()),
                     ms / bare, bench::median(column.megabytes));
     }
+    std::printf("two busy threads at once ran at %.2f (before the runs) and %.2f (after) of the "
+                "speed of one alone; 1.00 is two free cores\n",
+                parallelBefore, parallelAfter);
     return 0;
 }
 
@@ -203,7 +265,7 @@ int main(int argc, char *argv[])
     }
     std::fprintf(stderr,
                  "usage: %s window [--phases] | bare | compare [--verb-file PATH | --synthetic N] "
-                 "[--runs N] [--app PATH]\n",
+                 "[--runs N] [--app PATH] [--cold]\n",
                  argv[0]);
     return 2;
 }

@@ -114,7 +114,7 @@ int main(int argc, char *argv[])
     // Start-up first, so that its peak memory is its own.
     appearance::registerFontSubstitutes();
     QDir::setCurrent(dir.path());
-    auto form = std::make_unique<app::TForm1>();
+    auto form = std::make_unique<app::TForm1>(app::startReadingVerbFile());
     QSignalSpy started(form.get(), &app::TForm1::startUpFinished);
     form->show();
     if (started.isEmpty())

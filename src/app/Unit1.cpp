@@ -98,8 +98,16 @@ void applyDesign(QWidget *widget, const ControlSpec &design)
 
 } // namespace
 
-TForm1::TForm1(QWidget *parent)
-    : QWidget(parent), m_random(std::make_unique<practice::SeededRandomSource>())
+std::future<data::VerbFile> startReadingVerbFile()
+{
+    return data::VerbFile::readInBackground(QString::fromLatin1(data::VerbFile::FileName));
+}
+
+TForm1::TForm1(QWidget *parent) : TForm1(std::future<data::VerbFile>(), parent) {}
+
+TForm1::TForm1(std::future<data::VerbFile> verbFileBeingRead, QWidget *parent)
+    : QWidget(parent), m_verbFileBeingRead(std::move(verbFileBeingRead)),
+      m_random(std::make_unique<practice::SeededRandomSource>())
 {
     installAccessibleInterfaces();
     setObjectName(QStringLiteral("Form1"));
@@ -282,7 +290,10 @@ bool TForm1::eventFilter(QObject *watched, QEvent *event)
 void TForm1::GetData()
 {
     try {
-        m_verbList = data::VerbFile::read(QString::fromLatin1(data::VerbFile::FileName));
+        // Waits for the reading thread if it has not finished yet.
+        m_verbList = m_verbFileBeingRead.valid()
+                         ? m_verbFileBeingRead.get()
+                         : data::VerbFile::read(QString::fromLatin1(data::VerbFile::FileName));
     } catch (const data::VerbFileError &error) {
         // The window stays open with its controls as designed.
         QMessageBox::critical(this, QGuiApplication::applicationDisplayName(),

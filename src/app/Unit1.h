@@ -7,6 +7,7 @@
 #include <QWidget>
 
 #include <array>
+#include <future>
 #include <memory>
 #include <optional>
 
@@ -35,7 +36,11 @@ class FocusEvents;
 class TForm1 : public QWidget {
     Q_OBJECT
 public:
+    // Reads the verb file when the window is first shown.
     explicit TForm1(QWidget *parent = nullptr);
+    // Builds the window while the verb file is being read on a second thread
+    // (startReadingVerbFile()); when first shown it waits for that read instead.
+    explicit TForm1(std::future<data::VerbFile> verbFileBeingRead, QWidget *parent = nullptr);
     ~TForm1() override;
 
     // Show Random's draws; tests put in their own.
@@ -150,9 +155,15 @@ private:
     QString m_variantsDigit;
     practice::PracticeState m_practice;
     data::VerbFile m_verbList;
+    std::future<data::VerbFile> m_verbFileBeingRead; // taken by GetData
     int m_entryFontSize = 10;
     bool m_shown = false;
     std::unique_ptr<practice::RandomSource> m_random;
 };
+
+// Starts reading the verb file ("Verb12Data.txt" in the working directory) on a
+// second thread: how the program starts, TForm1 form(startReadingVerbFile()), so
+// that reading the file and building the window overlap.
+std::future<data::VerbFile> startReadingVerbFile();
 
 } // namespace app

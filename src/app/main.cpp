@@ -17,7 +17,8 @@ int main(int argc, char *argv[])
     appearance::registerFontSubstitutes(); // before any control asks for a font
     int status = 0;
     {
-        app::TForm1 form;
+        // The verb file is read on a second thread while the window is built.
+        app::TForm1 form(app::startReadingVerbFile());
 
         // For the installed-package test and the start-up benchmark only: leave
         // as soon as the window is up and the first refresh has run.

@@ -1,9 +1,12 @@
 #pragma once
 
+#include "data/LineScanner.h"
+
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QString>
 
+#include <future>
 #include <stdexcept>
 #include <vector>
 
@@ -35,6 +38,11 @@ public:
     // file <path as given>") when it is missing, a directory, unreadable, fails
     // while being read or does not fit in memory.
     static VerbFile read(const QString &path);
+    // Starts read(path) on a second thread, so that the caller can do other work
+    // meanwhile. get() on the result waits for the thread and returns the file or
+    // throws the VerbFileError read() would; dropping the result unread waits for
+    // the thread too. Should no thread be available, get() reads in its caller.
+    static std::future<VerbFile> readInBackground(const QString &path);
 
     qsizetype lineCount() const { return m_lineCount; }
     // Whole records only; a trailing part-record is not counted.
@@ -52,6 +60,8 @@ public:
     std::vector<QByteArrayView> recordLines(qsizetype record, int firstLine, int count) const;
 
 private:
+    void takeIndex(LineIndex index);
+
     QByteArray m_bytes;
     qsizetype m_textEnd = 0; // first NUL, or the size
     qsizetype m_lineCount = 0;

@@ -9,6 +9,7 @@
 #include <QLabel>
 
 using testdata::VerbRecordBuilder;
+using testwindow::VerbFileRead;
 using testwindow::WindowFixture;
 
 namespace {
@@ -58,6 +59,7 @@ private slots:
     void unknownTypeLetterKeepsThePreviousType();
     void lineCountWarning_data();
     void lineCountWarning();
+    void missingFileLeavesAWorkingWindow_data();
     void missingFileLeavesAWorkingWindow();
     void emptyFileGivesAnEmptyList();
 };
@@ -190,20 +192,23 @@ void BoardWindowTest::lineCountWarning_data()
 {
     QTest::addColumn<int>("extraLines");
     QTest::addColumn<bool>("warned");
-    QTest::newRow("790 lines") << 0 << false;
-    QTest::newRow("791 lines") << 1 << true;
-    QTest::newRow("1184 lines") << 394 << true;
+    QTest::addColumn<VerbFileRead>("read");
+    QTest::newRow("790 lines") << 0 << false << VerbFileRead::OnSecondThread;
+    QTest::newRow("791 lines") << 1 << true << VerbFileRead::OnSecondThread;
+    QTest::newRow("1184 lines") << 394 << true << VerbFileRead::OnSecondThread;
+    QTest::newRow("791 lines, read when shown") << 1 << true << VerbFileRead::WhenShown;
 }
 
 void BoardWindowTest::lineCountWarning()
 {
     QFETCH(int, extraLines);
     QFETCH(bool, warned);
+    QFETCH(VerbFileRead, read);
     QList<QByteArray> lines =
         fullRecord('n', "gehen").lines() + fullRecord('d', "Rad fahren").lines();
     for (int i = 0; i < extraLines; ++i)
         lines.append("n" + QByteArray(29, ' ') + "part of a record");
-    WindowFixture window(testdata::joinLines(lines));
+    WindowFixture window(testdata::joinLines(lines), read);
 
     QCOMPARE(window.messages().size(), warned ? 1 : 0);
     if (warned) {
@@ -217,9 +222,17 @@ void BoardWindowTest::lineCountWarning()
     QCOMPARE(visibleBoxes(window), range(5, 8) + range(21, 24));
 }
 
+void BoardWindowTest::missingFileLeavesAWorkingWindow_data()
+{
+    QTest::addColumn<VerbFileRead>("read");
+    QTest::newRow("read on a second thread") << VerbFileRead::OnSecondThread;
+    QTest::newRow("read when shown") << VerbFileRead::WhenShown;
+}
+
 void BoardWindowTest::missingFileLeavesAWorkingWindow()
 {
-    WindowFixture window(WindowFixture::NoFile{});
+    QFETCH(VerbFileRead, read);
+    WindowFixture window(WindowFixture::NoFile{}, read);
     QCOMPARE(window.messages().size(), 1);
     QCOMPARE(window.messages().front().text, QStringLiteral("Cannot open file Verb12Data.txt."));
     QCOMPARE(window.messages().front().title, QStringLiteral("German Verb Zandrel"));

@@ -1,8 +1,10 @@
+#include "data/LineScanner.h"
 #include "data/VerbFile.h"
 #include "support/VerbFileBuilder.h"
 
 #include <gtest/gtest.h>
 
+#include <random>
 #include <string>
 #include <vector>
 
@@ -129,6 +131,56 @@ INSTANTIATE_TEST_SUITE_P(
                     CountCase{790, true, 2, true}, CountCase{790, false, 2, true},
                     CountCase{791, true, 2, false}, CountCase{791, false, 2, false},
                     CountCase{1185, true, 3, true}));
+
+// The plainest index of a text, byte by byte, in groups of `linesPerGroup` lines.
+data::LineIndex referenceIndex(const QByteArray &bytes, int linesPerGroup)
+{
+    data::LineIndex index;
+    index.textEnd = bytes.indexOf('\0') < 0 ? bytes.size() : bytes.indexOf('\0');
+    qsizetype lineStart = 0;
+    for (qsizetype i = 0; i < index.textEnd; ++i) {
+        if (bytes[i] != '\r' && bytes[i] != '\n')
+            continue;
+        if (index.lineCount++ % linesPerGroup == 0)
+            index.groupStarts.push_back(lineStart);
+        if (bytes[i] == '\r' && i + 1 < index.textEnd && bytes[i + 1] == '\n')
+            ++i;
+        lineStart = i + 1;
+    }
+    if (lineStart < index.textEnd && index.lineCount++ % linesPerGroup == 0)
+        index.groupStarts.push_back(lineStart);
+    return index;
+}
+
+// A text arriving in pieces of any size is indexed as the whole text is, with
+// line ends, CR LF pairs and NULs falling on every edge of the 64-byte blocks.
+class PieceByPiece : public testing::TestWithParam<int> {};
+
+TEST_P(PieceByPiece, IndexesAsTheReferenceDoes)
+{
+    const int pieceSize = GetParam();
+    std::mt19937 random(pieceSize);
+    const char bytes[] = {'a', 'b', ' ', '\r', '\n', '\r', '\n', '\0'};
+    for (int text = 0; text < 300; ++text) {
+        QByteArray input(std::uniform_int_distribution<int>(0, 400)(random), Qt::Uninitialized);
+        // Fewer NULs and line ends in some texts, so that they run long.
+        const int kinds = text % 3 == 0 ? 7 : text % 3 == 1 ? 5 : 3;
+        for (char &byte : input)
+            byte = bytes[std::uniform_int_distribution<int>(0, kinds)(random)];
+        const int linesPerGroup = 1 + text % 4;
+
+        data::LineIndexer indexer(linesPerGroup);
+        for (qsizetype arrived = 0; arrived < input.size(); arrived += pieceSize)
+            indexer.scan(QByteArrayView(input).first(std::min(input.size(), arrived + pieceSize)));
+        const data::LineIndex got = indexer.finish(input);
+        const data::LineIndex expected = referenceIndex(input, linesPerGroup);
+        ASSERT_EQ(got.textEnd, expected.textEnd) << input.toHex().toStdString();
+        ASSERT_EQ(got.lineCount, expected.lineCount) << input.toHex().toStdString();
+        ASSERT_EQ(got.groupStarts, expected.groupStarts) << input.toHex().toStdString();
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(PieceSizes, PieceByPiece, testing::Values(1, 17, 63, 64, 65, 100000));
 
 TEST(RecordLines, AddressRecordsByNumberAndLine)
 {

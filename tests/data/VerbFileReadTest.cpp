@@ -20,15 +20,22 @@ protected:
 
     QString pathIn(const QString &name) const { return QDir(m_dir.path()).filePath(name); }
 
-    // The error text the window shows for a path, or "no error".
+    // The error text the window shows for a path, or "no error". Reading on a
+    // second thread must report exactly what reading in the caller does.
     static std::string errorFor(const QString &path)
     {
-        try {
-            VerbFile::read(path);
-        } catch (const VerbFileError &error) {
-            return error.what();
-        }
-        return "no error";
+        const auto errorOf = [](const auto &readFile) -> std::string {
+            try {
+                readFile();
+            } catch (const VerbFileError &error) {
+                return error.what();
+            }
+            return "no error";
+        };
+        const std::string inCaller = errorOf([&path] { VerbFile::read(path); });
+        EXPECT_EQ(errorOf([&path] { VerbFile::readInBackground(path).get(); }), inCaller)
+            << "read on a second thread";
+        return inCaller;
     }
 
     QTemporaryDir m_dir;

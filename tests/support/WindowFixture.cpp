@@ -19,27 +19,27 @@ namespace testwindow {
 
 WindowFixture::WindowFixture(const QList<testdata::VerbRecordBuilder> &records)
 {
-    start(testdata::verbFileBytes(records));
+    start(testdata::verbFileBytes(records), VerbFileRead::OnSecondThread);
 }
 
-WindowFixture::WindowFixture(const QByteArray &verbFileBytes)
+WindowFixture::WindowFixture(const QByteArray &verbFileBytes, VerbFileRead read)
 {
-    start(verbFileBytes);
+    start(verbFileBytes, read);
 }
 
-WindowFixture::WindowFixture(NoFile)
+WindowFixture::WindowFixture(NoFile, VerbFileRead read)
 {
-    start(std::nullopt);
+    start(std::nullopt, read);
 }
 
-void WindowFixture::start(const std::optional<QByteArray> &bytes)
+void WindowFixture::start(const std::optional<QByteArray> &bytes, VerbFileRead read)
 {
     if (bytes)
         testdata::writeVerbFile(m_directory.path(), *bytes);
     m_previousDirectory = QDir::currentPath();
     QDir::setCurrent(m_directory.path());
 
-    startWindow(m_form, m_messages, 5000);
+    startWindow(m_form, m_messages, 5000, read);
 }
 
 void turnWheel(QWidget *over, int angleDelta)
@@ -52,7 +52,8 @@ void turnWheel(QWidget *over, int angleDelta)
     QApplication::processEvents();
 }
 
-bool startWindow(std::unique_ptr<app::TForm1> &form, QList<ShownMessage> &messages, int timeoutMs)
+bool startWindow(std::unique_ptr<app::TForm1> &form, QList<ShownMessage> &messages, int timeoutMs,
+                 VerbFileRead read)
 {
     // Close every message box the start-up shows, noting what it said.
     QTimer closer;
@@ -75,7 +76,9 @@ bool startWindow(std::unique_ptr<app::TForm1> &form, QList<ShownMessage> &messag
     });
     closer.start(5);
 
-    form = std::make_unique<app::TForm1>();
+    form = read == VerbFileRead::OnSecondThread
+               ? std::make_unique<app::TForm1>(app::startReadingVerbFile())
+               : std::make_unique<app::TForm1>();
     QSignalSpy finished(form.get(), &app::TForm1::startUpFinished);
     form->show();
     const bool loaded = !finished.isEmpty() || finished.wait(timeoutMs);

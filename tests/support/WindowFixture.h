@@ -32,11 +32,17 @@ struct ShownMessage {
     bool overShownWindow = false;
 };
 
+// How the window gets its verb file: read on a second thread while the window
+// is built, as the program starts it, or read by the window itself when first
+// shown, as a window built without a started read does.
+enum class VerbFileRead { OnSecondThread, WhenShown };
+
 // Creates the real window in the current working directory and shows it,
 // waiting up to `timeoutMs` until it has finished loading and become active.
 // Message boxes shown meanwhile are appended to `messages` and closed with
 // their default button. Returns whether loading finished in time.
-bool startWindow(std::unique_ptr<app::TForm1> &form, QList<ShownMessage> &messages, int timeoutMs);
+bool startWindow(std::unique_ptr<app::TForm1> &form, QList<ShownMessage> &messages, int timeoutMs,
+                 VerbFileRead read = VerbFileRead::OnSecondThread);
 
 // Real input: one wheel event of `angleDelta` eighths of a degree (120, one
 // notch away from the learner; negative: towards) with the pointer over the
@@ -51,9 +57,10 @@ void turnWheel(QWidget *over, int angleDelta);
 class WindowFixture {
 public:
     explicit WindowFixture(const QList<testdata::VerbRecordBuilder> &records);
-    explicit WindowFixture(const QByteArray &verbFileBytes);
+    explicit WindowFixture(const QByteArray &verbFileBytes,
+                           VerbFileRead read = VerbFileRead::OnSecondThread);
     struct NoFile {};
-    explicit WindowFixture(NoFile);
+    explicit WindowFixture(NoFile, VerbFileRead read = VerbFileRead::OnSecondThread);
     ~WindowFixture();
 
     app::TForm1 &form() { return *m_form; }
@@ -80,7 +87,7 @@ public:
     void chooseInList(const QString &listName, int index);
 
 private:
-    void start(const std::optional<QByteArray> &bytes);
+    void start(const std::optional<QByteArray> &bytes, VerbFileRead read);
 
     QTemporaryDir m_directory;
     QString m_previousDirectory;
