@@ -15,8 +15,6 @@ namespace data {
 namespace {
 
 constexpr int StepSize = 16;
-// Most verb file lines, prefix, payload and line end, fit in a window this long.
-constexpr int WindowSize = 64;
 // Payloads up to this long are copied in one move of as many bytes.
 constexpr int CopySize = 32;
 // Pages of the payloads are mapped this far ahead of writing: the payloads of
@@ -28,9 +26,8 @@ bool endsLineOrText(char byte)
     return byte == '\r' || byte == '\n' || byte == '\0';
 }
 
-// CR, LF and NUL are found as bytes below 14, each then looked at: few other
-// control bytes ever stand in a verb file.
 #if defined(__SSE2__)
+// Bit i set: byte i of the 16 at `step` is below 14, as CR, LF and NUL are.
 unsigned lowBytes(const char *step)
 {
     const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i *>(step));
@@ -39,7 +36,10 @@ unsigned lowBytes(const char *step)
 }
 #endif
 
-// The first CR, LF or NUL from `from` on, or `end`; 16 bytes at a time.
+// The first CR, LF or NUL from `from` on, or `end`. Sixteen bytes at a time,
+// each byte below 14 then looked at: few other control bytes ever stand in a
+// verb file. (Looking at a whole line's bytes at once, without a branch per
+// 16, measured slower: the next line's start then waits for every step.)
 const char *findLineEnd(const char *from, const char *end)
 {
 #if defined(__SSE2__)
@@ -55,24 +55,6 @@ const char *findLineEnd(const char *from, const char *end)
             return from;
     }
     return end;
-}
-
-// The same for a line that starts at `from` with at least a window's bytes
-// after it: the whole window at once, so that no branch depends on the
-// line's length.
-const char *findLineEndInWindow(const char *from, const char *end)
-{
-#if defined(__SSE2__)
-    const std::uint64_t low = std::uint64_t(lowBytes(from)) |
-                              std::uint64_t(lowBytes(from + StepSize)) << StepSize |
-                              std::uint64_t(lowBytes(from + 2 * StepSize)) << 2 * StepSize |
-                              std::uint64_t(lowBytes(from + 3 * StepSize)) << 3 * StepSize;
-    if (low != 0) {
-        if (const char *at = from + std::countr_zero(low); endsLineOrText(*at))
-            return at;
-    }
-#endif
-    return findLineEnd(from, end);
 }
 
 } // namespace
@@ -110,10 +92,10 @@ void PayloadGatherer::take(QByteArrayView piece)
     char code = m_code;          // and its first
     qsizetype lineCount = m_text.lineCount;
     int lineInGroup = m_lineInGroup;
+    const int linesPerGroup = m_linesPerGroup;
+    const int codedLines = m_codedLines;
     while (next < end) {
-        const char *const stop = column == 0 && end - next >= WindowSize
-                                     ? findLineEndInWindow(next, end)
-                                     : findLineEnd(next, end);
+        const char *const stop = findLineEnd(next, end);
         if (stop > next) {
             if (column == 0)
                 code = *next;
@@ -134,13 +116,13 @@ void PayloadGatherer::take(QByteArrayView piece)
             m_textEnded = true;
             break;
         }
-        if (lineInGroup < m_codedLines)
+        if (lineInGroup < codedLines)
             noteCodedLine(lineInGroup, lineStart, column > 0 ? code : '\0');
         payloads[written++] = '\n';
         lineStart = written;
         column = 0;
         ++lineCount;
-        if (++lineInGroup == m_linesPerGroup)
+        if (++lineInGroup == linesPerGroup)
             lineInGroup = 0;
         next = stop + 1;
         if (*stop == '\r') {
