@@ -42,8 +42,9 @@ public:
     enum class Keep { WholeLines, Payloads };
 
     VerbFile() = default;
-    explicit VerbFile(QByteArray bytes);     // keeps whole lines
-    explicit VerbFile(PayloadText payloads); // a PayloadGatherer's, in groups of 395 lines
+    explicit VerbFile(QByteArray bytes); // keeps whole lines
+    // A PayloadGatherer's, gathered in groups of 395 lines with HeaderLines coded.
+    explicit VerbFile(PayloadText payloads);
     // Keeps the payloads and codes of text that is already in memory.
     static VerbFile payloadsOf(QByteArrayView bytes);
 
@@ -53,7 +54,6 @@ public:
     // passes through a small buffer and only they are ever held.
     static VerbFile read(const QString &path, Keep keep = Keep::WholeLines);
 
-    Keep keeps() const { return m_keep; }
     qsizetype lineCount() const { return m_lineCount; }
     // Whole records only; a trailing part-record is not counted.
     qsizetype recordCount() const { return m_lineCount / LinesPerRecord; }
