@@ -12,6 +12,10 @@
 //                                  run a whole process; prints medians and ratios.
 //                                  --cold empties the page cache before every run
 //                                  (root only: writes /proc/sys/vm/drop_caches)
+//   zandrel_startup_bench read [--whole-lines]
+//                                  read ./Verb12Data.txt once, as the trainer's
+//                                  reading thread does (or keeping whole lines),
+//                                  and print the time and the page faults
 //
 // Add --phases to `window` to print where the time inside the process goes.
 #include "ProcessTiming.h"
@@ -19,6 +23,7 @@
 
 #include "app/Unit1.h"
 #include "appearance/FontSubstitutes.h"
+#include "data/VerbFile.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -36,6 +41,7 @@
 #include <thread>
 
 #include <fcntl.h>
+#include <sys/resource.h>
 #include <unistd.h>
 
 namespace {
@@ -98,6 +104,26 @@ int runWindow(int argc, char *argv[], bool phases)
             std::printf("%-28s %8.1f ms\n", qPrintable(what), ms);
     }
     return result;
+}
+
+// One read in this fresh process: its fresh pages are part of the cost.
+int runRead(bool wholeLines)
+{
+    using Keep = data::VerbFile::Keep;
+    rusage before{};
+    getrusage(RUSAGE_SELF, &before);
+    QElapsedTimer clock;
+    clock.start();
+    const data::VerbFile file =
+        data::VerbFile::read(QString::fromLatin1(data::VerbFile::FileName),
+                             wholeLines ? Keep::WholeLines : Keep::Payloads);
+    const double ms = double(clock.nsecsElapsed()) / 1e6;
+    rusage after{};
+    getrusage(RUSAGE_SELF, &after);
+    std::printf("%s: %lld lines in %.2f ms, %ld page faults\n",
+                wholeLines ? "whole lines" : "payloads and codes", (long long)file.lineCount(), ms,
+                after.ru_minflt - before.ru_minflt);
+    return 0;
 }
 
 int runBare(int argc, char *argv[])
@@ -259,13 +285,15 @@ int main(int argc, char *argv[])
         return runWindow(argc, argv, argc > 2 && QByteArray(argv[2]) == "--phases");
     if (mode == QLatin1String("bare"))
         return runBare(argc, argv);
+    if (mode == QLatin1String("read"))
+        return runRead(argc > 2 && QByteArray(argv[2]) == "--whole-lines");
     if (mode == QLatin1String("compare")) {
         QCoreApplication application(argc, argv);
         return compare(QCoreApplication::arguments().mid(2));
     }
     std::fprintf(stderr,
-                 "usage: %s window [--phases] | bare | compare [--verb-file PATH | --synthetic N] "
-                 "[--runs N] [--app PATH] [--cold]\n",
+                 "usage: %s window [--phases] | bare | read [--whole-lines] | compare [--verb-file "
+                 "PATH | --synthetic N] [--runs N] [--app PATH] [--cold]\n",
                  argv[0]);
     return 2;
 }

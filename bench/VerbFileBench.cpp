@@ -43,6 +43,13 @@ bench::LineEnd lineEndOf(const benchmark::State &state)
     return static_cast<bench::LineEnd>(state.range(0));
 }
 
+// Argument: 0 whole lines (the tools), 1 payloads and codes (the trainer).
+data::VerbFile::Keep keepOf(const benchmark::State &state, int argument)
+{
+    return state.range(argument) == 0 ? data::VerbFile::Keep::WholeLines
+                                      : data::VerbFile::Keep::Payloads;
+}
+
 void BM_MemchrLineCount(benchmark::State &state)
 {
     const QByteArray &bytes = verbFileBytes(lineEndOf(state));
@@ -53,16 +60,18 @@ void BM_MemchrLineCount(benchmark::State &state)
 BENCHMARK(BM_MemchrLineCount)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 // The load against the memchr count, timed in turn over the same bytes;
-// "ratio" is load time over memchr time.
+// "ratio" is load time over memchr time. Arguments: line end, what is kept.
 void BM_VerbFileLoad(benchmark::State &state)
 {
     const QByteArray &bytes = verbFileBytes(lineEndOf(state));
+    const bool wholeLines = keepOf(state, 1) == data::VerbFile::Keep::WholeLines;
     double loadSeconds = 0;
     double memchrSeconds = 0;
     qsizetype lines = 0;
     for (auto _ : state) {
         const double load = secondsOf([&] {
-            const data::VerbFile file(bytes);
+            const data::VerbFile file =
+                wholeLines ? data::VerbFile(bytes) : data::VerbFile::payloadsOf(bytes);
             lines = file.lineCount();
             benchmark::DoNotOptimize(lines);
         });
@@ -75,10 +84,16 @@ void BM_VerbFileLoad(benchmark::State &state)
     state.counters["lines"] = double(lines);
     state.counters["ratio_to_memchr"] = loadSeconds / memchrSeconds;
 }
-BENCHMARK(BM_VerbFileLoad)->Arg(0)->Arg(1)->Arg(2)->UseManualTime()->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_VerbFileLoad)
+    ->Args({0, 0})
+    ->Args({1, 0})
+    ->Args({2, 0})
+    ->Args({0, 1})
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond);
 
 // Reading from disk; "heap_per_file_byte" is what the loaded file keeps on the
-// heap for each byte of the file (1.0 means the bytes alone).
+// heap for each byte of the file (1.0 means the bytes alone). Argument: what is kept.
 void BM_VerbFileRead(benchmark::State &state)
 {
     const QByteArray &bytes = verbFileBytes(bench::LineEnd::CrLf);
@@ -94,7 +109,7 @@ void BM_VerbFileRead(benchmark::State &state)
     double heapPerByte = 0;
     for (auto _ : state) {
         const size_t before = mallinfo2().uordblks + mallinfo2().hblkhd;
-        const data::VerbFile file = data::VerbFile::read(path);
+        const data::VerbFile file = data::VerbFile::read(path, keepOf(state, 0));
         const size_t after = mallinfo2().uordblks + mallinfo2().hblkhd;
         heapPerByte = double(after - before) / double(bytes.size());
         benchmark::DoNotOptimize(file.lineCount());
@@ -102,12 +117,13 @@ void BM_VerbFileRead(benchmark::State &state)
     setFileCounters(state, bytes);
     state.counters["heap_per_file_byte"] = heapPerByte;
 }
-BENCHMARK(BM_VerbFileRead)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_VerbFileRead)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
-// One board read: the header and a tense block near the end of a record.
+// One board read: the header and a tense block near the end of a record, from
+// what the trainer keeps.
 void BM_ReadBoard(benchmark::State &state)
 {
-    const data::VerbFile file(verbFileBytes(bench::LineEnd::CrLf));
+    const data::VerbFile file = data::VerbFile::payloadsOf(verbFileBytes(bench::LineEnd::CrLf));
     const int tense = int(state.range(0));
     qsizetype record = 0;
     for (auto _ : state) {

@@ -1,12 +1,14 @@
 #include "VerbFileChecks.h"
 
 #include "board/Board.h"
+#include "data/PayloadGatherer.h"
 #include "data/RecordLayout.h"
 #include "data/VerbFile.h"
 #include "editing/LookUp.h"
 
 #include <QStringList>
 
+#include <algorithm>
 #include <array>
 #include <cstring>
 #include <set>
@@ -164,6 +166,44 @@ void checkLines(const data::VerbFile &file, const std::vector<QByteArrayView> &l
     }
 }
 
+// What the trainer keeps of each line, gathered a piece at a time: the pieces'
+// sizes are taken from the input itself, so that lines, CR LF pairs and NULs
+// fall on every edge of them.
+data::VerbFile keptPayloads(QByteArrayView bytes)
+{
+    data::PayloadGatherer gatherer(LinesPerRecord, PrefixLength, data::VerbFile::HeaderLines);
+    for (qsizetype at = 0, piece = 0; at < bytes.size(); at += piece) {
+        piece =
+            std::min(bytes.size() - at, qsizetype(1 + static_cast<unsigned char>(bytes[at]) % 97));
+        gatherer.take(bytes.sliced(at, piece));
+    }
+    return data::VerbFile(gatherer.finish());
+}
+
+void checkPayloads(const data::VerbFile &file, const std::vector<QByteArrayView> &lines,
+                   Findings &findings)
+{
+    const qsizetype count = qsizetype(lines.size());
+    if (file.lineCount() != count)
+        findings.add(QStringLiteral("payloads: line count %1, reference %2")
+                         .arg(file.lineCount())
+                         .arg(count));
+    for (qsizetype record = 0; record * LinesPerRecord < count + LinesPerRecord; ++record) {
+        const std::vector<QByteArrayView> read = file.recordPayloads(record, 0, LinesPerRecord);
+        for (int i = 0; i < LinesPerRecord; ++i) {
+            const qsizetype index = record * LinesPerRecord + i;
+            const QByteArrayView line = index < count ? lines[index] : QByteArrayView();
+            if (read[i] != payloadOf(line))
+                findings.add(QStringLiteral("payload of line %1 reads %2, reference %3")
+                                 .arg(index)
+                                 .arg(quoted(read[i]), quoted(payloadOf(line))));
+            const char code = line.isEmpty() ? '\0' : line.front();
+            if (i < data::VerbFile::HeaderLines && file.headerCode(record, i) != code)
+                findings.add(QStringLiteral("code of line %1 differs").arg(index));
+        }
+    }
+}
+
 QByteArrayView recordLine(const std::vector<QByteArrayView> &lines, qsizetype record, int line)
 {
     const qsizetype index = record * LinesPerRecord + line;
@@ -235,11 +275,15 @@ void checkBoard(const data::VerbFile &file, const std::vector<QByteArrayView> &l
     }
 }
 
-void checkLookUp(const data::VerbFile &file, QByteArrayView bytes, Findings &findings)
+void checkLookUp(const data::VerbFile &file, const std::vector<QByteArrayView> &lines,
+                 QByteArrayView bytes, Findings &findings)
 {
     QStringList entries;
-    for (qsizetype record = 0; record < file.recordCount(); ++record)
-        entries.append(QLatin1Char(' ') + data::linePayload(file.recordLine(record, 0)));
+    for (qsizetype record = 0; record < qsizetype(lines.size()) / LinesPerRecord; ++record)
+        entries.append(QLatin1Char(' ') +
+                       data::decodeWindows1252(payloadOf(lines[record * LinesPerRecord])));
+    if (board::verbListEntries(file) != entries)
+        findings.add(QStringLiteral("the verb list's entries differ"));
     // A few typed texts: the input's last bytes, a verb's own beginning, nothing.
     QStringList typed = {data::decodeWindows1252(bytes.last(std::min<qsizetype>(bytes.size(), 12))),
                          QString(), QStringLiteral(" ")};
@@ -268,7 +312,16 @@ QString checkVerbFileBytes(QByteArrayView bytes)
         for (int tense = -1; tense <= data::TenseCount; ++tense)
             checkBoard(file, lines, record, tense, findings);
     }
-    checkLookUp(file, bytes, findings);
+    checkLookUp(file, lines, bytes, findings);
+
+    // The same from what the trainer keeps of the file.
+    const data::VerbFile payloads = keptPayloads(bytes);
+    checkPayloads(payloads, lines, findings);
+    for (qsizetype record = 0; record < payloads.recordCount(); ++record) {
+        for (int tense = -1; tense <= data::TenseCount; ++tense)
+            checkBoard(payloads, lines, record, tense, findings);
+    }
+    checkLookUp(payloads, lines, bytes, findings);
     return findings.text();
 }
 

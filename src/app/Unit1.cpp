@@ -23,6 +23,7 @@
 #include <QScreen>
 
 #include <limits>
+#include <system_error>
 
 namespace app {
 
@@ -98,14 +99,27 @@ void applyDesign(QWidget *widget, const ControlSpec &design)
 
 } // namespace
 
-std::future<data::VerbFile> startReadingVerbFile()
+LoadedVerbFile loadVerbFile()
 {
-    return data::VerbFile::readInBackground(QString::fromLatin1(data::VerbFile::FileName));
+    LoadedVerbFile loaded{data::VerbFile::read(QString::fromLatin1(data::VerbFile::FileName),
+                                               data::VerbFile::Keep::Payloads),
+                          {}};
+    loaded.verbListEntries = board::verbListEntries(loaded.verbList);
+    return loaded;
 }
 
-TForm1::TForm1(QWidget *parent) : TForm1(std::future<data::VerbFile>(), parent) {}
+std::future<LoadedVerbFile> startReadingVerbFile()
+{
+    try {
+        return std::async(std::launch::async, loadVerbFile);
+    } catch (const std::system_error &) {
+        return std::async(std::launch::deferred, loadVerbFile); // no thread to spare
+    }
+}
 
-TForm1::TForm1(std::future<data::VerbFile> verbFileBeingRead, QWidget *parent)
+TForm1::TForm1(QWidget *parent) : TForm1(std::future<LoadedVerbFile>(), parent) {}
+
+TForm1::TForm1(std::future<LoadedVerbFile> verbFileBeingRead, QWidget *parent)
     : QWidget(parent), m_verbFileBeingRead(std::move(verbFileBeingRead)),
       m_random(std::make_unique<practice::SeededRandomSource>())
 {
@@ -289,11 +303,13 @@ bool TForm1::eventFilter(QObject *watched, QEvent *event)
 
 void TForm1::GetData()
 {
+    QStringList entries;
     try {
         // Waits for the reading thread if it has not finished yet.
-        m_verbList = m_verbFileBeingRead.valid()
-                         ? m_verbFileBeingRead.get()
-                         : data::VerbFile::read(QString::fromLatin1(data::VerbFile::FileName));
+        LoadedVerbFile loaded =
+            m_verbFileBeingRead.valid() ? m_verbFileBeingRead.get() : loadVerbFile();
+        m_verbList = std::move(loaded.verbList);
+        entries = std::move(loaded.verbListEntries);
     } catch (const data::VerbFileError &error) {
         // The window stays open with its controls as designed.
         QMessageBox::critical(this, QGuiApplication::applicationDisplayName(),
@@ -303,10 +319,6 @@ void TForm1::GetData()
     }
     if (!m_verbList.lineCountIsWholeRecords())
         MessageDialog1->execute();
-    QStringList entries;
-    entries.reserve(m_verbList.recordCount());
-    for (qsizetype record = 0; record < m_verbList.recordCount(); ++record)
-        entries.append(QLatin1Char(' ') + data::linePayload(m_verbList.recordLine(record, 0)));
     ComboBox1->addItems(entries);
     if (!entries.isEmpty()) {
         ComboBox1->setCurrentIndex(0);

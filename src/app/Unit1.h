@@ -4,6 +4,7 @@
 #include "practice/PracticeState.h"
 #include "practice/RandomSource.h"
 
+#include <QStringList>
 #include <QWidget>
 
 #include <array>
@@ -30,6 +31,12 @@ namespace app {
 
 class FocusEvents;
 
+// The verb file as start-up loads it, and the verb list's entries made from it.
+struct LoadedVerbFile {
+    data::VerbFile verbList;
+    QStringList verbListEntries;
+};
+
 // The trainer's one window. It builds its controls from the control table,
 // wires their events to the handlers below and keeps the board's state; the
 // handlers hand the work to the logic libraries.
@@ -40,7 +47,7 @@ public:
     explicit TForm1(QWidget *parent = nullptr);
     // Builds the window while the verb file is being read on a second thread
     // (startReadingVerbFile()); when first shown it waits for that read instead.
-    explicit TForm1(std::future<data::VerbFile> verbFileBeingRead, QWidget *parent = nullptr);
+    explicit TForm1(std::future<LoadedVerbFile> verbFileBeingRead, QWidget *parent = nullptr);
     ~TForm1() override;
 
     // Show Random's draws; tests put in their own.
@@ -155,15 +162,19 @@ private:
     QString m_variantsDigit;
     practice::PracticeState m_practice;
     data::VerbFile m_verbList;
-    std::future<data::VerbFile> m_verbFileBeingRead; // taken by GetData
+    std::future<LoadedVerbFile> m_verbFileBeingRead; // taken by GetData
     int m_entryFontSize = 10;
     bool m_shown = false;
     std::unique_ptr<practice::RandomSource> m_random;
 };
 
-// Starts reading the verb file ("Verb12Data.txt" in the working directory) on a
-// second thread: how the program starts, TForm1 form(startReadingVerbFile()), so
-// that reading the file and building the window overlap.
-std::future<data::VerbFile> startReadingVerbFile();
+// Reads the verb file ("Verb12Data.txt" in the working directory), keeping what
+// the trainer reads of it, and makes the verb list's entries; throws the
+// data::VerbFileError of a file that cannot be read.
+LoadedVerbFile loadVerbFile();
+// Starts loadVerbFile() on a second thread: how the program starts, TForm1
+// form(startReadingVerbFile()), so that reading the file and building the
+// window overlap. Should no thread be available, the window's get() loads it.
+std::future<LoadedVerbFile> startReadingVerbFile();
 
 } // namespace app

@@ -17,7 +17,9 @@ int main(int argc, char *argv[])
     appearance::registerFontSubstitutes(); // before any control asks for a font
     int status = 0;
     {
-        // The verb file is read on a second thread while the window is built.
+        // The verb file is read on a second thread while the window is built. Not
+        // before the application object: a thread that makes a Qt object (the
+        // file) before it exists becomes Qt's main thread.
         app::TForm1 form(app::startReadingVerbFile());
 
         // For the installed-package test and the start-up benchmark only: leave

@@ -2,38 +2,41 @@
 
 namespace board {
 
-namespace {
-
-constexpr int HeaderLines = 3; // category, type and variants codes
-
-} // namespace
-
 BoardContent readBoard(const data::VerbFile &file, qsizetype record, int tense)
 {
     BoardContent content;
-    const std::vector<QByteArrayView> header = file.recordLines(record, 0, HeaderLines);
+    // Record lines 0 to 2 carry the category, type and variants codes.
     const std::optional<data::Category> category =
-        data::categoryFromCode(data::lineCode(header[0]));
+        data::categoryFromCode(file.headerCode(record, 0));
     if (!category)
         return content;
     content.layoutFound = true;
     content.category = category;
 
-    const QString typeName = typeNameFromCode(data::lineCode(header[1]));
+    const QString typeName = typeNameFromCode(file.headerCode(record, 1));
     if (!typeName.isEmpty())
         content.typeName = typeName;
-    content.variantsDigit = variantsDigitFromCode(data::lineCode(header[2]));
+    content.variantsDigit = variantsDigitFromCode(file.headerCode(record, 2));
 
     if (tense < 0 || tense >= data::TenseCount)
         return content;
     const data::TenseBlock block = data::tenseBlock(*category, tense);
-    const std::vector<QByteArrayView> lines =
-        file.recordLines(record, block.firstLine, 2 + block.answerCount);
-    content.caption1 = data::linePayload(lines[0]);
-    content.caption2 = data::linePayload(lines[1]);
+    const std::vector<QByteArrayView> payloads =
+        file.recordPayloads(record, block.firstLine, 2 + block.answerCount);
+    content.caption1 = data::decodeWindows1252(payloads[0]);
+    content.caption2 = data::decodeWindows1252(payloads[1]);
     for (int j = 0; j < block.answerCount; ++j)
-        content.answers[block.boxes[j] - 1] = data::answerText(lines[2 + j]);
+        content.answers[block.boxes[j] - 1] = data::answerOfPayload(payloads[2 + j]);
     return content;
+}
+
+QStringList verbListEntries(const data::VerbFile &file)
+{
+    QStringList entries;
+    entries.reserve(file.recordCount());
+    for (qsizetype record = 0; record < file.recordCount(); ++record)
+        entries.append(QLatin1Char(' ') + data::decodeWindows1252(file.recordPayload(record, 0)));
+    return entries;
 }
 
 QString typeNameFromCode(char code)

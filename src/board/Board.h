@@ -4,6 +4,7 @@
 #include "data/VerbFile.h"
 
 #include <QString>
+#include <QStringList>
 
 #include <array>
 #include <optional>
@@ -24,6 +25,10 @@ struct BoardContent {
 // Reads record `record`, tense `tense` (-1: no tense selected, no block read).
 // The record must exist.
 BoardContent readBoard(const data::VerbFile &file, qsizetype record, int tense);
+
+// The verb list's entries, one per whole record: record line 0's payload,
+// untrimmed, after one blank.
+QStringList verbListEntries(const data::VerbFile &file);
 
 QString typeNameFromCode(char code);      // empty for an unknown letter
 QString variantsDigitFromCode(char code); // "2", "3", "4", else "1"

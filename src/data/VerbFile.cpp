@@ -1,20 +1,16 @@
 #include "data/VerbFile.h"
 
 #include "data/LineScanner.h"
+#include "data/MemoryPages.h"
 
 #include <QFile>
 #include <QFileInfo>
 
 #include <algorithm>
 #include <array>
+#include <memory>
 #include <new>
 #include <optional>
-#include <system_error>
-
-#if defined(Q_OS_LINUX)
-#include <sys/mman.h>
-#include <unistd.h>
-#endif
 
 namespace data {
 
@@ -53,33 +49,6 @@ bool isBlankOrControl(char byte)
     return static_cast<unsigned char>(byte) <= 32;
 }
 
-QByteArrayView payloadBytes(QByteArrayView line)
-{
-    if (line.size() <= VerbFile::PrefixLength)
-        return {};
-    return line.sliced(VerbFile::PrefixLength);
-}
-
-// Gives fresh memory its pages in one call rather than a page fault per
-// page, which on a virtual machine is much of the cost of reading a large file.
-// The bytes stay as they are; where the system cannot, reading faults the
-// pages in as before.
-void mapPages(char *from, qint64 size)
-{
-#if defined(Q_OS_LINUX) && defined(MADV_POPULATE_WRITE)
-    static const std::uintptr_t pageMask = std::uintptr_t(sysconf(_SC_PAGESIZE)) - 1;
-    // From the page holding `from` (already ours) to the last page that the
-    // range fills whole; a part page at the end is left to the next range.
-    const std::uintptr_t first = std::uintptr_t(from) & ~pageMask;
-    const std::uintptr_t end = (std::uintptr_t(from) + std::uintptr_t(size)) & ~pageMask;
-    if (end > first)
-        madvise(reinterpret_cast<void *>(first), end - first, MADV_POPULATE_WRITE);
-#else
-    Q_UNUSED(from);
-    Q_UNUSED(size);
-#endif
-}
-
 // The whole file in one buffer of exactly its size (readAll would round the
 // buffer up to a power of two, almost doubling the memory of a large file).
 // Read a piece at a time, each indexed right after it arrives, while it is
@@ -112,11 +81,46 @@ std::optional<QByteArray> readWhole(QFile &file, LineIndexer &indexer)
     return bytes;
 }
 
+// Only the payloads and codes, the file passing through one small buffer: a
+// fraction of the memory to fill, and each piece scanned while it is still in
+// the cache. Reads to the end, however far that is from the size known at
+// the start.
+std::optional<PayloadText> readPayloads(QFile &file)
+{
+    constexpr qint64 PieceSize = 256 * 1024;
+    PayloadGatherer gatherer(VerbFile::LinesPerRecord, VerbFile::PrefixLength,
+                             VerbFile::HeaderLines, file.isSequential() ? 0 : file.size());
+    const auto piece = std::make_unique_for_overwrite<char[]>(PieceSize);
+    mapPages(piece.get(), PieceSize);
+    for (;;) {
+        const qint64 n = file.read(piece.get(), PieceSize);
+        if (n < 0)
+            return std::nullopt;
+        if (n == 0)
+            return gatherer.finish();
+        gatherer.take(QByteArrayView(piece.get(), n));
+    }
+}
+
 } // namespace
 
 VerbFile::VerbFile(QByteArray bytes) : m_bytes(std::move(bytes))
 {
     takeIndex(indexLines(m_bytes, LinesPerRecord));
+}
+
+VerbFile::VerbFile(PayloadText payloads)
+    : m_keep(Keep::Payloads), m_bytes(std::move(payloads.payloads)), m_textEnd(m_bytes.size()),
+      m_lineCount(payloads.lineCount), m_recordStarts(std::move(payloads.groupStarts)),
+      m_headerCodes(std::move(payloads.codes))
+{
+}
+
+VerbFile VerbFile::payloadsOf(QByteArrayView bytes)
+{
+    PayloadGatherer gatherer(LinesPerRecord, PrefixLength, HeaderLines, bytes.size());
+    gatherer.take(bytes);
+    return VerbFile(gatherer.finish());
 }
 
 void VerbFile::takeIndex(LineIndex index)
@@ -126,7 +130,7 @@ void VerbFile::takeIndex(LineIndex index)
     m_recordStarts = std::move(index.groupStarts);
 }
 
-VerbFile VerbFile::read(const QString &path)
+VerbFile VerbFile::read(const QString &path, Keep keep)
 {
     const auto failure = [&path] {
         return VerbFileError(QStringLiteral("Cannot open file %1").arg(path).toStdString());
@@ -138,6 +142,12 @@ VerbFile VerbFile::read(const QString &path)
     if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
         throw failure();
     try {
+        if (keep == Keep::Payloads) {
+            std::optional<PayloadText> payloads = readPayloads(file);
+            if (!payloads)
+                throw failure();
+            return VerbFile(std::move(*payloads));
+        }
         LineIndexer indexer(LinesPerRecord);
         std::optional<QByteArray> bytes = readWhole(file, indexer);
         if (!bytes)
@@ -151,19 +161,9 @@ VerbFile VerbFile::read(const QString &path)
     }
 }
 
-std::future<VerbFile> VerbFile::readInBackground(const QString &path)
-{
-    const auto readPath = [path] { return read(path); };
-    try {
-        return std::async(std::launch::async, readPath);
-    } catch (const std::system_error &) {
-        return std::async(std::launch::deferred, readPath); // no thread to spare
-    }
-}
-
 QByteArrayView VerbFile::line(qsizetype index) const
 {
-    if (index < 0 || index >= m_lineCount)
+    if (index < 0 || index >= m_lineCount || m_keep != Keep::WholeLines)
         return {};
     const QByteArrayView text(m_bytes.constData(), m_textEnd);
     qsizetype start = m_recordStarts[index / LinesPerRecord];
@@ -181,6 +181,39 @@ QByteArrayView VerbFile::recordLine(qsizetype record, int lineInRecord) const
 }
 
 std::vector<QByteArrayView> VerbFile::recordLines(qsizetype record, int firstLine, int count) const
+{
+    if (m_keep != Keep::WholeLines)
+        return std::vector<QByteArrayView>(std::max(count, 0));
+    return keptLines(record, firstLine, count);
+}
+
+char VerbFile::headerCode(qsizetype record, int headerLine) const
+{
+    if (record < 0 || headerLine < 0 || headerLine >= HeaderLines)
+        return '\0';
+    if (m_keep == Keep::WholeLines)
+        return lineCode(recordLine(record, headerLine));
+    const qsizetype at = record * HeaderLines + headerLine;
+    return at < qsizetype(m_headerCodes.size()) ? m_headerCodes[at] : '\0';
+}
+
+QByteArrayView VerbFile::recordPayload(qsizetype record, int lineInRecord) const
+{
+    return recordPayloads(record, lineInRecord, 1).front();
+}
+
+std::vector<QByteArrayView> VerbFile::recordPayloads(qsizetype record, int firstLine,
+                                                     int count) const
+{
+    std::vector<QByteArrayView> lines = keptLines(record, firstLine, count);
+    if (m_keep == Keep::WholeLines) {
+        for (QByteArrayView &line : lines)
+            line = payloadOf(line);
+    }
+    return lines;
+}
+
+std::vector<QByteArrayView> VerbFile::keptLines(qsizetype record, int firstLine, int count) const
 {
     std::vector<QByteArrayView> lines(std::max(count, 0));
     if (record < 0 || firstLine < 0 || count <= 0)
@@ -207,14 +240,25 @@ char lineCode(QByteArrayView line)
     return line.isEmpty() ? '\0' : line.front();
 }
 
+QByteArrayView payloadOf(QByteArrayView line)
+{
+    if (line.size() <= VerbFile::PrefixLength)
+        return {};
+    return line.sliced(VerbFile::PrefixLength);
+}
+
 QString linePayload(QByteArrayView line)
 {
-    return decodeWindows1252(payloadBytes(line));
+    return decodeWindows1252(payloadOf(line));
 }
 
 QString answerText(QByteArrayView line)
 {
-    QByteArrayView payload = payloadBytes(line);
+    return answerOfPayload(payloadOf(line));
+}
+
+QString answerOfPayload(QByteArrayView payload)
+{
     while (!payload.isEmpty() && isBlankOrControl(payload.front()))
         payload = payload.sliced(1);
     while (!payload.isEmpty() && isBlankOrControl(payload.back()))

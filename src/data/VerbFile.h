@@ -1,12 +1,12 @@
 #pragma once
 
 #include "data/LineScanner.h"
+#include "data/PayloadGatherer.h"
 
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QString>
 
-#include <future>
 #include <stdexcept>
 #include <vector>
 
@@ -19,9 +19,14 @@ public:
     using std::runtime_error::runtime_error;
 };
 
-// The whole verb file held as its bytes, with an index of where each record
-// starts. Lines are split only when read, so loading costs little more than
-// reading the bytes once.
+// The verb file in memory, with an index of where each record starts. Lines
+// are split only when read, so loading costs little more than reading the
+// bytes once.
+//
+// It keeps either the whole lines, every byte as read (what the tools that
+// check the file column by column need), or only what the trainer reads: each
+// line's payload and the codes of record lines 0 to 2, about a sixth of a verb
+// file's bytes. Codes and payloads are read the same way from either.
 //
 // Lines end at CR LF, a lone LF or a lone CR; a NUL byte ends the text; a line
 // end at the very end adds no empty line.
@@ -29,28 +34,43 @@ class VerbFile {
 public:
     static constexpr int LinesPerRecord = 395;
     static constexpr int PrefixLength = 30;
+    static constexpr int HeaderLines = 3; // record lines 0 to 2 carry codes
     static constexpr const char *FileName = "Verb12Data.txt";
 
+    // What a file keeps of each line: every byte, or the payload (and the codes
+    // of record lines 0 to 2).
+    enum class Keep { WholeLines, Payloads };
+
     VerbFile() = default;
-    explicit VerbFile(QByteArray bytes);
+    explicit VerbFile(QByteArray bytes); // keeps whole lines
+    // A PayloadGatherer's, gathered in groups of 395 lines with HeaderLines coded.
+    explicit VerbFile(PayloadText payloads);
+    // Keeps the payloads and codes of text that is already in memory.
+    static VerbFile payloadsOf(QByteArrayView bytes);
 
     // Reads the named file whole, read-only; throws VerbFileError("Cannot open
     // file <path as given>") when it is missing, a directory, unreadable, fails
-    // while being read or does not fit in memory.
-    static VerbFile read(const QString &path);
-    // Starts read(path) on a second thread, so that the caller can do other work
-    // meanwhile. get() on the result waits for the thread and returns the file or
-    // throws the VerbFileError read() would; dropping the result unread waits for
-    // the thread too. Should no thread be available, get() reads in its caller.
-    static std::future<VerbFile> readInBackground(const QString &path);
+    // while being read or does not fit in memory. Keeping payloads, the file
+    // passes through a small buffer and only they are ever held.
+    static VerbFile read(const QString &path, Keep keep = Keep::WholeLines);
 
     qsizetype lineCount() const { return m_lineCount; }
     // Whole records only; a trailing part-record is not counted.
     qsizetype recordCount() const { return m_lineCount / LinesPerRecord; }
     bool lineCountIsWholeRecords() const { return m_lineCount % LinesPerRecord == 0; }
 
+    // What the trainer reads; views stay valid as long as this VerbFile (or a
+    // copy of it) lives. Out of range, or past the file's end: '\0' and empty.
+    // The first character of record line `headerLine` (0 to 2); '\0' for an empty line.
+    char headerCode(qsizetype record, int headerLine) const;
+    // Record line `lineInRecord`'s payload: character 31 onward, as in the file.
+    QByteArrayView recordPayload(qsizetype record, int lineInRecord) const;
+    // The payloads of `count` consecutive lines of one record from `firstLine`,
+    // found in one scan; lines past the record's end are empty.
+    std::vector<QByteArrayView> recordPayloads(qsizetype record, int firstLine, int count) const;
+
+    // Whole lines, only in a file that keeps them (empty otherwise).
     // Line `index` (0-based) without its line end; empty when out of range.
-    // Views stay valid as long as this VerbFile (or a copy of it) lives.
     // Finding a line scans at most 394 lines from its record's start.
     QByteArrayView line(qsizetype index) const;
     // Record line `lineInRecord` (0 to 394) of record `record`; empty outside.
@@ -61,18 +81,25 @@ public:
 
 private:
     void takeIndex(LineIndex index);
+    // The kept text of `count` lines of one record from `firstLine`: whole lines,
+    // or payloads. Line ends at CR LF, LF and CR serve both.
+    std::vector<QByteArrayView> keptLines(qsizetype record, int firstLine, int count) const;
 
-    QByteArray m_bytes;
+    Keep m_keep = Keep::WholeLines;
+    QByteArray m_bytes;      // the file as read, or the payloads each followed by an LF
     qsizetype m_textEnd = 0; // first NUL, or the size
     qsizetype m_lineCount = 0;
-    std::vector<qsizetype> m_recordStarts; // byte offset of line 395·k
+    std::vector<qsizetype> m_recordStarts; // byte offset of line 395·k in m_bytes
+    std::vector<char> m_headerCodes;       // kept payloads only: HeaderLines per record
 };
 
 // A line's 30-character prefix is dropped before use, except for its first
 // character, which carries the record header's codes on record lines 0 to 2.
-char lineCode(QByteArrayView line);       // '\0' for an empty line
-QString linePayload(QByteArrayView line); // character 31 onward, decoded
-QString answerText(QByteArrayView line);  // payload trimmed of codes <= 32
+char lineCode(QByteArrayView line);              // '\0' for an empty line
+QByteArrayView payloadOf(QByteArrayView line);   // character 31 onward
+QString linePayload(QByteArrayView line);        // character 31 onward, decoded
+QString answerText(QByteArrayView line);         // payload trimmed of codes <= 32
+QString answerOfPayload(QByteArrayView payload); // the same from the payload alone
 
 // Single-byte Windows-1252 to text and back. Bytes the code page leaves
 // undefined map to the control characters of the same value.

@@ -1,9 +1,12 @@
 #include "data/LineScanner.h"
+#include "data/PayloadGatherer.h"
 #include "data/VerbFile.h"
 #include "support/VerbFileBuilder.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <array>
 #include <random>
 #include <string>
 #include <vector>
@@ -177,6 +180,86 @@ TEST_P(PieceByPiece, IndexesAsTheReferenceDoes)
         ASSERT_EQ(got.textEnd, expected.textEnd) << input.toHex().toStdString();
         ASSERT_EQ(got.lineCount, expected.lineCount) << input.toHex().toStdString();
         ASSERT_EQ(got.groupStarts, expected.groupStarts) << input.toHex().toStdString();
+    }
+}
+
+// Letters, blanks, tabs (control bytes that end no line), line ends and NULs;
+// in some texts line ends are rare, so that lines run past 64 bytes.
+QByteArray randomText(std::mt19937 &random, int text)
+{
+    const auto roll = [&random](int below) {
+        return std::uniform_int_distribution<int>(0, below - 1)(random);
+    };
+    const int lineEndOneIn = std::array{3, 20, 80}[text % 3];
+    const std::array<QByteArray, 6> ends = {"\r",   "\n",   "\r\n",
+                                            "\r\n", "\n\r", QByteArray(1, '\0')};
+    QByteArray bytes;
+    for (const int size = roll(400); bytes.size() < size;) {
+        if (roll(lineEndOneIn) != 0)
+            bytes += "ab \t"[roll(4)];
+        else
+            bytes += ends[roll(text % 4 == 0 ? 6 : 5)]; // NULs in a quarter of the texts
+    }
+    return bytes;
+}
+
+// What a gatherer must keep: the plainest reading's lines, cut after their prefix.
+data::PayloadText referencePayloads(const QByteArray &bytes, int linesPerGroup, int prefix,
+                                    int codedLines)
+{
+    data::PayloadText expected;
+    const auto keepLine = [&](QByteArrayView line) {
+        const int inGroup = int(expected.lineCount++ % linesPerGroup);
+        if (inGroup == 0) {
+            expected.groupStarts.push_back(expected.payloads.size());
+            expected.codes.resize(expected.codes.size() + codedLines, '\0');
+        }
+        if (inGroup < codedLines && !line.isEmpty())
+            expected.codes[expected.codes.size() - codedLines + inGroup] = line.front();
+        if (line.size() > prefix)
+            expected.payloads += line.sliced(prefix);
+        expected.payloads += '\n';
+    };
+    const qsizetype textEnd = bytes.indexOf('\0') < 0 ? bytes.size() : bytes.indexOf('\0');
+    qsizetype lineStart = 0;
+    for (qsizetype i = 0; i < textEnd; ++i) {
+        if (bytes[i] != '\r' && bytes[i] != '\n')
+            continue;
+        keepLine(QByteArrayView(bytes).sliced(lineStart, i - lineStart));
+        if (bytes[i] == '\r' && i + 1 < textEnd && bytes[i + 1] == '\n')
+            ++i;
+        lineStart = i + 1;
+    }
+    if (lineStart < textEnd)
+        keepLine(QByteArrayView(bytes).sliced(lineStart, textEnd - lineStart));
+    return expected;
+}
+
+// What the trainer keeps of a text arriving in pieces is what its lines hold,
+// whatever edges the pieces, the prefix and the line ends fall on.
+TEST_P(PieceByPiece, GathersThePayloadsAndCodesTheLinesHold)
+{
+    const int pieceSize = GetParam();
+    std::mt19937 random(pieceSize);
+    for (int text = 0; text < 400; ++text) {
+        const QByteArray input = randomText(random, text);
+        const int linesPerGroup = 1 + text % 4;
+        const int prefix = std::array{0, 1, 2, 30}[text / 4 % 4];
+        const int codedLines = std::min(linesPerGroup, 1 + text % 3);
+
+        data::PayloadGatherer gatherer(linesPerGroup, prefix, codedLines,
+                                       text % 2 ? input.size() : 0);
+        for (qsizetype at = 0; at < input.size(); at += pieceSize)
+            gatherer.take(QByteArrayView(input).sliced(
+                at, std::min<qsizetype>(pieceSize, input.size() - at)));
+        const data::PayloadText got = gatherer.finish();
+        const data::PayloadText expected =
+            referencePayloads(input, linesPerGroup, prefix, codedLines);
+        const std::string where = input.toHex().toStdString();
+        ASSERT_EQ(got.payloads, expected.payloads) << where;
+        ASSERT_EQ(got.lineCount, expected.lineCount) << where;
+        ASSERT_EQ(got.groupStarts, expected.groupStarts) << where;
+        ASSERT_EQ(got.codes, expected.codes) << where;
     }
 }
 

@@ -1,0 +1,61 @@
+#pragma once
+
+#include <QByteArray>
+#include <QByteArrayView>
+
+#include <vector>
+
+namespace data {
+
+// Of a text made of groups of lines, only what is read of it: each line's
+// payload (what follows its fixed-length prefix) and the first character of
+// each group's first few lines, the codes. Lines end at CR LF, a lone LF or a
+// lone CR; a NUL byte ends the text; a line end at the very end adds no empty
+// line.
+struct PayloadText {
+    QByteArray payloads; // every line's payload, each followed by an LF
+    qsizetype lineCount = 0;
+    std::vector<qsizetype> groupStarts; // offset in payloads of line 0, n, 2n, ...
+    // Per group, the codes of its first lines one after another; '\0' for an
+    // empty line or one the group lacks.
+    std::vector<char> codes;
+};
+
+// Gathers a PayloadText while the text streams past, a piece of any size at a
+// time, so that the text itself is never held whole: a verb file, whose lines
+// are three quarters prefix, keeps about a sixth of its bytes. Each line is
+// looked through 16 bytes at a time, in one pass.
+class PayloadGatherer {
+public:
+    // `expectedSize`, the text's size if known, spares growing the payloads.
+    PayloadGatherer(int linesPerGroup, int prefixLength, int codedLines,
+                    qsizetype expectedSize = 0);
+
+    // The text's next bytes.
+    void take(QByteArrayView piece);
+    // The gatherer is spent afterwards.
+    PayloadText finish();
+
+private:
+    // A line of a group's first few, which have codes, has ended; it began
+    // at `lineStart` in the payloads.
+    void noteCodedLine(int lineInGroup, qsizetype lineStart, char code);
+    // Room for writing `bytes` more, with its pages mapped ahead.
+    void makeRoom(qsizetype bytes);
+
+    int m_linesPerGroup;
+    int m_prefixLength;
+    int m_codedLines;
+    PayloadText m_text;
+    char *m_out = nullptr; // m_text.payloads' bytes, m_written of them used so far
+    qsizetype m_written = 0;
+    qsizetype m_mappedTo = 0;  // pages mapped up to here
+    qsizetype m_lineStart = 0; // where the payload of the line being read starts
+    qsizetype m_column = 0;    // its characters so far
+    char m_code = '\0';        // and its first
+    int m_lineInGroup = 0;
+    bool m_afterCr = false;   // the last piece ended with a CR: an LF may follow
+    bool m_textEnded = false; // a NUL has been met
+};
+
+} // namespace data
