@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 German Verb Zandrel developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Start-up of the trainer against a bare window, whole process each time.
 //
 //   zandrel_startup_bench window   start the real window on ./Verb12Data.txt, wait

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 German Verb Zandrel developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Speed of the trainer's own work on the real window (offscreen), with one
 // verb file: loading against a plain memchr line count of the same bytes, one
 // refresh, the parade through every verb with the arrow key, the look-up,

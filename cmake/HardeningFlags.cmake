@@ -1,3 +1,7 @@
+# SPDX-FileCopyrightText: 2026 German Verb Zandrel developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # The hardening flags a Debian package is built with, as dpkg-buildflags gives them with every
 # hardening feature on (fortified functions, stack protector, format checks, relro, bind-now;
 # the compiler makes executables position-independent by default), for every target of an

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 German Verb Zandrel developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // libFuzzer entry: any bytes as a verb file, read the way the window reads it.
 #include "VerbFileChecks.h"
 

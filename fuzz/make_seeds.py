@@ -1,4 +1,9 @@
 #!/usr/bin/env python3
+
+# SPDX-FileCopyrightText: 2026 German Verb Zandrel developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """Writes the fuzz target's seed corpus into fuzz/corpus/ (run from anywhere).
 
 The seeds are small verb files: one valid record of each category, mixed line

@@ -1,3 +1,7 @@
+# SPDX-FileCopyrightText: 2026 German Verb Zandrel developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # The Debian packages of the trainer's installed files: `cmake --build <dir> --target package`
 # (or `scripts/zandrel package`) writes into <dir>
 #   german-verb-zandrel_<version>_<arch>.deb     the program (component "trainer")

@@ -1,3 +1,7 @@
+# SPDX-FileCopyrightText: 2026 German Verb Zandrel developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Texts of the packages made at configure time from their templates. Included from
 # packaging/CMakeLists.txt, whose variables they use.
 

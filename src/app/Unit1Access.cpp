@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 German Verb Zandrel developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Keyboard and screen-reader use: the command keys, the names assistive
 // technology reads for each control, and Test Answers' result for those who
 // cannot see its colours. What each control is called and which key presses

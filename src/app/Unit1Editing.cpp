@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 German Verb Zandrel developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The editing aids: copy and paste, special characters, the look-up, the type
 // and help panels. Copy, paste and the characters act on the active box, never
 // on the focused control: pressing a button moves the focus to the button.

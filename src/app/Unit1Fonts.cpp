@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 German Verb Zandrel developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The window's lettering: the default font set on every activation, the font
 // chooser, and the style and size lists. Which control gets what is decided in
 // appearance/; these handlers only read the lists and apply the result.

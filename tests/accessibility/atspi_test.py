@@ -1,4 +1,9 @@
 #!/usr/bin/python3
+
+# SPDX-FileCopyrightText: 2026 German Verb Zandrel developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """The trainer as a screen reader sees it, through a real AT-SPI client.
 
     atspi_test.py PROGRAM DATA_DIR [--count]

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 German Verb Zandrel developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The window from the keyboard alone and through the accessibility interface
 // a screen reader reads, on the real window with real key presses.
 #include "app/CommandKeys.h"

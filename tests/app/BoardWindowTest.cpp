@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 German Verb Zandrel developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Loading the verb file and refreshing the board, on the real window.
 #include "app/Unit1.h"
 #include "controls/OfficeButton.h"

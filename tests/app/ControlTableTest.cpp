@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 German Verb Zandrel developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The window as designed: every control by its name, in its place.
 #include "app/Unit1.h"
 #include "support/WindowFixture.h"

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 German Verb Zandrel developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // What the learner sees, read from the rendered window: every text readable
 // under a light and a dark palette, the revealed type in red, long record
 // captions shrunk to their room, and selections shown only in the focused box.

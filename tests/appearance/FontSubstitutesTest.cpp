@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 German Verb Zandrel developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The design typefaces on this machine: each request lands on an installed
 // open typeface of the same kind, never on whatever the platform picks.
 #include "appearance/FontSubstitutes.h"

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 German Verb Zandrel developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The window's lettering under the learner's own input: the default set at
 // every activation, the font chooser, the style and size lists, "F" and the
 // help panel.

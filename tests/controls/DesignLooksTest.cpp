@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 German Verb Zandrel developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The window's design looks, applied to controls found by name: what each
 // group gets, and how an entry box looks focused.
 

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 German Verb Zandrel developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The flat check box on a real window: clicks anywhere toggle it, its flat
 // box and tick, the box's side, and the push-button style.
 

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 German Verb Zandrel developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The flat combo box on a real window: which selections raise `changed`, the
 // one-pixel frame and the Activate rule, and the self-drawn drop-down button.
 

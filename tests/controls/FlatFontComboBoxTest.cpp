@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 German Verb Zandrel developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The font chooser: its list of installed families, the change events of
 // FontName, ItemIndex and a rebuild, a font installed while the program runs,
 // and how entries are drawn.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 German Verb Zandrel developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // How much a paragraph is narrowed so that its last word is not alone.
 #include "controls/LoneWordWrap.h"
 

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 German Verb Zandrel developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The message dialog: the box it builds (buttons, default, Esc, title, icon,
 // text) without showing it, and, shown for real, how it closes, what it
 // returns and where it is placed.

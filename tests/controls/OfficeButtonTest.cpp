@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 German Verb Zandrel developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The push button's painting on a real window: the focused button's
 // window-frame ring and dotted focus rectangle, the held-down frame, the
 // pointer with Flat on, and what setting Flat does.

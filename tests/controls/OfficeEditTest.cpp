@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 German Verb Zandrel developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The entry box on a real window: the selection it keeps for copy and paste,
 // how entering it treats the selection, its frame by state, Flat and height.
 

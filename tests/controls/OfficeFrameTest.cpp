@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 German Verb Zandrel developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The twelve frame styles as they come out on a control: each ring's colour on
 // its top/left and bottom/right sides, and an untouched inside.
 

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 German Verb Zandrel developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Copy and paste, special characters, the look-up and the panels, on the real
 // window with real input.
 #include "app/Unit1.h"

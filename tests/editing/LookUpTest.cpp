@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 German Verb Zandrel developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The alphabetical look-up over a verb list, in German collation.
 #include "editing/LookUp.h"
 #include "editing/HelpText.h"

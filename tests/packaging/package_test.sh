@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 German Verb Zandrel developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Checks the Debian packages end to end: builds them from a build tree with cpack, unpacks both
 # into one temporary root (a folder with a space in its name, to catch unquoted paths), lints
 # them, validates the desktop entry and the AppStream metadata, and starts the unpacked trainer

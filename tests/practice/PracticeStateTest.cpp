@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 German Verb Zandrel developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The practice state without a window: markers, saving and restoring, reveals.
 #include "practice/PracticeState.h"
 #include "practice/RandomSource.h"

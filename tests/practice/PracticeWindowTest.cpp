@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 German Verb Zandrel developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The practice commands on the real window, used as a learner uses them.
 #include "app/Unit1.h"
 #include "controls/OfficeEdit.h"

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 German Verb Zandrel developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Every file of the fuzz target's corpus through the fuzz target's checks: the
 // seeds, and the inputs that once broke the reader.
 #include "VerbFileChecks.h"

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 German Verb Zandrel developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Hostile verb files on the real window with the real reader: none may crash
 // or hang the trainer, and each must end in a warning, an error box, or a
 // verb list that works.

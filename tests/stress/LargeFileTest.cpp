@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 German Verb Zandrel developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The two large hostile verb files on the real window: one line of 50 MB with
 // no line end, and 200 MB of valid records. Scaled down by ten under the
 // sanitizers (ZANDREL_STRESS_LIGHT=1).

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 German Verb Zandrel developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A monkey on the real window: a seeded random sequence of learner actions,
 // every invariant checked after each. A failure prints the seed and the
 // shortest action list that still reproduces it.

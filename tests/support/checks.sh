@@ -1,3 +1,7 @@
+# SPDX-FileCopyrightText: 2026 German Verb Zandrel developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Sourced by the shell tests: count failed checks, and end with the verdict.
 #   fail MESSAGE   report one failed check and go on
 #   finish         exit 1 if any check failed, else say that all passed

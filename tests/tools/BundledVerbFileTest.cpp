@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 German Verb Zandrel developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The verb file the trainer ships: sound by the checker (captions that fit
 // their labels included), large enough, exactly what the generator makes from
 // the table and the dictionary, spelled right by the German hunspell

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 German Verb Zandrel developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The checker for data authors: a sound file passes, and each kind of fault a
 // hand edit can make is reported at its line.
 #include "MiniVerbFile.h"

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 German Verb Zandrel developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The generator's parts: the corrections it applies to the dictionary, the
 // table reader, and the records it lays out, read back through the trainer's
 // own file reader.

@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 German Verb Zandrel developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Runs the trainer as a native Wayland client under weston, the way a learner meets it on a
 # Wayland desktop: weston's x11 backend nested in Xvfb gives it a seat (keyboard and pointer), and
 # xdotool's input to weston's X window reaches the trainer as Wayland input.

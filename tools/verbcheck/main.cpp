@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 German Verb Zandrel developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Checks a verb file for the faults a data author can make, e.g.
 //   zandrel-verbcheck data/Verb12Data.txt
 // Prints one line per fault and exits 1 when there is any, 0 when the file is

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 German Verb Zandrel developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Ranks the verb dictionary's verbs by how often open German text uses them,
 // a selection aid for the verb table's authors (nothing of the corpora is
 // shipped). A verb counts by its infinitive and its participle.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 German Verb Zandrel developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Writes the bundled verb file from the verb table and the verb dictionary.
 //
 //   zandrel-verbgen --table tools/verbs/verbs.tsv
