@@ -7,6 +7,7 @@
 #include "app/ControlTable.h"
 #include "app/FocusEvents.h"
 #include "appearance/Contrast.h"
+#include "appearance/FontSubstitutes.h"
 #include "board/Board.h"
 #include "controls/DesignLooks.h"
 #include "controls/FittingLabel.h"
@@ -85,7 +86,7 @@ void applyDesign(QWidget *widget, const ControlSpec &design)
     if (auto *button = qobject_cast<QAbstractButton *>(widget))
         button->setText(design.caption);
     if (!design.fontFamily.isEmpty()) {
-        QFont font(design.fontFamily);
+        QFont font(appearance::installedTypeface(design.fontFamily));
         font.setPixelSize(design.fontPixels);
         widget->setFont(font);
         if (design.geometry.size().isEmpty())
@@ -133,7 +134,7 @@ TForm1::TForm1(std::future<LoadedVerbFile> verbFileBeingRead, QWidget *parent)
     setFixedSize(ClientSize);
     setBackgroundRole(QPalette::Button);
     setAutoFillBackground(true);
-    QFont windowFont(QStringLiteral("Cooper Black"));
+    QFont windowFont(appearance::installedTypeface(QStringLiteral("Cooper Black")));
     windowFont.setPixelSize(16);
     setFont(windowFont);
 

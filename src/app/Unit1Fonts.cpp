@@ -9,6 +9,7 @@
 
 #include "appearance/FontGroups.h"
 #include "appearance/FontStyle.h"
+#include "appearance/FontSubstitutes.h"
 #include "controls/FlatComboBox.h"
 #include "controls/FlatFontComboBox.h"
 
@@ -40,7 +41,7 @@ void applyLettering(const QWidget &window, const std::vector<appearance::Control
             continue;
         QFont font = control->font();
         if (!step.typeface.isEmpty())
-            font.setFamily(step.typeface);
+            font.setFamily(appearance::installedTypeface(step.typeface));
         font.setPointSize(step.pointSize);
         control->setFont(font);
         fitToCaption(control);

@@ -5,6 +5,8 @@
 #include "appearance/FontSubstitutes.h"
 
 #include <QFont>
+#include <QFontDatabase>
+#include <QHash>
 
 namespace appearance {
 
@@ -38,6 +40,41 @@ void registerFontSubstitutes()
     // Qt adds only the names not yet listed, so a second call changes nothing.
     for (const TypefaceSubstitutes &entry : designTypefaceSubstitutes())
         QFont::insertSubstitutions(entry.designFamily, entry.substitutes);
+}
+
+namespace {
+
+QString installedSpelling(const QStringList &installed, const QString &family)
+{
+    for (const QString &name : installed) {
+        if (name.compare(family, Qt::CaseInsensitive) == 0)
+            return name;
+    }
+    return {};
+}
+
+QHash<QString, QString> resolveDesignTypefaces()
+{
+    const QStringList installed = QFontDatabase::families();
+    QHash<QString, QString> resolved;
+    for (const TypefaceSubstitutes &entry : designTypefaceSubstitutes()) {
+        QString drawnIn = installedSpelling(installed, entry.designFamily);
+        for (const QString &substitute : entry.substitutes) {
+            if (!drawnIn.isEmpty())
+                break;
+            drawnIn = installedSpelling(installed, substitute);
+        }
+        resolved.insert(entry.designFamily, drawnIn.isEmpty() ? entry.designFamily : drawnIn);
+    }
+    return resolved;
+}
+
+} // namespace
+
+QString installedTypeface(const QString &family)
+{
+    static const QHash<QString, QString> resolved = resolveDesignTypefaces();
+    return resolved.value(family, family);
 }
 
 } // namespace appearance

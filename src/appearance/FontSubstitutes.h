@@ -10,8 +10,9 @@
 #include <vector>
 
 // Open typefaces that stand in for the window's design typefaces, which most
-// Linux desktops lack. The program keeps asking for the design names; Qt tries
-// a family's substitutes, in order, only when the family itself is missing.
+// Linux desktops lack. The window's controls ask for the family a design name
+// resolves to on this machine (installedTypeface); the substitutes are also
+// registered with Qt for anything that asks for a design name itself.
 namespace appearance {
 
 struct TypefaceSubstitutes {
@@ -26,5 +27,13 @@ const std::vector<TypefaceSubstitutes> &designTypefaceSubstitutes();
 // Registers the substitutes with QFont. Call after the application object is
 // created and before the window is built; calling it again changes nothing.
 void registerFontSubstitutes();
+
+// The installed family that draws `family`: a design typeface itself where it
+// is installed, else its first installed substitute; any other name, or a
+// design typeface with nothing installed for it, unchanged. Asking Qt for a
+// missing family costs a fontconfig fallback search per family, 0.5 ms or
+// more at start-up, even when a substitute is found. Resolved once per
+// process, so call only once the application object exists.
+QString installedTypeface(const QString &family);
 
 } // namespace appearance

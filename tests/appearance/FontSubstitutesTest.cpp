@@ -92,6 +92,8 @@ private slots:
         QFETCH(QString, substitute);
         skipIfTheDesignTypefaceIsInstalled(design);
         QVERIFY2(installed(substitute), qPrintable(substitute + " is not installed"));
+        // The window's controls ask for the substitute by its own name.
+        QCOMPARE(appearance::installedTypeface(design), substitute);
         for (const bool bold : {false, true}) {
             QFont font(design);
             font.setPointSize(12);

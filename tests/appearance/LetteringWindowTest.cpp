@@ -117,7 +117,7 @@ QStringList letteringMismatches(const WindowFixture &window, const QString &type
                 continue;
             }
             const QFont font = control->font();
-            if (font.family() != family || font.pointSize() != size)
+            if (font.family() != appearance::installedTypeface(family) || font.pointSize() != size)
                 mismatches.append(QStringLiteral("%1 (%2): %3 %4, expected %5 %6")
                                       .arg(name, group.name, font.family())
                                       .arg(font.pointSize())
@@ -127,7 +127,8 @@ QStringList letteringMismatches(const WindowFixture &window, const QString &type
     }
     for (const DesignFont &design : outsideControls()) {
         const QFont font = window.findWidget(design.control)->font();
-        if (font.family() != design.family || font.pixelSize() != design.pixels)
+        if (font.family() != appearance::installedTypeface(design.family) ||
+            font.pixelSize() != design.pixels)
             mismatches.append(QStringLiteral("%1 changed to %2 %3 px")
                                   .arg(design.control, font.family())
                                   .arg(font.pixelSize()));
