@@ -96,13 +96,8 @@ bool FlatCheckBox::hitButton(const QPoint &pos) const
 
 void FlatCheckBox::keyPressEvent(QKeyEvent *event)
 {
-    if (pressesFocusedButton(*event)) {
-        if (!event->isAutoRepeat())
-            click();
-        event->accept();
-        return;
-    }
-    QCheckBox::keyPressEvent(event);
+    if (!clickOnReturn(*this, event))
+        QCheckBox::keyPressEvent(event);
 }
 
 void FlatCheckBox::paintCaption(QPainter &painter, const QRect &area, Qt::Alignment alignment)

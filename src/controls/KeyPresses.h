@@ -4,6 +4,7 @@
 
 #pragma once
 
+#include <QAbstractButton>
 #include <QKeyEvent>
 
 namespace controls {
@@ -15,6 +16,19 @@ inline bool pressesFocusedButton(const QKeyEvent &event)
     const Qt::KeyboardModifiers held = event.modifiers() & ~Qt::KeypadModifier;
     return (event.key() == Qt::Key_Return || event.key() == Qt::Key_Enter) &&
            held == Qt::NoModifier;
+}
+
+// Clicks `button` for Return or Enter and takes the key; false for any other.
+// At once, as a dialog's default button takes Return, so the keys typed next
+// land after the command; a held key does not repeat it.
+inline bool clickOnReturn(QAbstractButton &button, QKeyEvent *event)
+{
+    if (!pressesFocusedButton(*event))
+        return false;
+    if (!event->isAutoRepeat())
+        button.click();
+    event->accept();
+    return true;
 }
 
 inline bool isPlainSpace(const QKeyEvent &event)

@@ -154,15 +154,8 @@ void OfficeButton::changeEvent(QEvent *event)
 
 void OfficeButton::keyPressEvent(QKeyEvent *event)
 {
-    if (pressesFocusedButton(*event)) {
-        // At once, as a dialog's default button takes Return, so the keys typed
-        // next land after the command; a held key does not repeat it.
-        if (!event->isAutoRepeat())
-            click();
-        event->accept();
-        return;
-    }
-    OfficeFramed::keyPressEvent(event);
+    if (!clickOnReturn(*this, event))
+        OfficeFramed::keyPressEvent(event);
 }
 
 } // namespace controls

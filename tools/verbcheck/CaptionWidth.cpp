@@ -19,24 +19,17 @@ constexpr int CaptionPointSize = 16;
 // Calls `visit(record, recordLine, text)` for each caption line a category reads.
 template <typename Visit> void forEachCaption(const data::VerbFile &file, Visit visit)
 {
-    for (qsizetype record = 0; record < file.recordCount(); ++record) {
-        const auto category = data::categoryFromCode(data::lineCode(file.recordLine(record, 0)));
-        if (!category)
-            continue;
-        for (int tense = 0; tense < data::TenseCount; ++tense) {
-            const data::TenseBlock block = data::tenseBlock(*category, tense);
-            for (const int line : {block.captionLine1(), block.captionLine2()})
-                visit(record, line, data::linePayload(file.recordLine(record, line)));
-        }
-    }
+    forEachTenseBlock(file, [&](qsizetype record, const data::TenseBlock &block) {
+        for (const int line : {block.captionLine1(), block.captionLine2()})
+            visit(record, line, data::linePayload(file.recordLine(record, line)));
+    });
 }
 
 } // namespace
 
 QFont captionFont()
 {
-    appearance::registerFontSubstitutes();
-    QFont font(appearance::designTypeface());
+    QFont font(appearance::installedTypeface(appearance::designTypeface()));
     font.setPointSize(CaptionPointSize);
     return font;
 }

@@ -21,8 +21,8 @@ namespace verbcheck {
 constexpr int CaptionRoom = 405;
 
 // The captions' lettering as the window sets it: "Franklin Gothic Medium" at
-// 16 points, which the substitutes registered here resolve to an installed
-// typeface. Needs a QGuiApplication.
+// 16 points, in the installed typeface the window draws it with (the design
+// one or its substitute). Needs a QGuiApplication.
 QFont captionFont();
 
 // Every caption line the window shows that is wider than `room` pixels by

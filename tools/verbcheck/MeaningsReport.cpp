@@ -4,6 +4,8 @@
 
 #include "MeaningsReport.h"
 
+#include "VerbFileChecker.h"
+
 #include "data/RecordLayout.h"
 
 #include <QRegularExpression>
@@ -118,7 +120,7 @@ QList<MeaningRow> meaningsReport(const data::VerbFile &file, const DingDictionar
 {
     QList<MeaningRow> rows;
     for (qsizetype record = 0; record < file.recordCount(); ++record) {
-        const auto category = data::categoryFromCode(data::lineCode(file.recordLine(record, 0)));
+        const auto category = recordCategory(file, record);
         if (!category)
             continue;
         MeaningRow row;

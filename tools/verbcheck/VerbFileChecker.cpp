@@ -261,22 +261,21 @@ QList<Fault> checkVerbFile(const QByteArray &bytes)
     return Checker(bytes).run();
 }
 
+std::optional<data::Category> recordCategory(const data::VerbFile &file, qsizetype record)
+{
+    return data::categoryFromCode(data::lineCode(file.recordLine(record, 0)));
+}
+
 QStringList formWords(const data::VerbFile &file)
 {
     QSet<QString> words;
-    for (qsizetype record = 0; record < file.recordCount(); ++record) {
-        const auto category = data::categoryFromCode(data::lineCode(file.recordLine(record, 0)));
-        if (!category)
-            continue;
-        for (int tense = 0; tense < data::TenseCount; ++tense) {
-            const data::TenseBlock block = data::tenseBlock(*category, tense);
-            for (int j = 0; j < block.answerCount; ++j) {
-                const QString form = data::answerText(file.recordLine(record, block.answerLine(j)));
-                for (const QString &word : form.split(' ', Qt::SkipEmptyParts))
-                    words.insert(word);
-            }
+    forEachTenseBlock(file, [&](qsizetype record, const data::TenseBlock &block) {
+        for (int j = 0; j < block.answerCount; ++j) {
+            const QString form = data::answerText(file.recordLine(record, block.answerLine(j)));
+            for (const QString &word : form.split(' ', Qt::SkipEmptyParts))
+                words.insert(word);
         }
-    }
+    });
     QStringList sorted(words.begin(), words.end());
     sorted.sort();
     return sorted;

@@ -4,6 +4,7 @@
 
 #pragma once
 
+#include "data/RecordLayout.h"
 #include "data/VerbFile.h"
 
 #include <QByteArray>
@@ -11,6 +12,8 @@
 #include <QMap>
 #include <QString>
 #include <QStringList>
+
+#include <optional>
 
 namespace verbcheck {
 
@@ -33,6 +36,21 @@ QString describe(const Fault &fault, const data::VerbFile &file);
 // like UTF-8), and verb names out of German collation order. `bytes` are the
 // file's raw bytes (a NUL byte ends the text the trainer reads).
 QList<Fault> checkVerbFile(const QByteArray &bytes);
+
+// A record's layout category, or none when its line 0 holds an unknown code.
+std::optional<data::Category> recordCategory(const data::VerbFile &file, qsizetype record);
+
+// Calls `visit(record, block)` for each tense block of each record whose
+// category is known.
+template <typename Visit> void forEachTenseBlock(const data::VerbFile &file, Visit visit)
+{
+    for (qsizetype record = 0; record < file.recordCount(); ++record) {
+        if (const auto category = recordCategory(file, record)) {
+            for (int tense = 0; tense < data::TenseCount; ++tense)
+                visit(record, data::tenseBlock(*category, tense));
+        }
+    }
+}
 
 // The distinct words of every form the boxes can show, for the spelling gate.
 QStringList formWords(const data::VerbFile &file);
