@@ -6,7 +6,6 @@
 // a screen reader reads, on the real window with real key presses.
 #include "app/CommandKeys.h"
 #include "app/Unit1.h"
-#include "controls/OfficePanel.h"
 #include "support/WindowFixture.h"
 
 #include <QAbstractButton>
@@ -16,6 +15,7 @@
 #include <QSignalSpy>
 
 using testdata::VerbRecordBuilder;
+using testwindow::pressSpy;
 using testwindow::WindowFixture;
 
 namespace {
@@ -44,15 +44,6 @@ QString spokenName(QWidget *control)
                                 : labels.first().first->text(QAccessible::Name);
     }
     return iface->text(QAccessible::Name);
-}
-
-// The signal a press of the control raises.
-std::unique_ptr<QSignalSpy> pressSpy(QWidget *control)
-{
-    if (auto *panel = qobject_cast<controls::OfficePanel *>(control))
-        return std::make_unique<QSignalSpy>(panel, &controls::OfficePanel::clicked);
-    return std::make_unique<QSignalSpy>(qobject_cast<QAbstractButton *>(control),
-                                        &QAbstractButton::clicked);
 }
 
 } // namespace
@@ -141,13 +132,8 @@ void AccessWindowTest::commandKeysLeaveTypingAlone()
 
 void AccessWindowTest::commandKeyPressesWithoutMovingTheFocus_data()
 {
-    QTest::addColumn<QString>("control");
-    QTest::addColumn<QKeySequence>("keys");
-    for (const app::CommandKey &command : app::commandKeys()) {
-        if (command.windowShortcut)
-            QTest::newRow(qPrintable(command.controls.first()))
-                << command.controls.first() << command.keys;
-    }
+    testwindow::addWindowShortcutRows(
+        [](const QString &control, const QKeySequence &) { return control; });
 }
 
 void AccessWindowTest::commandKeyPressesWithoutMovingTheFocus()

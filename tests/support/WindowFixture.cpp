@@ -4,9 +4,12 @@
 
 #include "support/WindowFixture.h"
 
+#include "app/CommandKeys.h"
 #include "app/Unit1.h"
 #include "controls/OfficeEdit.h"
+#include "controls/OfficePanel.h"
 
+#include <QAbstractButton>
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
@@ -54,6 +57,25 @@ void turnWheel(QWidget *over, int angleDelta)
                                              window->mapToGlobal(inWindow), QPoint(),
                                              QPoint(0, angleDelta));
     QApplication::processEvents();
+}
+
+std::unique_ptr<QSignalSpy> pressSpy(QWidget *control)
+{
+    if (auto *panel = qobject_cast<controls::OfficePanel *>(control))
+        return std::make_unique<QSignalSpy>(panel, &controls::OfficePanel::clicked);
+    return std::make_unique<QSignalSpy>(qobject_cast<QAbstractButton *>(control),
+                                        &QAbstractButton::clicked);
+}
+
+void addWindowShortcutRows(QString (*rowName)(const QString &control, const QKeySequence &keys))
+{
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QKeySequence>("keys");
+    for (const app::CommandKey &command : app::commandKeys()) {
+        if (command.windowShortcut)
+            QTest::newRow(qPrintable(rowName(command.controls.first(), command.keys)))
+                << command.controls.first() << command.keys;
+    }
 }
 
 bool startWindow(std::unique_ptr<app::TForm1> &form, QList<ShownMessage> &messages, int timeoutMs,
