@@ -5,11 +5,11 @@
 // Keyboard and screen-reader use: the command keys, the names assistive
 // technology reads for each control, and Test Answers' result for those who
 // cannot see its colours. What each control is called and which key presses
-// it are tables (CommandKeys, ControlNames); this file applies them.
+// it are tables (CommandKeys, AccessibleNames); this file applies them.
 #include "app/Unit1.h"
 
+#include "app/AccessibleNames.h"
 #include "app/CommandKeys.h"
-#include "app/ControlNames.h"
 #include "board/BoxNames.h"
 #include "controls/Accessibility.h"
 #include "controls/FlatComboBox.h"
@@ -82,7 +82,7 @@ void TForm1::installAccessibleInterfaces()
 
 void TForm1::setUpAccess()
 {
-    for (const ControlName &named : controlNames()) {
+    for (const AccessibleName &named : accessibleNames()) {
         QWidget *widget = namedControl(*this, named.control);
         widget->setAccessibleName(named.name);
         widget->setAccessibleDescription(named.description);

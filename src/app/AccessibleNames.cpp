@@ -2,17 +2,17 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "app/ControlNames.h"
+#include "app/AccessibleNames.h"
 
 namespace app {
 
 namespace {
 
-std::vector<ControlName> buildNames()
+std::vector<AccessibleName> buildAccessibleNames()
 {
     const auto named = [](const char *control, const char *name, const char *description = "") {
-        return ControlName{QString::fromLatin1(control), QString::fromUtf8(name),
-                           QString::fromUtf8(description)};
+        return AccessibleName{QString::fromLatin1(control), QString::fromUtf8(name),
+                              QString::fromUtf8(description)};
     };
     return {
         named("Panel1", "Show Correct and Show Random"),
@@ -52,9 +52,9 @@ std::vector<ControlName> buildNames()
 
 } // namespace
 
-const std::vector<ControlName> &controlNames()
+const std::vector<AccessibleName> &accessibleNames()
 {
-    static const std::vector<ControlName> names = buildNames();
+    static const std::vector<AccessibleName> names = buildAccessibleNames();
     return names;
 }
 

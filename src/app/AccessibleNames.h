@@ -12,13 +12,13 @@ namespace app {
 
 // What assistive technology calls a control whose caption alone does not say
 // it: a caption repeated on the window, a letter, or no caption at all.
-struct ControlName {
+struct AccessibleName {
     QString control;
     QString name;
     QString description{}; // empty: the tooltip, if any, describes it
 };
 
-const std::vector<ControlName> &controlNames();
+const std::vector<AccessibleName> &accessibleNames();
 
 // The labels that name the lists and the look-up box beside them.
 struct LabelFor {
