@@ -5,11 +5,11 @@
 #include "app/Unit1.h"
 
 #include "app/ControlTable.h"
+#include "app/DesignedControls.h"
 #include "app/FocusEvents.h"
 #include "appearance/Contrast.h"
 #include "appearance/FontSubstitutes.h"
 #include "board/Board.h"
-#include "controls/DesignLooks.h"
 #include "controls/FittingLabel.h"
 #include "controls/FlatComboBox.h"
 #include "controls/FlatFontComboBox.h"
@@ -31,78 +31,6 @@
 #include <system_error>
 
 namespace app {
-
-namespace {
-
-// Client size for the designed outer size of 1020 x 500 less a thin frame.
-constexpr QSize ClientSize(1014, 471);
-
-QWidget *makeControl(const ControlSpec &design, QWidget *parent)
-{
-    using K = ControlKind;
-    switch (design.kind) {
-    case K::Label:
-        return new QLabel(design.caption, parent);
-    case K::FittingLabel:
-        return new controls::FittingLabel(design.caption, parent);
-    case K::EntryBox: {
-        auto *edit = new controls::OfficeEdit(parent);
-        edit->setText(design.caption);
-        return edit;
-    }
-    case K::Button:
-        return new controls::OfficeButton(parent);
-    case K::Panel: {
-        auto *panel = new controls::GroupPanel(parent);
-        panel->setFrameStyle(design.raisedBevel ? QFrame::Panel | QFrame::Raised : QFrame::NoFrame);
-        return panel;
-    }
-    case K::CaptionBox: {
-        auto *panel = new controls::OfficePanel(parent);
-        panel->setCaption(design.caption);
-        return panel;
-    }
-    case K::TextBox:
-        return new controls::OfficeMemo(parent);
-    case K::List:
-        return new controls::FlatComboBox(parent);
-    case K::FontList:
-        return new controls::FlatFontComboBox(parent);
-    case K::CheckBox:
-        return new controls::FlatCheckBox(parent);
-    }
-    return nullptr;
-}
-
-void applyDesign(QWidget *widget, const ControlSpec &design)
-{
-    widget->setObjectName(design.name);
-    if (design.geometry.size().isEmpty()) {
-        widget->adjustSize();
-        widget->move(design.geometry.topLeft());
-    } else {
-        widget->setGeometry(design.geometry);
-    }
-    if (auto *button = qobject_cast<QAbstractButton *>(widget))
-        button->setText(design.caption);
-    if (!design.fontFamily.isEmpty()) {
-        QFont font(appearance::installedTypeface(design.fontFamily));
-        font.setPixelSize(design.fontPixels);
-        widget->setFont(font);
-        if (design.geometry.size().isEmpty())
-            widget->adjustSize();
-    }
-    if (design.background.isValid()) {
-        QPalette palette = widget->palette();
-        palette.setColor(widget->backgroundRole(), design.background);
-        // Text on a fixed colour must stay readable under a dark desktop palette too.
-        widget->setPalette(appearance::withReadableText(palette, widget->backgroundRole()));
-        widget->setAutoFillBackground(true);
-    }
-    widget->setVisible(design.visible);
-}
-
-} // namespace
 
 LoadedVerbFile loadVerbFile()
 {
@@ -129,18 +57,11 @@ TForm1::TForm1(std::future<LoadedVerbFile> verbFileBeingRead, QWidget *parent)
       m_random(std::make_unique<practice::SeededRandomSource>())
 {
     installAccessibleInterfaces();
-    setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(QStringLiteral("German Verb Zandrel"));
-    setFixedSize(ClientSize);
-    setBackgroundRole(QPalette::Button);
-    setAutoFillBackground(true);
-    QFont windowFont(appearance::installedTypeface(QStringLiteral("Cooper Black")));
-    windowFont.setPixelSize(16);
-    setFont(windowFont);
-
+    applyFormDesign(this);
     m_focusEvents = new FocusEvents(this);
-    createControls();
-    controls::applyDesignLooks(this);
+    const QStringList unsuitedLooks = createDesignedControls(this);
+    Q_ASSERT_X(unsuitedLooks.isEmpty(), "TForm1", qPrintable(unsuitedLooks.join(u' ')));
+    findControls();
     connectHandlers();
     setUpAccess();
 }
@@ -159,71 +80,28 @@ template <typename T> T *TForm1::control(const char *name) const
     return found;
 }
 
-void TForm1::createControls()
+void TForm1::findControls()
 {
-    for (const ControlSpec &design : controlTable()) {
-        QWidget *parent = design.parent.isEmpty() ? this : findChild<QWidget *>(design.parent);
-        applyDesign(makeControl(design, parent), design);
-    }
     for (int box = 1; box <= data::BoxCount; ++box)
         m_boxes[box - 1] = control<controls::OfficeEdit>(qPrintable(entryBoxName(box)));
     AlphaEdit = control<controls::OfficeEdit>("AlphaEdit");
     EdS4 = control<controls::OfficeEdit>("EdS4");
-    EdS4->setReadOnly(true);
-    // A form may be longer than an entry box's default limit of 32,767
-    // characters; cut, Show All would show it wrong and Test Answers mark it.
-    for (controls::OfficeEdit *holdsAForm : m_boxes)
-        holdsAForm->setMaxLength(std::numeric_limits<int>::max());
-    EdS4->setMaxLength(std::numeric_limits<int>::max());
     SpChar = control<controls::OfficeEdit>("SpChar");
     ComboBox1 = control<controls::FlatComboBox>("ComboBox1");
-    ComboBox1->setMaxVisibleItems(14);
-    ComboBox1->setItemHeight(19);
     ComboBox2 = control<controls::FlatComboBox>("ComboBox2");
-    ComboBox2->setMaxVisibleItems(15);
-    ComboBox2->setItemHeight(19);
-    for (const QString &tense : board::tenseListItems())
-        ComboBox2->addItem(tense);
-    ComboBox2->setCurrentIndex(-1);
     ComboBox4 = control<controls::FlatFontComboBox>("ComboBox4");
-    ComboBox4->setMaxVisibleItems(13);
-    ComboBox4->setItemHeight(22);
     ComboBox5 = control<controls::FlatComboBox>("ComboBox5");
-    ComboBox5->addItems({QStringLiteral(" Reg"), QStringLiteral(" Bold"), QStringLiteral(" Ital"),
-                         QStringLiteral(" B-I")});
-    ComboBox5->setCurrentIndex(-1);
     ComboBox6 = control<controls::FlatComboBox>("ComboBox6");
-    ComboBox6->addItems({QStringLiteral(" 8"), QStringLiteral(" 9"), QStringLiteral(" 10"),
-                         QStringLiteral(" 11"), QStringLiteral(" 12")});
-    ComboBox6->setCurrentIndex(-1);
     Label9 = control<QLabel>("Label9");
-    Label15 = control<QLabel>("Label15");
-    // The record captions in the active-caption colour, as readable as the
-    // window's background allows.
-    const QColor activeCaption = appearance::readableOn(
-        palette().color(backgroundRole()), palette().color(QPalette::Active, QPalette::Highlight));
-    for (QLabel *caption : {Label9, Label15}) {
-        QPalette palette = caption->palette();
-        palette.setColor(caption->foregroundRole(), activeCaption);
-        caption->setPalette(palette);
-    }
     Label12 = control<QLabel>("Label12");
+    Label15 = control<QLabel>("Label15");
     panTy = control<controls::OfficePanel>("panTy");
     setTypePanelLook(false);
     helppanel = control<controls::OfficePanel>("helppanel");
     HelpMemo = control<controls::OfficeMemo>("HelpMemo");
-    HelpMemo->setReadOnly(true);
-    HelpMemo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    HelpMemo->setLineWrapMode(QTextEdit::WidgetWidth);
-    HelpMemo->setPlainText(editing::helpLines().join(QLatin1Char('\n')));
-    HelpMemo->setTabStopInBlanks(editing::HelpTabStopInBlanks);
-    HelpMemo->setAvoidsLoneLastWords(true);
     btnVar = control<controls::OfficeButton>("btnVar");
     SecretCheckBox = control<controls::FlatCheckBox>("SecretCheckBox");
-    MessageDialog1 = new controls::MessageDialog(this);
-    MessageDialog1->setObjectName(QStringLiteral("MessageDialog1"));
-    MessageDialog1->setText(
-        QStringLiteral("The total number of \r\nlines in the data\r\nfile is not correct."));
+    MessageDialog1 = findChild<controls::MessageDialog *>(QStringLiteral("MessageDialog1"));
 }
 
 void TForm1::connectHandlers()

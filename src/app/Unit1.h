@@ -117,7 +117,7 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    void createControls();
+    void findControls();
     void connectHandlers();
     void insertSpecialCharacter(QChar character);
     // The type panel's two looks: the "Type" state on the button face in black,

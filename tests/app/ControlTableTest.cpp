@@ -2,10 +2,20 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// The window as designed: every control by its name, in its place.
+// The window as designed: every control by its name, in its place, and every
+// name the window's other tables use standing for a control of the class they
+// expect.
+#include "app/ControlTable.h"
+#include "app/AccessibleNames.h"
+#include "app/CommandKeys.h"
+#include "app/FrameStylesAndListFlags.h"
 #include "app/Unit1.h"
+#include "appearance/FontGroups.h"
+#include "appearance/FontStyle.h"
+#include "controls/OfficePanel.h"
 #include "support/WindowFixture.h"
 
+#include <QAbstractButton>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -18,6 +28,8 @@ private slots:
     void windowAndLists();
     void tabOrderRunsThroughTheGridInNumberOrder();
     void hiddenAtStart();
+    void tablesNameControlsOfTheClassTheyExpect();
+    void focusedBoxKeepsItsPlainFrame();
 };
 
 void ControlTableTest::placesAndSizes_data()
@@ -126,6 +138,62 @@ void ControlTableTest::hiddenAtStart()
         QVERIFY2(window.findWidget(QString::fromLatin1(name))->isHidden(), name);
     for (int box = 1; box <= 36; ++box)
         QVERIFY(window.box(box)->isHidden());
+}
+
+void ControlTableTest::tablesNameControlsOfTheClassTheyExpect()
+{
+    testwindow::WindowFixture window(testwindow::WindowFixture::NoFile{});
+    QStringList designed;
+    for (const app::ControlSpec &control : app::controlTable())
+        designed.append(control.name);
+    QStringList faults;
+    const auto expect = [&](const QString &name, const QMetaObject &expected, const char *table) {
+        if (!designed.contains(name) || !expected.cast(window.findWidget(name)))
+            faults.append(
+                QStringLiteral("%1 (%2) is no %3").arg(name, table, expected.className()));
+    };
+    for (const auto &group : appearance::fontGroups())
+        for (const QString &name : group.controls)
+            expect(name, QWidget::staticMetaObject, "font groups");
+    for (const QString &name : appearance::styleGroup())
+        expect(name, QWidget::staticMetaObject, "style group");
+    for (const app::CommandKey &command : app::commandKeys())
+        for (const QString &name : command.controls)
+            expect(name,
+                   name == u"panTy" ? controls::OfficePanel::staticMetaObject
+                                    : QAbstractButton::staticMetaObject,
+                   "command keys");
+    for (const app::AccessibleName &named : app::accessibleNames())
+        expect(named.control, QWidget::staticMetaObject, "accessible names");
+    for (const app::LabelFor &pair : app::labelsFor()) {
+        expect(pair.label, QLabel::staticMetaObject, "label pairs");
+        expect(pair.control, QWidget::staticMetaObject, "label pairs");
+    }
+    for (const app::ControlSpec &control : app::controlTable())
+        if (control.look != app::Look::Own)
+            expect(control.name, app::lookClass(control.look), "looks");
+    QCOMPARE(faults, QStringList());
+    QCOMPARE(appearance::styleGroup().size(), 80);
+}
+
+void ControlTableTest::focusedBoxKeepsItsPlainFrame()
+{
+    testdata::VerbRecordBuilder record;
+    record.verb(QStringLiteral("gehen")).fillEveryForm();
+    testwindow::WindowFixture window({record});
+    QWidget *box = window.box(5);
+    const QColor face = window.form().palette().color(QPalette::Button);
+    for (bool focused : {false, true}) {
+        if (focused)
+            window.click(box);
+        QCOMPARE(box->hasFocus(), focused);
+        const QImage image = box->grab().toImage();
+        for (int ring = 0; ring < 2; ++ring) {
+            QCOMPARE(image.pixelColor(20, ring), face);
+            QCOMPARE(image.pixelColor(ring, 10), face);
+            QCOMPARE(image.pixelColor(image.width() - 1 - ring, 10), face);
+        }
+    }
 }
 
 ZANDREL_WINDOW_TEST_MAIN(ControlTableTest)

@@ -1,0 +1,179 @@
+// SPDX-FileCopyrightText: 2026 German Verb Zandrel developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "app/DesignedControls.h"
+
+#include "app/ControlTable.h"
+#include "app/FrameStylesAndListFlags.h"
+#include "appearance/Contrast.h"
+#include "appearance/FontSubstitutes.h"
+#include "controls/FittingLabel.h"
+#include "controls/FlatComboBox.h"
+#include "controls/FlatFontComboBox.h"
+#include "controls/GroupPanel.h"
+#include "controls/MessageDialog.h"
+#include "controls/OfficeButton.h"
+#include "controls/OfficeEdit.h"
+#include "controls/OfficeMemo.h"
+#include "controls/OfficePanel.h"
+
+#include <QLabel>
+
+#include <limits>
+
+namespace app {
+
+namespace {
+
+QFont designFont(const QString &family, int pixels)
+{
+    QFont font(appearance::installedTypeface(family));
+    font.setPixelSize(pixels);
+    return font;
+}
+
+QWidget *makeControl(const ControlSpec &design, QWidget *parent)
+{
+    using K = ControlKind;
+    switch (design.kind) {
+    case K::Label:
+        return new QLabel(design.caption, parent);
+    case K::FittingLabel:
+        return new controls::FittingLabel(design.caption, parent);
+    case K::EntryBox: {
+        auto *edit = new controls::OfficeEdit(parent);
+        edit->setText(design.caption);
+        return edit;
+    }
+    case K::Button:
+        return new controls::OfficeButton(parent);
+    case K::Panel: {
+        auto *panel = new controls::GroupPanel(parent);
+        panel->setFrameStyle(design.raisedBevel ? QFrame::Panel | QFrame::Raised : QFrame::NoFrame);
+        return panel;
+    }
+    case K::CaptionBox: {
+        auto *panel = new controls::OfficePanel(parent);
+        panel->setCaption(design.caption);
+        return panel;
+    }
+    case K::TextBox:
+        return new controls::OfficeMemo(parent);
+    case K::List:
+        return new controls::FlatComboBox(parent);
+    case K::FontList:
+        return new controls::FlatFontComboBox(parent);
+    case K::CheckBox:
+        return new controls::FlatCheckBox(parent);
+    case K::MessageDialog:
+        break;
+    }
+    return nullptr;
+}
+
+void applyPlace(QWidget *widget, const ControlSpec &design)
+{
+    widget->setObjectName(design.name);
+    if (design.geometry.size().isEmpty()) {
+        widget->adjustSize();
+        widget->move(design.geometry.topLeft());
+    } else {
+        widget->setGeometry(design.geometry);
+    }
+    if (auto *button = qobject_cast<QAbstractButton *>(widget))
+        button->setText(design.caption);
+    if (!design.fontFamily.isEmpty()) {
+        widget->setFont(designFont(design.fontFamily, design.fontPixels));
+        if (design.geometry.size().isEmpty())
+            widget->adjustSize();
+    }
+    if (design.background.isValid()) {
+        QPalette palette = widget->palette();
+        palette.setColor(widget->backgroundRole(), design.background);
+        // Text on a fixed colour must stay readable under a dark desktop palette too.
+        widget->setPalette(appearance::withReadableText(palette, widget->backgroundRole()));
+        widget->setAutoFillBackground(true);
+    }
+    widget->setVisible(design.visible);
+}
+
+void applyTextColour(QWidget *widget, const ControlSpec &design, const QWidget &form)
+{
+    if (design.textColour != TextColour::ActiveCaption)
+        return;
+    const QPalette &window = form.palette();
+    QPalette palette = widget->palette();
+    palette.setColor(widget->foregroundRole(),
+                     appearance::readableOn(window.color(form.backgroundRole()),
+                                            window.color(QPalette::Active, QPalette::Highlight)));
+    widget->setPalette(palette);
+}
+
+void applyListSettings(controls::FlatComboBox *list, const ControlSpec &design)
+{
+    if (design.rowsDropped > 0)
+        list->setMaxVisibleItems(design.rowsDropped);
+    if (design.itemHeight > 0)
+        list->setItemHeight(design.itemHeight);
+    if (!design.items.isEmpty()) {
+        list->addItems(design.items);
+        list->setCurrentIndex(-1);
+    }
+}
+
+void applyTextSettings(QWidget *widget, const ControlSpec &design)
+{
+    if (auto *edit = qobject_cast<controls::OfficeEdit *>(widget)) {
+        if (design.readOnly)
+            edit->setReadOnly(true);
+        if (design.unlimitedLength)
+            edit->setMaxLength(std::numeric_limits<int>::max());
+    } else if (auto *memo = qobject_cast<controls::OfficeMemo *>(widget)) {
+        if (design.readOnly)
+            memo->setReadOnly(true);
+        if (design.verticalScrollBar)
+            memo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+        memo->setPlainText(design.caption);
+        memo->setTabStopInBlanks(design.tabStopInBlanks);
+        memo->setAvoidsLoneLastWords(design.avoidsLoneLastWords);
+    }
+}
+
+} // namespace
+
+void applyFormDesign(QWidget *form)
+{
+    const FormSpec &window = formSpec();
+    form->setObjectName(window.name);
+    form->setWindowTitle(window.title);
+    form->setFixedSize(window.clientSize);
+    form->setBackgroundRole(QPalette::Button);
+    form->setAutoFillBackground(true);
+    form->setFont(designFont(window.fontFamily, window.fontPixels));
+}
+
+QStringList createDesignedControls(QWidget *form)
+{
+    QStringList unsuitedLooks;
+    for (const ControlSpec &design : controlTable()) {
+        if (design.kind == ControlKind::MessageDialog) {
+            auto *dialog = new controls::MessageDialog(form);
+            dialog->setObjectName(design.name);
+            dialog->setText(design.caption);
+            continue;
+        }
+        QWidget *parent = design.parent.isEmpty() ? form : namedControl(*form, design.parent);
+        QWidget *widget = makeControl(design, parent);
+        applyPlace(widget, design);
+        applyTextColour(widget, design, *form);
+        if (auto *list = qobject_cast<controls::FlatComboBox *>(widget))
+            applyListSettings(list, design);
+        applyTextSettings(widget, design);
+        if (!setFrameStylesAndListFlags(widget, design.look))
+            unsuitedLooks.append(design.name);
+    }
+    return unsuitedLooks;
+}
+
+} // namespace app
