@@ -208,8 +208,8 @@ void TForm1::GetData()
         ComboBox2->setCurrentIndex(0);
     }
     RefreshEBoxes();
-    if (auto *seeded = dynamic_cast<practice::SeededRandomSource *>(m_random.get()))
-        seeded->reseed(practice::timeOfDaySeed());
+    if (m_random)
+        m_random->reseed(practice::timeOfDaySeed());
     emit startUpFinished();
 }
 
