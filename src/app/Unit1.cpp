@@ -7,48 +7,22 @@
 #include "app/ControlTable.h"
 #include "app/DesignedControls.h"
 #include "app/FocusEvents.h"
-#include "appearance/Contrast.h"
-#include "appearance/FontSubstitutes.h"
 #include "board/Board.h"
-#include "controls/FittingLabel.h"
 #include "controls/FlatComboBox.h"
 #include "controls/FlatFontComboBox.h"
-#include "controls/GroupPanel.h"
 #include "controls/MessageDialog.h"
 #include "controls/OfficeButton.h"
 #include "controls/OfficeEdit.h"
 #include "controls/OfficeMemo.h"
 #include "controls/OfficePanel.h"
-#include "editing/HelpText.h"
 
-#include <QApplication>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMessageBox>
 #include <QScreen>
 
-#include <limits>
-#include <system_error>
-
 namespace app {
-
-LoadedVerbFile loadVerbFile()
-{
-    LoadedVerbFile loaded{data::VerbFile::read(QString::fromLatin1(data::VerbFile::FileName),
-                                               data::VerbFile::Keep::Payloads),
-                          {}};
-    loaded.verbListEntries = board::verbListEntries(loaded.verbList);
-    return loaded;
-}
-
-std::future<LoadedVerbFile> startReadingVerbFile()
-{
-    try {
-        return std::async(std::launch::async, loadVerbFile);
-    } catch (const std::system_error &) {
-        return std::async(std::launch::deferred, loadVerbFile); // no thread to spare
-    }
-}
 
 TForm1::TForm1(QWidget *parent) : TForm1(std::future<LoadedVerbFile>(), parent) {}
 
@@ -62,46 +36,34 @@ TForm1::TForm1(std::future<LoadedVerbFile> verbFileBeingRead, QWidget *parent)
     const QStringList unsuitedLooks = createDesignedControls(this);
     Q_ASSERT_X(unsuitedLooks.isEmpty(), "TForm1", qPrintable(unsuitedLooks.join(u' ')));
     findControls();
+    setTypePanelLook(false);
     connectHandlers();
     setUpAccess();
 }
 
 TForm1::~TForm1() = default;
 
-void TForm1::setRandomSource(std::unique_ptr<practice::RandomSource> random)
-{
-    m_random = std::move(random);
-}
-
-template <typename T> T *TForm1::control(const char *name) const
-{
-    auto *found = findChild<T *>(QString::fromLatin1(name));
-    Q_ASSERT_X(found, "TForm1::control", name);
-    return found;
-}
-
 void TForm1::findControls()
 {
     for (int box = 1; box <= data::BoxCount; ++box)
-        m_boxes[box - 1] = control<controls::OfficeEdit>(qPrintable(entryBoxName(box)));
-    AlphaEdit = control<controls::OfficeEdit>("AlphaEdit");
-    EdS4 = control<controls::OfficeEdit>("EdS4");
-    SpChar = control<controls::OfficeEdit>("SpChar");
-    ComboBox1 = control<controls::FlatComboBox>("ComboBox1");
-    ComboBox2 = control<controls::FlatComboBox>("ComboBox2");
-    ComboBox4 = control<controls::FlatFontComboBox>("ComboBox4");
-    ComboBox5 = control<controls::FlatComboBox>("ComboBox5");
-    ComboBox6 = control<controls::FlatComboBox>("ComboBox6");
-    Label9 = control<QLabel>("Label9");
-    Label12 = control<QLabel>("Label12");
-    Label15 = control<QLabel>("Label15");
-    panTy = control<controls::OfficePanel>("panTy");
-    setTypePanelLook(false);
-    helppanel = control<controls::OfficePanel>("helppanel");
-    HelpMemo = control<controls::OfficeMemo>("HelpMemo");
-    btnVar = control<controls::OfficeButton>("btnVar");
-    SecretCheckBox = control<controls::FlatCheckBox>("SecretCheckBox");
-    MessageDialog1 = findChild<controls::MessageDialog *>(QStringLiteral("MessageDialog1"));
+        m_boxes[box - 1] = namedControl<controls::OfficeEdit>(*this, entryBoxName(box));
+    AlphaEdit = namedControl<controls::OfficeEdit>(*this, QStringLiteral("AlphaEdit"));
+    EdS4 = namedControl<controls::OfficeEdit>(*this, QStringLiteral("EdS4"));
+    SpChar = namedControl<controls::OfficeEdit>(*this, QStringLiteral("SpChar"));
+    ComboBox1 = namedControl<controls::FlatComboBox>(*this, QStringLiteral("ComboBox1"));
+    ComboBox2 = namedControl<controls::FlatComboBox>(*this, QStringLiteral("ComboBox2"));
+    ComboBox4 = namedControl<controls::FlatFontComboBox>(*this, QStringLiteral("ComboBox4"));
+    ComboBox5 = namedControl<controls::FlatComboBox>(*this, QStringLiteral("ComboBox5"));
+    ComboBox6 = namedControl<controls::FlatComboBox>(*this, QStringLiteral("ComboBox6"));
+    Label9 = namedControl<QLabel>(*this, QStringLiteral("Label9"));
+    Label12 = namedControl<QLabel>(*this, QStringLiteral("Label12"));
+    Label15 = namedControl<QLabel>(*this, QStringLiteral("Label15"));
+    panTy = namedControl<controls::OfficePanel>(*this, QStringLiteral("panTy"));
+    helppanel = namedControl<controls::OfficePanel>(*this, QStringLiteral("helppanel"));
+    HelpMemo = namedControl<controls::OfficeMemo>(*this, QStringLiteral("HelpMemo"));
+    btnVar = namedControl<controls::OfficeButton>(*this, QStringLiteral("btnVar"));
+    SecretCheckBox = namedControl<controls::FlatCheckBox>(*this, QStringLiteral("SecretCheckBox"));
+    MessageDialog1 = namedControl<controls::MessageDialog>(*this, QStringLiteral("MessageDialog1"));
 }
 
 void TForm1::connectHandlers()
@@ -153,7 +115,8 @@ void TForm1::connectHandlers()
         {"btnFont", &TForm1::btnFontClick},
     };
     for (const auto &[name, handler] : clicks)
-        connect(control<controls::OfficeButton>(name), &QAbstractButton::clicked, this, handler);
+        connect(namedControl<controls::OfficeButton>(*this, QString::fromLatin1(name)),
+                &QAbstractButton::clicked, this, handler);
     connect(panTy, &controls::OfficePanel::clicked, this, &TForm1::panTyClick);
     connect(ComboBox4, &controls::FlatComboBox::changed, this, &TForm1::FormFontChange);
     connect(ComboBox5, &controls::FlatComboBox::changed, this, &TForm1::FontSetStyle);
@@ -255,27 +218,6 @@ void TForm1::RefreshEBoxes()
         btnShowAllClick();
     btnTestAnswersRestoreClick();
     announceBoard();
-}
-
-practice::BoxTexts TForm1::boxTexts() const
-{
-    practice::BoxTexts texts;
-    for (int i = 0; i < data::BoxCount; ++i)
-        texts[i] = m_boxes[i]->text();
-    return texts;
-}
-
-void TForm1::setBoxTexts(const practice::BoxTexts &texts)
-{
-    for (int i = 0; i < data::BoxCount; ++i) {
-        if (m_boxes[i]->text() != texts[i]) // an unchanged box keeps its caret
-            m_boxes[i]->setText(texts[i]);
-    }
-}
-
-QColor TForm1::normalBoxColor() const
-{
-    return palette().color(QPalette::Base);
 }
 
 } // namespace app

@@ -4,15 +4,14 @@
 
 #pragma once
 
+#include "app/VerbFileLoading.h"
 #include "data/VerbFile.h"
 #include "practice/PracticeState.h"
 #include "practice/RandomSource.h"
 
-#include <QStringList>
 #include <QWidget>
 
 #include <array>
-#include <future>
 #include <memory>
 #include <optional>
 
@@ -34,12 +33,6 @@ class OfficePanel;
 namespace app {
 
 class FocusEvents;
-
-// The verb file as start-up loads it, and the verb list's entries made from it.
-struct LoadedVerbFile {
-    data::VerbFile verbList;
-    QStringList verbListEntries;
-};
 
 // The trainer's one window. It builds its controls from the control table,
 // wires their events to the handlers below and keeps the board's state; the
@@ -136,7 +129,6 @@ private:
     void exposeTestResult(const std::array<bool, data::BoxCount> &wrong);
     void withdrawTestResult();
     void announceBoard();
-    template <typename T> T *control(const char *name) const;
 
     // Controls the handlers reach by name.
     std::array<controls::OfficeEdit *, data::BoxCount> m_boxes{};
@@ -171,14 +163,5 @@ private:
     bool m_shown = false;
     std::unique_ptr<practice::RandomSource> m_random;
 };
-
-// Reads the verb file ("Verb12Data.txt" in the working directory), keeping what
-// the trainer reads of it, and makes the verb list's entries; throws the
-// data::VerbFileError of a file that cannot be read.
-LoadedVerbFile loadVerbFile();
-// Starts loadVerbFile() on a second thread: how the program starts, TForm1
-// form(startReadingVerbFile()), so that reading the file and building the
-// window overlap. Should no thread be available, the window's get() loads it.
-std::future<LoadedVerbFile> startReadingVerbFile();
 
 } // namespace app

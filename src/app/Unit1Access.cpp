@@ -10,6 +10,7 @@
 
 #include "app/AccessibleNames.h"
 #include "app/CommandKeys.h"
+#include "app/DesignedControls.h"
 #include "board/BoxNames.h"
 #include "controls/Accessibility.h"
 #include "controls/FlatComboBox.h"
@@ -56,13 +57,6 @@ void press(QWidget *control)
         button->click();
     else if (auto *panel = qobject_cast<controls::OfficePanel *>(control))
         panel->click();
-}
-
-template <typename T = QWidget> T *namedControl(const QWidget &window, const QString &name)
-{
-    auto *found = window.findChild<T *>(name);
-    Q_ASSERT_X(found, "keyboard and screen readers", qPrintable(name));
-    return found;
 }
 
 void setDescription(QWidget *control, const QString &description)

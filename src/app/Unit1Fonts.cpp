@@ -7,6 +7,7 @@
 // appearance/; these handlers only read the lists and apply the result.
 #include "app/Unit1.h"
 
+#include "app/DesignedControls.h"
 #include "appearance/FontGroups.h"
 #include "appearance/FontStyle.h"
 #include "appearance/FontSubstitutes.h"
@@ -18,13 +19,6 @@
 namespace app {
 
 namespace {
-
-QWidget *namedControl(const QWidget &window, const QString &name)
-{
-    QWidget *control = window.findChild<QWidget *>(name);
-    Q_ASSERT_X(control, "lettering", qPrintable(name));
-    return control;
-}
 
 // Labels size themselves to their caption, so a new font must not clip it.
 void fitToCaption(QWidget *control)

@@ -10,6 +10,32 @@
 
 namespace app {
 
+void TForm1::setRandomSource(std::unique_ptr<practice::RandomSource> random)
+{
+    m_random = std::move(random);
+}
+
+practice::BoxTexts TForm1::boxTexts() const
+{
+    practice::BoxTexts texts;
+    for (int i = 0; i < data::BoxCount; ++i)
+        texts[i] = m_boxes[i]->text();
+    return texts;
+}
+
+void TForm1::setBoxTexts(const practice::BoxTexts &texts)
+{
+    for (int i = 0; i < data::BoxCount; ++i) {
+        if (m_boxes[i]->text() != texts[i]) // an unchanged box keeps its caret
+            m_boxes[i]->setText(texts[i]);
+    }
+}
+
+QColor TForm1::normalBoxColor() const
+{
+    return palette().color(QPalette::Base);
+}
+
 void TForm1::EGetFocus(int box)
 {
     m_practice.enterBox(box, m_answerSlots[box - 1]);
