@@ -223,8 +223,8 @@ void checkBoard(const data::VerbFile &file, const std::vector<QByteArrayView> &l
     };
     const QByteArrayView line0 = recordLine(lines, record, 0);
     const int row = categoryRow(line0.isEmpty() ? '\0' : line0.front());
-    if (content.layoutFound != (row >= 0))
-        where(QStringLiteral("layout found %1").arg(content.layoutFound));
+    if (content.categoryKnown() != (row >= 0))
+        where(QStringLiteral("category known %1").arg(content.categoryKnown()));
 
     std::array<QString, data::BoxCount> answers;
     QString caption1;

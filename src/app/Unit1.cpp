@@ -192,7 +192,7 @@ void TForm1::RefreshEBoxes()
     if (record >= 0 && record < m_verbList.recordCount()) {
         const board::BoardContent content = board::readBoard(m_verbList, record, tense);
         category = content.category;
-        if (content.layoutFound) {
+        if (content.categoryKnown()) {
             m_answerSlots = content.answers;
             if (content.typeName)
                 m_typeName = *content.typeName;

@@ -17,7 +17,7 @@ protected:
 
     static QString verbName(qsizetype record)
     {
-        return data::linePayload(s_file.recordLine(record, 0));
+        return data::payloadText(s_file.recordLine(record, 0));
     }
 
     static std::optional<qsizetype> findVerb(const QString &name)
@@ -41,7 +41,7 @@ TEST_F(ShippedFile, HoldsWholeRecordsWithKnownCodes)
     for (qsizetype record = 0; record < s_file.recordCount(); ++record) {
         SCOPED_TRACE(verbName(record).toStdString());
         const board::BoardContent header = board::readBoard(s_file, record, -1);
-        EXPECT_TRUE(header.layoutFound);
+        EXPECT_TRUE(header.categoryKnown());
         EXPECT_TRUE(header.typeName.has_value());
         EXPECT_FALSE(verbName(record).trimmed().isEmpty());
     }

@@ -310,10 +310,10 @@ TEST_F(MiniFile, HeadersCarryCodesAndCaptions)
     EXPECT_EQ(data::lineCode(file->recordLine(gehen, 1)), 's');
     EXPECT_EQ(data::lineCode(file->recordLine(gehen, 2)), '1');
     const qsizetype anziehen = recordOf("sich anziehen");
-    EXPECT_EQ(data::linePayload(file->recordLine(anziehen, 27)), "zog sich an, hat sich angezogen");
-    EXPECT_EQ(data::linePayload(file->recordLine(anziehen, 28)), "to get dressed");
+    EXPECT_EQ(data::payloadText(file->recordLine(anziehen, 27)), "zog sich an, hat sich angezogen");
+    EXPECT_EQ(data::payloadText(file->recordLine(anziehen, 28)), "to get dressed");
     const qsizetype rad = recordOf("Rad fahren");
-    EXPECT_EQ(data::linePayload(file->recordLine(rad, 1)), "fuhr Rad, ist Rad gefahren");
+    EXPECT_EQ(data::payloadText(file->recordLine(rad, 1)), "fuhr Rad, ist Rad gefahren");
     EXPECT_EQ(data::lineCode(file->recordLine(recordOf("können"), 1)), 'd');
 }
 

@@ -160,7 +160,7 @@ private:
                     const data::TenseBlock &block)
     {
         for (int line : {block.captionLine1(), block.captionLine2()}) {
-            if (data::linePayload(m_file.recordLine(record, line)).trimmed().isEmpty())
+            if (data::payloadText(m_file.recordLine(record, line)).trimmed().isEmpty())
                 fault(record, line, QStringLiteral("empty caption line of tense %1").arg(tense));
         }
         if (tense == ImperativeTense) {
