@@ -7,6 +7,7 @@
 
 #include "appearance/Contrast.h"
 #include "controls/OfficeEdit.h"
+#include "practice/WrongAnswers.h"
 
 namespace app {
 
