@@ -9,14 +9,15 @@
 #include "appearance/Contrast.h"
 #include "appearance/FontSubstitutes.h"
 #include "controls/FittingLabel.h"
+#include "controls/FlatCheckBox.h"
 #include "controls/FlatComboBox.h"
 #include "controls/FlatFontComboBox.h"
 #include "controls/GroupPanel.h"
-#include "controls/MessageDialog.h"
 #include "controls/OfficeButton.h"
 #include "controls/OfficeEdit.h"
 #include "controls/OfficeMemo.h"
 #include "controls/OfficePanel.h"
+#include "dialog/MessageDialog.h"
 
 #include <QLabel>
 
@@ -158,7 +159,7 @@ QStringList createDesignedControls(QWidget *form)
     QStringList unsuitedLooks;
     for (const ControlSpec &design : controlTable()) {
         if (design.kind == ControlKind::MessageDialog) {
-            auto *dialog = new controls::MessageDialog(form);
+            auto *dialog = new dialog::MessageDialog(form);
             dialog->setObjectName(design.name);
             dialog->setText(design.caption);
             continue;

@@ -8,13 +8,14 @@
 #include "app/DesignedControls.h"
 #include "app/FocusEvents.h"
 #include "board/Board.h"
+#include "controls/FlatCheckBox.h"
 #include "controls/FlatComboBox.h"
 #include "controls/FlatFontComboBox.h"
-#include "controls/MessageDialog.h"
 #include "controls/OfficeButton.h"
 #include "controls/OfficeEdit.h"
 #include "controls/OfficeMemo.h"
 #include "controls/OfficePanel.h"
+#include "dialog/MessageDialog.h"
 
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -63,7 +64,7 @@ void TForm1::findControls()
     HelpMemo = namedControl<controls::OfficeMemo>(*this, QStringLiteral("HelpMemo"));
     btnVar = namedControl<controls::OfficeButton>(*this, QStringLiteral("btnVar"));
     SecretCheckBox = namedControl<controls::FlatCheckBox>(*this, QStringLiteral("SecretCheckBox"));
-    MessageDialog1 = namedControl<controls::MessageDialog>(*this, QStringLiteral("MessageDialog1"));
+    MessageDialog1 = namedControl<dialog::MessageDialog>(*this, QStringLiteral("MessageDialog1"));
 }
 
 void TForm1::connectHandlers()

@@ -22,13 +22,16 @@ namespace controls {
 class FlatCheckBox;
 class FlatComboBox;
 class FlatFontComboBox;
-class MessageDialog;
 class OfficeButton;
 class StatusAnnouncer;
 class OfficeEdit;
 class OfficeMemo;
 class OfficePanel;
 } // namespace controls
+
+namespace dialog {
+class MessageDialog;
+} // namespace dialog
 
 namespace app {
 
@@ -148,7 +151,7 @@ private:
     controls::OfficeMemo *HelpMemo = nullptr;
     controls::OfficeButton *btnVar = nullptr;
     controls::FlatCheckBox *SecretCheckBox = nullptr;
-    controls::MessageDialog *MessageDialog1 = nullptr;
+    dialog::MessageDialog *MessageDialog1 = nullptr;
     controls::StatusAnnouncer *m_announcer = nullptr;
     FocusEvents *m_focusEvents = nullptr;
 

@@ -45,35 +45,35 @@ void paintOfficeFrame(QPainter &painter, const QRect &rect, OfficeBorderStyle st
         paintRing(painter, ring1, c.buttonFace);
         break;
     case S::Etched:
-        paintRing(painter, ring0, c.shadow, c.highlight);
-        paintRing(painter, ring1, c.highlight, c.shadow);
+        paintRing(painter, ring0, c.shadow, c.litEdge);
+        paintRing(painter, ring1, c.litEdge, c.shadow);
         break;
     case S::Bump:
-        paintRing(painter, ring0, c.highlight, c.shadow);
-        paintRing(painter, ring1, c.shadow, c.highlight);
+        paintRing(painter, ring0, c.litEdge, c.shadow);
+        paintRing(painter, ring1, c.shadow, c.litEdge);
         break;
     case S::Sunken:
-        paintRing(painter, ring0, c.shadow, c.highlight);
+        paintRing(painter, ring0, c.shadow, c.litEdge);
         paintRing(painter, ring1, c.darkShadow, c.light);
         break;
     case S::Raised:
         paintRing(painter, ring0, c.light, c.darkShadow);
-        paintRing(painter, ring1, c.highlight, c.shadow);
+        paintRing(painter, ring1, c.litEdge, c.shadow);
         break;
     case S::Down:
         paintRing(painter, ring0, c.windowFrame);
         paintRing(painter, ring1, c.shadow);
         break;
     case S::Up:
-        paintRing(painter, ring0, c.highlight, c.windowFrame);
+        paintRing(painter, ring0, c.litEdge, c.windowFrame);
         paintRing(painter, ring1, c.buttonFace, c.shadow);
         break;
     case S::OuterRaised:
-        paintRing(painter, ring0, c.highlight, c.shadow);
+        paintRing(painter, ring0, c.litEdge, c.shadow);
         paintRing(painter, ring1, c.buttonFace);
         break;
     case S::OuterSunken:
-        paintRing(painter, ring0, c.shadow, c.highlight);
+        paintRing(painter, ring0, c.shadow, c.litEdge);
         paintRing(painter, ring1, c.buttonFace);
         break;
     }

@@ -2,9 +2,9 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "controls/MessageBoxWindow.h"
+#include "dialog/MessageBoxWindow.h"
 
-#include "controls/MessageDialogPlacement.h"
+#include "dialog/MessageDialogPlacement.h"
 
 #include <QCloseEvent>
 #include <QDialogButtonBox>
@@ -13,7 +13,7 @@
 #include <QPushButton>
 #include <QScreen>
 
-namespace controls {
+namespace dialog {
 
 MessageBoxWindow::MessageBoxWindow(QWidget *owner) : QMessageBox(owner)
 {
@@ -129,4 +129,4 @@ void MessageBoxWindow::keyPressEvent(QKeyEvent *event)
     QMessageBox::keyPressEvent(event);
 }
 
-} // namespace controls
+} // namespace dialog

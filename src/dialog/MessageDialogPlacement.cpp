@@ -2,11 +2,11 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "controls/MessageDialogPlacement.h"
+#include "dialog/MessageDialogPlacement.h"
 
 #include <algorithm>
 
-namespace controls {
+namespace dialog {
 
 namespace {
 
@@ -51,4 +51,4 @@ QPoint placeMessageBox(MessageDialogAlign align, QSize box, QRect screen,
             clampToScreen(at.y(), box.height(), screen.top(), screen.height())};
 }
 
-} // namespace controls
+} // namespace dialog

@@ -10,7 +10,7 @@
 
 #include <optional>
 
-namespace controls {
+namespace dialog {
 
 enum class MessageDialogKind {
     mkWarning,
@@ -105,4 +105,4 @@ MessageIcon kindIcon(MessageDialogKind kind, MessageDialogOptions options);
 // The text as the box shows it: CR LF (and a lone CR) become line breaks.
 QString boxText(const QString &text);
 
-} // namespace controls
+} // namespace dialog

@@ -4,14 +4,14 @@
 
 #pragma once
 
-#include "controls/MessageDialogRules.h"
+#include "dialog/MessageDialogRules.h"
 
 #include <QMap>
 #include <QMessageBox>
 
 #include <optional>
 
-namespace controls {
+namespace dialog {
 
 // The message box a MessageDialog shows: the toolkit's message box with the
 // dialog's buttons in their fixed order, its Esc button (or none), its
@@ -65,4 +65,4 @@ private:
     ModalResult m_result = mrNone;
 };
 
-} // namespace controls
+} // namespace dialog

@@ -6,8 +6,8 @@
 // text) without showing it, and, shown for real, how it closes, what it
 // returns and where it is placed.
 
-#include "controls/MessageDialog.h"
-#include "controls/MessageBoxWindow.h"
+#include "dialog/MessageDialog.h"
+#include "dialog/MessageBoxWindow.h"
 
 #include <QPushButton>
 #include <QScreen>
@@ -16,11 +16,11 @@
 
 #include <functional>
 
-using namespace controls;
+using namespace dialog;
 
-Q_DECLARE_METATYPE(controls::MessageDialogButtons)
-Q_DECLARE_METATYPE(controls::MessageDialogOptions)
-Q_DECLARE_METATYPE(controls::MessageDialogButton)
+Q_DECLARE_METATYPE(dialog::MessageDialogButtons)
+Q_DECLARE_METATYPE(dialog::MessageDialogOptions)
+Q_DECLARE_METATYPE(dialog::MessageDialogButton)
 
 namespace {
 

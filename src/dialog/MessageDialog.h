@@ -4,7 +4,7 @@
 
 #pragma once
 
-#include "controls/MessageDialogRules.h"
+#include "dialog/MessageDialogRules.h"
 
 #include <QObject>
 #include <QString>
@@ -13,7 +13,7 @@
 
 class QWidget;
 
-namespace controls {
+namespace dialog {
 
 class MessageBoxWindow;
 
@@ -94,7 +94,7 @@ public:
 signals:
     // The box is built and about to be shown modally: a chance to look at it
     // (tests close it from here through a queued call).
-    void aboutToShow(controls::MessageBoxWindow *box);
+    void aboutToShow(dialog::MessageBoxWindow *box);
     // The help button was pressed; the box stays open.
     void helpRequested(const QString &helpFile, int helpContext);
 
@@ -115,4 +115,4 @@ private:
     int m_offsetTop = 0;
 };
 
-} // namespace controls
+} // namespace dialog

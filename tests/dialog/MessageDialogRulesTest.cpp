@@ -2,14 +2,14 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "controls/MessageDialogRules.h"
-#include "controls/MessageDialogPlacement.h"
+#include "dialog/MessageDialogRules.h"
+#include "dialog/MessageDialogPlacement.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
-using namespace controls;
+using namespace dialog;
 using G = MessageDialogButtonGroup;
 
 TEST(ButtonGroups, SettingAGroupGivesItsButtonsAndBack)

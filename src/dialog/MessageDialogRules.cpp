@@ -2,9 +2,9 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "controls/MessageDialogRules.h"
+#include "dialog/MessageDialogRules.h"
 
-namespace controls {
+namespace dialog {
 
 QList<MessageDialogButton> allMessageDialogButtons()
 {
@@ -218,4 +218,4 @@ QString boxText(const QString &text)
     return shown;
 }
 
-} // namespace controls
+} // namespace dialog

@@ -4,7 +4,7 @@
 
 #pragma once
 
-#include "controls/MessageDialogRules.h"
+#include "dialog/MessageDialogRules.h"
 
 #include <QPoint>
 #include <QRect>
@@ -12,7 +12,7 @@
 
 #include <optional>
 
-namespace controls {
+namespace dialog {
 
 // Where a message box of `box` size goes on `screen` (the screen's usable
 // area), for a placement and its offsets; `owner` is the owning window's
@@ -22,4 +22,4 @@ namespace controls {
 QPoint placeMessageBox(MessageDialogAlign align, QSize box, QRect screen,
                        std::optional<QRect> owner, int offsetLeft, int offsetTop);
 
-} // namespace controls
+} // namespace dialog

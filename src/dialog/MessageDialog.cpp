@@ -2,9 +2,9 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "controls/MessageDialog.h"
+#include "dialog/MessageDialog.h"
 
-#include "controls/MessageBoxWindow.h"
+#include "dialog/MessageBoxWindow.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -12,7 +12,7 @@
 #include <QStyle>
 #include <QWidget>
 
-namespace controls {
+namespace dialog {
 
 namespace {
 
@@ -146,4 +146,4 @@ int MessageDialog::runModal(MessageBoxWindow &box)
     return box.modalResult();
 }
 
-} // namespace controls
+} // namespace dialog
