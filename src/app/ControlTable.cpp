@@ -40,19 +40,14 @@ ControlSpec label(const char *name, int x, int y, const char *caption, int pixel
             pixels};
 }
 
-ControlSpec control(ControlKind kind, const char *name, const char *parent, QRect geometry,
+ControlSpec control(ControlKind kind, const QString &name, const char *parent, QRect geometry,
                     const char *caption = "", int pixels = 13, const QString &family = Consolas)
 {
-    return {QString::fromLatin1(name),
-            kind,
-            QString::fromLatin1(parent),
-            geometry,
-            QString::fromUtf8(caption),
-            family,
-            pixels};
+    return {name,   kind,  QString::fromLatin1(parent), geometry, QString::fromUtf8(caption),
+            family, pixels};
 }
 
-ControlSpec button(Look look, const char *name, const char *parent, QRect geometry,
+ControlSpec button(Look look, const QString &name, const char *parent, QRect geometry,
                    const char *caption, int pixels = 13)
 {
     ControlSpec design = control(ControlKind::Button, name, parent, geometry, caption, pixels);
@@ -66,6 +61,34 @@ ControlSpec list(const char *name, QRect geometry, QStringList items = {})
     design.look = Look::FlatList;
     design.items = std::move(items);
     return design;
+}
+
+// Where one side's Copy, Paste and first character button stand; the
+// characters follow at a fixed step.
+struct EditingButtonsX {
+    int copy;
+    int paste;
+    int firstCharacter;
+};
+
+// Copy, Paste and the buttons of ä, ö, ü and ß of one side of the board, in tab order.
+void addEditingButtons(std::vector<ControlSpec> &table, const char *side, EditingButtonsX x,
+                       const char *suffix)
+{
+    constexpr int Row = 224;
+    constexpr int CharacterStep = 27;
+    const QString prefix = QString::fromLatin1(side);
+    table.push_back(button(Look::SmallButton, prefix + "Copy", "", {x.copy, Row, 75, 25}, "Copy"));
+    table.push_back(
+        button(Look::SmallButton, prefix + "Paste", "", {x.paste, Row, 75, 25}, "Paste"));
+    const std::pair<const char *, const char *> characters[] = {
+        {"btnUmlauta", "ä"}, {"btnUmlauto", "ö"}, {"btnUmlautu", "ü"}, {"btnSzet", "ß"}};
+    int left = x.firstCharacter;
+    for (const auto &[name, caption] : characters) {
+        table.push_back(button(Look::SmallButton, QString::fromLatin1(name) + suffix, "",
+                               {left, Row, 22, 25}, caption));
+        left += CharacterStep;
+    }
 }
 
 QStringList tenseItems()
@@ -157,19 +180,9 @@ std::vector<ControlSpec> buildTable()
     ControlSpec type = control(K::CaptionBox, "panTy", "", {133, 224, 65, 25}, "Type", 16);
     type.look = L::EtchedPanel;
     add(type);
-    add(button(L::SmallButton, "leftCopy", "", {226, 224, 75, 25}, "Copy"));
-    add(button(L::SmallButton, "leftPaste", "", {306, 224, 75, 25}, "Paste"));
-    add(button(L::SmallButton, "btnUmlauta", "", {394, 224, 22, 25}, "ä"));
-    add(button(L::SmallButton, "btnUmlauto", "", {421, 224, 22, 25}, "ö"));
-    add(button(L::SmallButton, "btnUmlautu", "", {448, 224, 22, 25}, "ü"));
-    add(button(L::SmallButton, "btnSzet", "", {475, 224, 22, 25}, "ß"));
+    addEditingButtons(table, "left", {226, 306, 394}, "");
     add(button(L::SmallButton, "btnVar", "", {600, 224, 24, 25}, ""));
-    add(button(L::SmallButton, "rightCopy", "", {691, 224, 75, 25}, "Copy"));
-    add(button(L::SmallButton, "rightPaste", "", {771, 224, 75, 25}, "Paste"));
-    add(button(L::SmallButton, "btnUmlautaR", "", {860, 224, 22, 25}, "ä"));
-    add(button(L::SmallButton, "btnUmlautoR", "", {887, 224, 22, 25}, "ö"));
-    add(button(L::SmallButton, "btnUmlautuR", "", {914, 224, 22, 25}, "ü"));
-    add(button(L::SmallButton, "btnSzetR", "", {941, 224, 22, 25}, "ß"));
+    addEditingButtons(table, "right", {691, 771, 860}, "R");
     ControlSpec scratch = control(K::EntryBox, "SpChar", "", {24, 224, 49, 27}, "SpChar");
     scratch.visible = false;
     scratch.look = L::SunkenBox;
