@@ -159,9 +159,9 @@ QStringList createDesignedControls(QWidget *form)
     QStringList unsuitedLooks;
     for (const ControlSpec &design : controlTable()) {
         if (design.kind == ControlKind::MessageDialog) {
-            auto *dialog = new dialog::MessageDialog(form);
-            dialog->setObjectName(design.name);
-            dialog->setText(design.caption);
+            auto *message = new dialog::MessageDialog(form);
+            message->setObjectName(design.name);
+            message->setText(design.caption);
             continue;
         }
         QWidget *parent = design.parent.isEmpty() ? form : namedControl(*form, design.parent);
