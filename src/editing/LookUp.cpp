@@ -82,7 +82,9 @@ int lookUpEntry(const QStringList &entries, const QString &typed, const SortsAtO
             }
         }
     }
-    if (chosen < 0)
+    // Nothing at or after the whole compared text: it sorts after every entry,
+    // even where a shorter prefix was noted ("zz" after "zwingen").
+    if (!found[std::clamp(int(text.size()), 1, PrefixLengths) - 1])
         return int(entries.size()) - 1;
     if (!typed.isEmpty() && entries.at(chosen).contains(typed))
         return chosen;

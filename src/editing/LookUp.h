@@ -21,8 +21,10 @@ using SortsAtOrBefore = std::function<bool(const QString &a, const QString &b)>;
 // name (without the leading blank and a reflexive "sich ") sorts at or after
 // that prefix is noted; the last noted entry wins. If it does not contain the
 // text as typed, the entry before it is taken, which in a sorted list is the
-// last verb before the typed text. Nothing noted (the text sorts after every
-// entry): the last entry. Returns -1 only for an empty list.
+// last verb before the typed text. A text that no entry sorts at or after in
+// full (its first ten characters) sorts after every entry, even when a shorter
+// prefix was noted ("zz" past "zwingen"): the last entry. Returns -1 only for
+// an empty list.
 int lookUpEntry(const QStringList &entries, const QString &typed, const SortsAtOrBefore &compare);
 
 // The locale whose collation orders the verb list for the look-up: the

@@ -287,7 +287,8 @@ void EditingWindowTest::lookUpExamples_data()
     QTest::newRow("geben with a blank") << "geben " << false << 1;
     QTest::newRow("Geben") << "Geben" << true << 4;
     QTest::newRow("empty keeps the first") << "" << true << 0;
-    QTest::newRow("after every entry: the last") << "zz" << false << 6;
+    QTest::newRow("after every entry: the last") << "zz" << false << 7;
+    QTest::newRow("before zeigen: the entry before") << "x" << true << 6;
     QTest::newRow("sorting after every entry: the last") << "ω" << true << 7;
 }
 
