@@ -20,6 +20,7 @@
 #include "controls/OfficeMemo.h"
 #include "controls/OfficePanel.h"
 #include "editing/HelpText.h"
+#include "editing/LookUp.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -179,6 +180,7 @@ void TForm1::createControls()
     ComboBox1 = control<controls::FlatComboBox>("ComboBox1");
     ComboBox1->setMaxVisibleItems(14);
     ComboBox1->setItemHeight(19);
+    ComboBox1->setTypeAheadKey(&editing::verbName);
     ComboBox2 = control<controls::FlatComboBox>("ComboBox2");
     ComboBox2->setMaxVisibleItems(15);
     ComboBox2->setItemHeight(19);

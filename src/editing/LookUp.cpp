@@ -41,6 +41,16 @@ SortsAtOrBefore collatedOrder(const QLocale &locale)
     return [collator](const QString &a, const QString &b) { return collator.compare(a, b) <= 0; };
 }
 
+QString verbName(const QString &entry)
+{
+    qsizetype start = 0;
+    while (start < entry.size() && entry.at(start) == QLatin1Char(' '))
+        ++start;
+    if (QStringView(entry).sliced(start).startsWith(ReflexiveMarker))
+        start += ReflexiveMarker.size();
+    return entry.sliced(start);
+}
+
 QString trimmedOfControls(const QString &text)
 {
     qsizetype begin = 0;

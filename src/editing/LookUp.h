@@ -37,6 +37,10 @@ QLocale lookUpCollationLocale(const QLocale &learnersCollation);
 // Case-sensitive comparison in `locale`'s collation.
 SortsAtOrBefore collatedOrder(const QLocale &locale);
 
+// The verb's name in a verb-list entry, by which typing in the list finds it:
+// without its leading blanks and a reflexive "sich ".
+QString verbName(const QString &entry);
+
 // Removes leading and trailing characters of code 32 or below.
 QString trimmedOfControls(const QString &text);
 
