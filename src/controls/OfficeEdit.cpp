@@ -9,6 +9,8 @@
 #include <QApplication>
 #include <QFocusEvent>
 #include <QPainter>
+#include <QPointer>
+#include <QProxyStyle>
 
 namespace controls {
 
@@ -16,6 +18,32 @@ namespace {
 
 constexpr int FrameWidth = 2;
 constexpr int HeightAboveLine = 8; // frame, margins and room above and below the text
+
+// The base entry box shows its caret whenever text gets selected, with or
+// without the focus, under a style that blinks the caret over a selection
+// (Fusion does): the selection kept on leaving a box, and Copy's select-all,
+// left a steady caret in boxes the learner had left. Only the focused box
+// shows one.
+class CaretWithFocusOnlyStyle : public QProxyStyle {
+public:
+    int styleHint(StyleHint hint, const QStyleOption *option, const QWidget *widget,
+                  QStyleHintReturn *returnData) const override
+    {
+        if (hint == SH_BlinkCursorWhenTextSelected && widget && !widget->hasFocus())
+            return 0;
+        return QProxyStyle::styleHint(hint, option, widget, returnData);
+    }
+};
+
+QStyle *caretWithFocusOnlyStyle()
+{
+    static QPointer<QStyle> style;
+    if (!style) {
+        style = new CaretWithFocusOnlyStyle;
+        style->setParent(qApp); // lives as long as the application
+    }
+    return style;
+}
 
 // An entry, as opposed to the focus merely coming back: keyboard focus moves
 // and the program's setFocus, while no mouse button is down.
@@ -38,6 +66,7 @@ OfficeEdit::OfficeEdit(QWidget *parent) : OfficeFramed(parent, textControlDefaul
     // The base draws no frame; this control paints its own in the outer pixels.
     setFrame(false);
     setContentsMargins(FrameWidth, FrameWidth, FrameWidth, FrameWidth);
+    QWidget::setStyle(caretWithFocusOnlyStyle());
     followFocusWithSelectionColours();
 }
 

@@ -19,8 +19,8 @@ namespace controls {
 // that selection or lands at the caret; entering the box with Tab, Backtab or
 // from the program (setFocus) selects the whole text, entering it with a mouse
 // click places the caret, and getting the focus back because the window was
-// re-activated or a popup closed changes nothing. The kept selection is shown
-// only while the box has the focus.
+// re-activated or a popup closed changes nothing. The kept selection and the
+// caret are shown only while the box has the focus.
 //
 // Its height follows its font: on every font change it becomes the font's
 // line height plus 8 pixels.

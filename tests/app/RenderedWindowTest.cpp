@@ -4,7 +4,8 @@
 
 // What the learner sees, read from the rendered window: every text readable
 // under a light and a dark palette, the revealed type in red, long record
-// captions shrunk to their room, and selections shown only in the focused box.
+// captions shrunk to their room, and selections and the caret shown only in
+// the focused box.
 #include "app/Unit1.h"
 #include "appearance/Contrast.h"
 #include "controls/OfficeButton.h"
@@ -240,7 +241,7 @@ private slots:
     void revealedTypeIsDrawnRed();
     void longCaptionShrinksToItsRoom_data();
     void longCaptionShrinksToItsRoom();
-    void onlyTheFocusedBoxShowsItsSelection();
+    void onlyTheFocusedBoxShowsItsSelectionAndCaret();
 };
 
 void RenderedWindowTest::everyTextIsReadable_data()
@@ -389,17 +390,45 @@ void RenderedWindowTest::longCaptionShrinksToItsRoom()
     QToolTip::hideText();
 }
 
-void RenderedWindowTest::onlyTheFocusedBoxShowsItsSelection()
+void RenderedWindowTest::onlyTheFocusedBoxShowsItsSelectionAndCaret()
 {
+    const int flashTime = QApplication::cursorFlashTime();
+    QApplication::setCursorFlashTime(0); // a steady caret: every grab shows it
     WindowFixture window(oneVerb());
     const QList<int> boxes = visibleBoxes(window);
     QVERIFY(boxes.size() >= 4);
-    window.retype(boxes[0], QStringLiteral("gehe"));
-    window.retype(boxes[1], QStringLiteral("gehst"));
-    window.retype(boxes[2], QStringLiteral("gehen"));
+    // A caret is a column of ink as tall as the box's line of text.
+    auto withACaret = [&](const QImage &image) {
+        QList<int> showing;
+        for (int box : boxes) {
+            const QRect area = inWindow(window.box(box), window.form()).adjusted(3, 3, -3, -3);
+            const QColor base = window.box(box)->palette().color(QPalette::Base);
+            const int caretHeight = window.box(box)->fontMetrics().height() - 1;
+            bool found = false;
+            for (int x = area.left(); x <= area.right() && !found; ++x) {
+                for (int y = area.top(), run = 0; y <= area.bottom() && !found; ++y) {
+                    run =
+                        appearance::contrastRatio(image.pixelColor(x, y), base) >= 3 ? run + 1 : 0;
+                    found = run >= caretHeight;
+                }
+            }
+            if (found)
+                showing.append(box);
+        }
+        return showing;
+    };
+    window.click(window.box(boxes[0]));
+    QTest::keyClicks(window.box(boxes[0]), QStringLiteral("geh"));
+    for (int i : {1, 2}) { // typing, with Tab between the boxes
+        QTest::keyClick(window.box(boxes[i - 1]), Qt::Key_Tab);
+        QTest::keyClicks(window.box(boxes[i]), QStringLiteral("geh"));
+    }
+    QCOMPARE(withACaret(grabbed(window.form())), QList<int>{boxes[2]});
+
     window.retype(boxes[3], QStringLiteral("geht"));
     window.click(window.box(boxes[0]));
     window.click(QStringLiteral("leftCopy")); // selects all of the first box
+    QCOMPARE(withACaret(grabbed(window.form())), QList<int>{});
     window.clickIntoBox(boxes[1], 1);
     QTest::keyClick(window.box(boxes[1]), Qt::Key_Right, Qt::ShiftModifier);
     QTest::keyClick(window.box(boxes[1]), Qt::Key_Tab);
@@ -418,13 +447,21 @@ void RenderedWindowTest::onlyTheFocusedBoxShowsItsSelection()
     };
     QCOMPARE(highlighted(grabbed(window.form())), QList<int>{boxes[3]});
     // The boxes keep their selections all the same.
-    QCOMPARE(window.box(boxes[0])->selectedText(), QStringLiteral("gehe"));
+    QCOMPARE(window.box(boxes[0])->selectedText(), QStringLiteral("geh"));
     QCOMPARE(window.box(boxes[1])->selectedText(), QStringLiteral("e"));
 
     // Paste replaces the selection the focused box keeps when the button takes the focus.
     window.click(QStringLiteral("leftPaste"));
-    QCOMPARE(focused->text(), QStringLiteral("gehe"));
-    QCOMPARE(highlighted(grabbed(window.form())), QList<int>{});
+    QCOMPARE(focused->text(), QStringLiteral("geh"));
+    const QImage afterPaste = grabbed(window.form());
+    QCOMPARE(highlighted(afterPaste), QList<int>{});
+    QCOMPARE(withACaret(afterPaste), QList<int>{});
+    // and lands at the caret a box keeps.
+    window.clickIntoBox(boxes[2], 1);
+    window.click(QStringLiteral("leftPaste"));
+    QCOMPARE(window.box(boxes[2])->text(), QStringLiteral("ggeheh"));
+    QCOMPARE(withACaret(grabbed(window.form())), QList<int>{});
+    QApplication::setCursorFlashTime(flashTime);
 }
 
 ZANDREL_WINDOW_TEST_MAIN(RenderedWindowTest)
