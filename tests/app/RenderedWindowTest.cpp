@@ -8,14 +8,17 @@
 // the focused box.
 #include "app/Unit1.h"
 #include "appearance/Contrast.h"
+#include "board/Board.h"
 #include "controls/OfficeButton.h"
 #include "controls/OfficeEdit.h"
 #include "controls/OfficePanel.h"
+#include "editing/LookUp.h"
 #include "support/WindowFixture.h"
 
 #include <QAbstractButton>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFile>
 #include <QHash>
 #include <QLabel>
 #include <QPainter>
@@ -24,6 +27,7 @@
 #include <QToolTip>
 
 #include <optional>
+#include <tuple>
 
 using testdata::VerbRecordBuilder;
 using testwindow::WindowFixture;
@@ -241,6 +245,8 @@ private slots:
     void revealedTypeIsDrawnRed();
     void longCaptionShrinksToItsRoom_data();
     void longCaptionShrinksToItsRoom();
+    void longestFormsAreShownWhole_data();
+    void longestFormsAreShownWhole();
     void onlyTheFocusedBoxShowsItsSelectionAndCaret();
 };
 
@@ -388,6 +394,74 @@ void RenderedWindowTest::longCaptionShrinksToItsRoom()
     QTRY_VERIFY(QToolTip::isVisible());
     QCOMPARE(QToolTip::text(), longCaption);
     QToolTip::hideText();
+}
+
+void RenderedWindowTest::longestFormsAreShownWhole_data()
+{
+    QTest::addColumn<int>("size"); // entry of the size list chosen; -1: none
+    QTest::newRow("default font") << -1;
+    QTest::newRow("largest size") << 4;
+}
+
+void RenderedWindowTest::longestFormsAreShownWhole()
+{
+    QFETCH(int, size);
+    QFile bundled(QStringLiteral(ZANDREL_SHIPPED_VERB_FILE));
+    QVERIFY(bundled.open(QIODevice::ReadOnly));
+    const QByteArray bytes = bundled.readAll();
+    const data::VerbFile file(bytes);
+    WindowFixture window(bytes);
+    if (size >= 0) {
+        window.click(QStringLiteral("btnFont"));
+        window.chooseInList(QStringLiteral("ComboBox6"), size);
+    }
+    const QStringList verbs = board::verbListEntries(file);
+    for (int tense = 0; tense < data::TenseCount; ++tense) {
+        // The form of the block longest for its box, at the box's width.
+        qsizetype longestVerb = 0;
+        int longestBox = 1;
+        double longest = 0;
+        for (qsizetype verb = 0; verb < verbs.size(); ++verb) {
+            const board::BoardContent board = board::readBoard(file, verb, tense);
+            for (int box = 1; box <= data::BoxCount; ++box) {
+                const double length =
+                    double(board.answers[box - 1].size()) / window.box(box)->width();
+                if (length > longest)
+                    std::tie(longest, longestVerb, longestBox) = std::tuple(length, verb, box);
+            }
+        }
+        // The learner looks the verb up, typing ä, ö, ü and ß with F5 to F8.
+        QWidget *lookUp = window.findWidget(QStringLiteral("AlphaEdit"));
+        window.click(lookUp);
+        QTest::keyClick(lookUp, Qt::Key_A, Qt::ControlModifier);
+        for (QChar letter : editing::verbName(verbs[longestVerb])) {
+            const qsizetype umlaut = QStringLiteral("äöüß").indexOf(letter);
+            if (umlaut >= 0)
+                QTest::keyClick(lookUp, Qt::Key(Qt::Key_F5 + umlaut));
+            else
+                QTest::keyClick(lookUp, letter.toLatin1());
+        }
+        QTest::keyClick(lookUp, Qt::Key_Return);
+        window.chooseInList(QStringLiteral("ComboBox2"), tense);
+        window.click(QStringLiteral("btnShowAll"));
+
+        // Drawn whole: the ink keeps off the edges of the box's text area and fills most of it.
+        controls::OfficeEdit *box = window.box(longestBox);
+        qInfo("tense %d: \"%s\" in E%d", tense, qPrintable(box->text()), longestBox);
+        const QRect area = inWindow(box, window.form()).adjusted(2, 2, -2, -2);
+        const QRect ink =
+            inkBounds(grabbed(window.form()), area, box->palette().color(QPalette::Base));
+        QVERIFY2(ink.left() > area.left() && ink.right() < area.right() &&
+                     ink.width() > area.width() / 2,
+                 qPrintable(QStringLiteral("\"%1\" in E%2, %3 px: ink %4 to %5 of %6 to %7")
+                                .arg(box->text())
+                                .arg(longestBox)
+                                .arg(QFontInfo(box->font()).pixelSize())
+                                .arg(ink.left())
+                                .arg(ink.right())
+                                .arg(area.left())
+                                .arg(area.right())));
+    }
 }
 
 void RenderedWindowTest::onlyTheFocusedBoxShowsItsSelectionAndCaret()
