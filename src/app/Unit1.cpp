@@ -16,6 +16,7 @@
 #include "controls/OfficeMemo.h"
 #include "controls/OfficePanel.h"
 #include "dialog/MessageDialog.h"
+#include "editing/LookUp.h"
 
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -88,6 +89,7 @@ void TForm1::connectHandlers()
     connect(m_focusEvents, &FocusEvents::activated, this, &TForm1::Showsplash);
 
     connect(ComboBox1, &controls::FlatComboBox::changed, this, &TForm1::RefreshEBoxes);
+    ComboBox1->setTypeAheadKey(&editing::verbName); // "f" finds "sich freuen" too
     connect(ComboBox2, &controls::FlatComboBox::changed, this, &TForm1::RefreshEBoxes);
 
     const std::pair<const char *, void (TForm1::*)()> clicks[] = {

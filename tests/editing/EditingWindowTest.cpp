@@ -5,12 +5,14 @@
 // Copy and paste, special characters, the look-up and the panels, on the real
 // window with real input.
 #include "app/Unit1.h"
+#include "controls/FlatComboBox.h"
 #include "controls/OfficeButton.h"
 #include "controls/OfficeMemo.h"
 #include "controls/OfficePanel.h"
 #include "editing/HelpText.h"
 #include "support/WindowFixture.h"
 
+#include <QAbstractItemView>
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
@@ -83,6 +85,8 @@ private slots:
     void lookUpPastTheUmlauts_data();
     void lookUpPastTheUmlauts();
     void returnInAnEntryBoxDoesNothing();
+    void typingInAListFindsTheEntry_data();
+    void typingInAListFindsTheEntry();
     void typePanelAcrossAVerbChange();
     void variantsButtonDoesNothing();
     void helpPanelOpensClosesAndHoldsTheHelpText();
@@ -287,7 +291,8 @@ void EditingWindowTest::lookUpExamples_data()
     QTest::newRow("geben with a blank") << "geben " << false << 1;
     QTest::newRow("Geben") << "Geben" << true << 4;
     QTest::newRow("empty keeps the first") << "" << true << 0;
-    QTest::newRow("after every entry: the last") << "zz" << false << 6;
+    QTest::newRow("after every entry: the last") << "zz" << false << 7;
+    QTest::newRow("before zeigen: the entry before") << "x" << true << 6;
     QTest::newRow("sorting after every entry: the last") << "ω" << true << 7;
 }
 
@@ -365,6 +370,46 @@ void EditingWindowTest::returnInAnEntryBoxDoesNothing()
     QTest::keyClick(box(5), Qt::Key_Return);
     QCOMPARE(selectedVerb(), 0);
     QCOMPARE(box(5)->text(), QStringLiteral("zeigen"));
+}
+
+void EditingWindowTest::typingInAListFindsTheEntry_data()
+{
+    QTest::addColumn<QString>("list");
+    QTest::addColumn<bool>("open");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<int>("selected");
+    QTest::newRow("first letter") << "ComboBox1" << false << "g" << 2;
+    QTest::newRow("the same letter again: the next") << "ComboBox1" << false << "gg" << 3;
+    QTest::newRow("a reflexive by its name") << "ComboBox1" << false << "F" << 1;
+    QTest::newRow("letters in quick succession") << "ComboBox1" << false << "gi" << 4;
+    QTest::newRow("open list") << "ComboBox1" << true << "hab" << 5;
+    QTest::newRow("tense past the bracket") << "ComboBox2" << false << "i" << 14;
+    QTest::newRow("open tense list, with a blank") << "ComboBox2" << true << "past p" << 4;
+}
+
+void EditingWindowTest::typingInAListFindsTheEntry()
+{
+    QFETCH(QString, list);
+    QFETCH(bool, open);
+    QFETCH(QString, typed);
+    QFETCH(int, selected);
+    window().click(box(5));
+    auto *combo = window().find<controls::FlatComboBox>(list);
+    window().click(combo); // opens its list
+    QTRY_VERIFY(combo->view()->isVisible());
+    QSignalSpy changes(combo, &controls::FlatComboBox::changed);
+    if (open) {
+        QTest::keyClicks(combo->view(), typed);
+        QCOMPARE(changes.size(), 0); // the open list moves its highlight only
+        QTest::keyClick(combo->view(), Qt::Key_Return);
+    } else {
+        QTest::keyClick(combo->view(), Qt::Key_Escape);
+        QTRY_VERIFY(!combo->view()->isVisible() && combo->hasFocus());
+        QTest::keyClicks(combo, typed);
+    }
+    QCOMPARE(combo->currentIndex(), selected);
+    QVERIFY(!changes.isEmpty());
+    QCOMPARE(window().form().practiceState().activeBox(), 0); // the board was refreshed
 }
 
 void EditingWindowTest::typePanelAcrossAVerbChange()
