@@ -5,12 +5,14 @@
 // The verb file the trainer ships: sound by the checker (captions that fit
 // their labels included), large enough, exactly what the generator makes from
 // the table and the dictionary, spelled right by the German hunspell
-// dictionary or a reviewed exception, and its meanings matching Ding's
-// translations or a reviewed exception.
+// dictionary or a reviewed exception, its meanings matching Ding's
+// translations, and its separability and auxiliaries the references', or a
+// reviewed exception.
 #include "CaptionWidth.h"
 #include "FormCorrections.h"
 #include "FormDictionary.h"
 #include "MeaningsReport.h"
+#include "ReferenceComparison.h"
 #include "VerbFileChecker.h"
 
 #include "data/VerbFile.h"
@@ -100,14 +102,21 @@ TEST_F(BundledVerbFile, IsWhatTheGeneratorMakes)
         << "data/Verb12Data.txt is out of date: cmake --build <dir> --target regenerate-verb-file";
 }
 
+// Ding, read once for the tests that compare with it; empty when it is missing.
+const verbcheck::DingDictionary &dingDictionary()
+{
+    static const verbcheck::DingDictionary ding =
+        verbcheck::DingDictionary::parse(QString::fromUtf8(readBytes(Ding)));
+    return ding;
+}
+const char *const DingHint = "install trans-de-en (scripts/debian-packages.txt)";
+
 // Every meaning matches one of Ding's translations of the verb or is a
 // reviewed exception, and no exception outlives its need.
 TEST_F(BundledVerbFile, MeaningsMatchDingOrAreReviewed)
 {
-    QFile dingFile(Ding);
-    ASSERT_TRUE(dingFile.open(QIODevice::ReadOnly))
-        << "install trans-de-en (scripts/debian-packages.txt)";
-    const auto ding = verbcheck::DingDictionary::parse(QString::fromUtf8(dingFile.readAll()));
+    ASSERT_TRUE(QFile::exists(Ding)) << DingHint;
+    const verbcheck::DingDictionary &ding = dingDictionary();
     const QSet<QString> exceptions =
         verbcheck::parseMeaningExceptions(QString::fromUtf8(readBytes(MeaningExceptions)));
     QStringList unreviewed;
@@ -130,6 +139,35 @@ TEST_F(BundledVerbFile, MeaningsMatchDingOrAreReviewed)
     EXPECT_TRUE(stale.isEmpty()) << "meaning exceptions no longer needed (remove them):\n"
                                  << stale.join(' ').toStdString();
     EXPECT_GT(matched, 4 * needed.size()) << "Ding seems unreadable: too few matches";
+}
+
+// Separability as the verb-form dictionary has it and auxiliaries as Ding
+// spells them out and the base verbs take them, or a reviewed disagreement.
+TEST_F(BundledVerbFile, AgreesWithTheReferencesOrIsReviewed)
+{
+    ASSERT_TRUE(QFile::exists(Dictionary)) << FetchHint;
+    ASSERT_TRUE(QFile::exists(Ding)) << DingHint;
+    const auto dictionary = verbgen::FormDictionary::load(Dictionary);
+    verbcheck::References references;
+    references.splitsOffPrefix = [&](const QString &verb) {
+        return dictionary.splitsOffPrefix(verb);
+    };
+    references.ding = &dingDictionary();
+    const QSet<QString> reviewed = verbcheck::parseReviewedDisagreements(
+        QString::fromUtf8(readBytes(SourceDir + "/tools/verbs/reference-exceptions.txt")));
+    QStringList unreviewed;
+    QSet<QString> needed;
+    for (const auto &found : verbcheck::compareWithReferences(data::VerbFile(bytes), references)) {
+        if (reviewed.contains(verbcheck::reviewKey(found)))
+            needed.insert(verbcheck::reviewKey(found));
+        else
+            unreviewed << found.kind + " " + found.verb + ": " + found.detail;
+    }
+    EXPECT_TRUE(unreviewed.isEmpty())
+        << "disagreements with the references (zandrel-verbcheck --reference): mend the table or "
+           "add them to tools/verbs/reference-exceptions.txt with a reason:\n"
+        << unreviewed.join('\n').toStdString();
+    EXPECT_EQ(reviewed - needed, QSet<QString>()) << "reference exceptions no longer needed";
 }
 
 // The spelling gate. A word passes when hunspell knows it, when the verb

@@ -44,6 +44,23 @@ QString withoutTrailingPreposition(const QString &translation)
     return shorter;
 }
 
+// The Perfekt forms among an entry's German forms: "er/sie ist/war gefahren".
+QList<DingDictionary::Perfect> spelledPerfects(const QList<QStringView> &germanParts,
+                                               const QSet<QString> &translations)
+{
+    static const QRegularExpression perfect(QStringLiteral(R"(\b(ist/war|hat/hatte) )"));
+    QList<DingDictionary::Perfect> perfects;
+    for (qsizetype i = 1; i < germanParts.size(); ++i) {
+        for (const QString &item : withoutAnnotations(germanParts[i].toString()).split(u';')) {
+            const QRegularExpressionMatch found = perfect.match(item);
+            const QStringList words = item.split(' ', Qt::SkipEmptyParts);
+            if (found.hasMatch() && !words.isEmpty())
+                perfects.append({words.last(), found.captured(1) == "ist/war", translations});
+        }
+    }
+    return perfects;
+}
+
 } // namespace
 
 QString normalisedEnglish(const QString &english)
@@ -91,7 +108,8 @@ DingDictionary DingDictionary::parse(const QString &text)
         const qsizetype sides = line.indexOf(u" :: ");
         if (sides < 0)
             continue;
-        const QStringView german = line.left(sides).split(u" | ").first();
+        const QList<QStringView> germanParts = line.left(sides).split(u" | ");
+        const QStringView german = germanParts.first();
         const QStringView english = line.mid(sides + 4).split(u" | ").first();
         // Only verb entries: their headword carries {vt}, {vi}, {vr} or similar.
         if (!german.contains(u"{v"))
@@ -102,10 +120,14 @@ DingDictionary DingDictionary::parse(const QString &text)
             const QString normalised = normalisedEnglish(translation);
             translations << normalised << withoutTrailingPreposition(normalised);
         }
+        const QList<Perfect> perfects = spelledPerfects(germanParts, translations);
         for (const QString &headword : withoutAnnotations(german.toString()).split(u';')) {
             const QString key = normalisedHeadword(headword);
-            if (!key.isEmpty())
-                ding.m_translations[key].unite(translations);
+            if (key.isEmpty())
+                continue;
+            ding.m_translations[key].unite(translations);
+            if (!perfects.isEmpty())
+                ding.m_perfects[key].append(perfects);
         }
     }
     return ding;

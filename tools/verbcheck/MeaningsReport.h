@@ -26,8 +26,18 @@ public:
     QSet<QString> translations(const QString &verb) const;
     qsizetype headwordCount() const { return m_translations.size(); }
 
+    // A Perfekt an entry spells out ("er/sie ist/war gefahren", "es hat/hatte
+    // geregnet"), with the translations of that entry.
+    struct Perfect {
+        QString participle;
+        bool sein = false;
+        QSet<QString> translations;
+    };
+    QList<Perfect> perfects(const QString &verb) const { return m_perfects.value(verb); }
+
 private:
     QHash<QString, QSet<QString>> m_translations;
+    QHash<QString, QList<Perfect>> m_perfects;
 };
 
 // How a translation is compared: annotations in braces, brackets and

@@ -11,8 +11,13 @@
 // verbs whose English meaning matches no translation of the German-English
 // dictionary Ding and that the exceptions list does not hold (exit 1 then,
 // or when an exception is no longer needed).
+// --reference verbs.json [--ding de-en] [--reference-exceptions FILE] compares
+// separability with the verb-form dictionary and the auxiliaries with Ding's
+// and the base verbs'; the same way, it lists what no exception explains.
 #include "CaptionWidth.h"
+#include "FormDictionary.h"
 #include "MeaningsReport.h"
+#include "ReferenceComparison.h"
 #include "VerbFileChecker.h"
 #include "common/TextFile.h"
 
@@ -70,6 +75,49 @@ bool reportMeanings(const data::VerbFile &file, const QString &dingPath,
     return unreviewed == 0 && stale.isEmpty();
 }
 
+// Prints the disagreements with the references that no reviewed exception
+// explains; true when there are none and every exception is still needed.
+bool reportReferences(const data::VerbFile &file, const QString &dictionaryPath,
+                      const QString &dingPath, const QString &exceptionsPath)
+{
+    const auto dictionary = verbgen::FormDictionary::load(dictionaryPath);
+    std::optional<verbcheck::DingDictionary> ding;
+    if (!dingPath.isEmpty())
+        ding = verbcheck::DingDictionary::parse(tools::readText(dingPath));
+    const QSet<QString> reviewed =
+        exceptionsPath.isEmpty()
+            ? QSet<QString>()
+            : verbcheck::parseReviewedDisagreements(tools::readText(exceptionsPath));
+    verbcheck::References references;
+    references.splitsOffPrefix = [&](const QString &verb) {
+        return dictionary.splitsOffPrefix(verb);
+    };
+    references.ding = ding ? &*ding : nullptr;
+    QSet<QString> needed;
+    int unreviewed = 0;
+    const auto disagreements = verbcheck::compareWithReferences(file, references);
+    for (const verbcheck::Disagreement &found : disagreements) {
+        if (reviewed.contains(verbcheck::reviewKey(found))) {
+            needed.insert(verbcheck::reviewKey(found));
+            continue;
+        }
+        ++unreviewed;
+        std::printf("%s\t%s\t%s\n", qPrintable(found.kind), qPrintable(found.verb),
+                    qPrintable(found.detail));
+    }
+    QStringList stale = (reviewed - needed).values();
+    stale.sort();
+    for (const QString &key : stale)
+        std::printf("%s\tan exception no longer needed (or no such verb)\n", qPrintable(key));
+    std::printf("reference: %lld verbs, %lld disagreements, %lld reviewed, %d to review, "
+                "%lld stale exceptions\n",
+                static_cast<long long>(file.recordCount()),
+                static_cast<long long>(disagreements.size()),
+                static_cast<long long>(disagreements.size() - unreviewed), unreviewed,
+                static_cast<long long>(stale.size()));
+    return unreviewed == 0 && stale.isEmpty();
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -90,7 +138,13 @@ int main(int argc, char *argv[])
     const QCommandLineOption meanings("meanings", "Report the meanings against Ding.", "de-en");
     const QCommandLineOption meaningExceptions(
         "meaning-exceptions", "The reviewed meanings Ding does not match.", "file");
-    parser.addOptions({words, summary, meanings, meaningExceptions});
+    const QCommandLineOption reference(
+        "reference", "Compare with the verb-form dictionary (verbs.json) and Ding.", "file");
+    const QCommandLineOption ding("ding", "Ding's de-en, for --reference.", "de-en");
+    const QCommandLineOption referenceExceptions(
+        "reference-exceptions", "The reviewed disagreements with the references.", "file");
+    parser.addOptions(
+        {words, summary, meanings, meaningExceptions, reference, ding, referenceExceptions});
     parser.addPositionalArgument("file", "The verb file, e.g. data/Verb12Data.txt.");
     parser.process(app);
     if (parser.positionalArguments().size() != 1)
@@ -114,6 +168,17 @@ int main(int argc, char *argv[])
     if (parser.isSet(meanings)) {
         try {
             return reportMeanings(file, parser.value(meanings), parser.value(meaningExceptions))
+                       ? 0
+                       : 1;
+        } catch (const std::exception &error) {
+            std::fprintf(stderr, "%s\n", error.what());
+            return 2;
+        }
+    }
+    if (parser.isSet(reference)) {
+        try {
+            return reportReferences(file, parser.value(reference), parser.value(ding),
+                                    parser.value(referenceExceptions))
                        ? 0
                        : 1;
         } catch (const std::exception &error) {
