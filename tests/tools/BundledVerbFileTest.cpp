@@ -6,8 +6,8 @@
 // their labels included), large enough, exactly what the generator makes from
 // the table and the dictionary, spelled right by the German hunspell
 // dictionary or a reviewed exception, its meanings matching Ding's
-// translations, and its separability and auxiliaries the references', or a
-// reviewed exception.
+// translations, its separability and auxiliaries the references', or a
+// reviewed exception, and holding the A1 to B1 word lists' verbs.
 #include "CaptionWidth.h"
 #include "FormCorrections.h"
 #include "FormDictionary.h"
@@ -168,6 +168,16 @@ TEST_F(BundledVerbFile, AgreesWithTheReferencesOrIsReviewed)
            "add them to tools/verbs/reference-exceptions.txt with a reason:\n"
         << unreviewed.join('\n').toStdString();
     EXPECT_EQ(reviewed - needed, QSet<QString>()) << "reference exceptions no longer needed";
+}
+
+// Every verb of the A1 to B1 word lists, but those left out on purpose.
+TEST_F(BundledVerbFile, HoldsTheVerbsOfTheA1ToB1WordLists)
+{
+    const auto wanted = verbcheck::parseWantedVerbs(
+        QString::fromUtf8(readBytes(SourceDir + "/tools/verbs/a1-b1-verbs.txt")));
+    EXPECT_GT(wanted.verbs.size(), 600);
+    for (const QString &fault : verbcheck::wantedVerbFaults(data::VerbFile(bytes), wanted))
+        ADD_FAILURE() << fault.toStdString();
 }
 
 // The spelling gate. A word passes when hunspell knows it, when the verb

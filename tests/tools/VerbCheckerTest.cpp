@@ -205,6 +205,7 @@ TEST(MeaningsReport, MatchesDingsTranslationsOfTheSameVerb)
         "sich (über etw.) freuen {vr} | sich freuend :: to be glad (about sth.); to be pleased\n"
         "jdn. erkennen {vt} :: to recognize sb.\n"
         "von etw. abhängen {vi} :: to depend on sth.\n"
+        "sich etw. vorstellen {vr} :: to imagine\n"
         "etw. abschicken {vt} :: to send off <>\n"
         "Haus {n} :: house\n"));
     struct Row {
@@ -216,6 +217,7 @@ TEST(MeaningsReport, MatchesDingsTranslationsOfTheSameVerb)
                         {"sich freuen", "to be glad", verbcheck::MeaningRow::Matched},
                         {"erkennen", "to recognise", verbcheck::MeaningRow::Matched},
                         {"abhängen", "to depend", verbcheck::MeaningRow::Matched},
+                        {"sich etwas vorstellen", "to imagine", verbcheck::MeaningRow::Matched},
                         {"abschicken", "to send off", verbcheck::MeaningRow::Matched},
                         {"jagen", "to hunt", verbcheck::MeaningRow::NoMatch},
                         {"Haus", "to house", verbcheck::MeaningRow::NotInDing},
@@ -277,6 +279,15 @@ TEST(ReferenceComparison, FindsSeparabilityAndAuxiliariesTheReferencesContradict
                                     QString::fromUtf8("separable\tübersetzen")}));
     EXPECT_EQ(verbcheck::parseReviewedDisagreements("# why\nauxiliary\tgehen\n\n"),
               QSet<QString>{"auxiliary\tgehen"});
+}
+
+TEST(VerbChecker, NamesTheWordListsVerbsTheFileLacks)
+{
+    const auto wanted = verbcheck::parseWantedVerbs(
+        "# A1\ngehen\nlaufen\nmöchten | the Konjunktiv II of mögen\nkönnen | a modal\n");
+    EXPECT_EQ(verbcheck::wantedVerbFaults(data::VerbFile(minifile::bytes()), wanted),
+              (QStringList{"\"laufen\" is not in the file",
+                           "\"können\" is in the file, but the list leaves it out (a modal)"}));
 }
 
 TEST(VerbChecker, DescribesFaultsWithFileAndRecordLines)

@@ -15,6 +15,7 @@ namespace verbcheck {
 namespace {
 
 const QString ReflexivePrefix = QStringLiteral("sich ");
+const QString ObjectPlaceholder = QStringLiteral("etwas ");
 
 QString withoutAnnotations(QString text)
 {
@@ -151,8 +152,14 @@ QList<MeaningRow> meaningsReport(const data::VerbFile &file, const DingDictionar
         row.english = data::answerText(
             file.recordLine(record, data::tenseBlock(*category, 0).captionLine2()));
         QSet<QString> known = ding.translations(row.verb);
-        if (row.verb.startsWith(ReflexivePrefix))
-            known.unite(ding.translations(row.verb.mid(ReflexivePrefix.size())));
+        if (row.verb.startsWith(ReflexivePrefix)) {
+            QString verb = row.verb.mid(ReflexivePrefix.size());
+            known.unite(ding.translations(verb));
+            // "sich etwas vorstellen" is Ding's "sich vorstellen".
+            if (verb.startsWith(ObjectPlaceholder))
+                known.unite(
+                    ding.translations(ReflexivePrefix + verb.mid(ObjectPlaceholder.size())));
+        }
         if (known.isEmpty()) {
             row.outcome = MeaningRow::NotInDing;
         } else {

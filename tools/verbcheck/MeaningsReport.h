@@ -58,7 +58,8 @@ struct MeaningRow {
 
 // Each verb's English meaning (caption line 2 of tense 0, its parts split at
 // ", ") against Ding's translations of the same verb; a reflexive verb is
-// also looked up without "sich", as Ding often lists the plain verb alone.
+// also looked up without "sich", as Ding often lists the plain verb alone,
+// and without the object "etwas" ("sich etwas vorstellen").
 QList<MeaningRow> meaningsReport(const data::VerbFile &file, const DingDictionary &ding);
 
 // The reviewed exceptions: one listed verb a line, grouped under "# reason"

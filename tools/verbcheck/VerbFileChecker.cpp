@@ -311,6 +311,40 @@ QStringList formWords(const data::VerbFile &file)
     return sorted;
 }
 
+WantedVerbs parseWantedVerbs(const QString &text)
+{
+    WantedVerbs wanted;
+    for (const QString &line : text.split('\n')) {
+        const QString trimmed = line.trimmed();
+        if (trimmed.isEmpty() || trimmed.startsWith('#'))
+            continue;
+        const qsizetype bar = trimmed.indexOf(QStringLiteral(" | "));
+        if (bar < 0)
+            wanted.verbs << trimmed;
+        else
+            wanted.leftOut.insert(trimmed.left(bar), trimmed.mid(bar + 3));
+    }
+    return wanted;
+}
+
+QStringList wantedVerbFaults(const data::VerbFile &file, const WantedVerbs &wanted)
+{
+    QSet<QString> held;
+    for (qsizetype record = 0; record < file.recordCount(); ++record)
+        held.insert(data::answerText(file.recordLine(record, 0)));
+    QStringList faults;
+    for (const QString &verb : wanted.verbs) {
+        if (!held.contains(verb))
+            faults << QStringLiteral("\"%1\" is not in the file").arg(verb);
+    }
+    for (auto it = wanted.leftOut.cbegin(); it != wanted.leftOut.cend(); ++it) {
+        if (held.contains(it.key()))
+            faults << QStringLiteral("\"%1\" is in the file, but the list leaves it out (%2)")
+                          .arg(it.key(), it.value());
+    }
+    return faults;
+}
+
 Tally tally(const data::VerbFile &file)
 {
     Tally counts;

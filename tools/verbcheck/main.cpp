@@ -14,6 +14,7 @@
 // --reference verbs.json [--ding de-en] [--reference-exceptions FILE] compares
 // separability with the verb-form dictionary and the auxiliaries with Ding's
 // and the base verbs'; the same way, it lists what no exception explains.
+// --wanted LIST lists the verbs of a word list the file lacks (exit 1 then).
 #include "CaptionWidth.h"
 #include "FormDictionary.h"
 #include "MeaningsReport.h"
@@ -143,8 +144,9 @@ int main(int argc, char *argv[])
     const QCommandLineOption ding("ding", "Ding's de-en, for --reference.", "de-en");
     const QCommandLineOption referenceExceptions(
         "reference-exceptions", "The reviewed disagreements with the references.", "file");
-    parser.addOptions(
-        {words, summary, meanings, meaningExceptions, reference, ding, referenceExceptions});
+    const QCommandLineOption wanted("wanted", "List the verbs of a word list it lacks.", "file");
+    parser.addOptions({words, summary, meanings, meaningExceptions, reference, ding,
+                       referenceExceptions, wanted});
     parser.addPositionalArgument("file", "The verb file, e.g. data/Verb12Data.txt.");
     parser.process(app);
     if (parser.positionalArguments().size() != 1)
@@ -185,6 +187,21 @@ int main(int argc, char *argv[])
             std::fprintf(stderr, "%s\n", error.what());
             return 2;
         }
+    }
+    if (parser.isSet(wanted)) {
+        QStringList faults;
+        try {
+            faults = verbcheck::wantedVerbFaults(
+                file, verbcheck::parseWantedVerbs(tools::readText(parser.value(wanted))));
+        } catch (const std::exception &error) {
+            std::fprintf(stderr, "%s\n", error.what());
+            return 2;
+        }
+        for (const QString &fault : faults)
+            std::printf("%s\n", qPrintable(fault));
+        std::printf("%s: %lld of the list's verbs missing or held against it\n",
+                    qPrintable(parser.value(wanted)), static_cast<long long>(faults.size()));
+        return faults.isEmpty() ? 0 : 1;
     }
     if (parser.isSet(summary)) {
         const verbcheck::Tally counts = verbcheck::tally(file);
