@@ -118,7 +118,7 @@ TEST_F(BundledVerbFile, MeaningsMatchDingOrAreReviewed)
     ASSERT_TRUE(QFile::exists(Ding)) << DingHint;
     const verbcheck::DingDictionary &ding = dingDictionary();
     const QSet<QString> exceptions =
-        verbcheck::parseMeaningExceptions(QString::fromUtf8(readBytes(MeaningExceptions)));
+        verbcheck::parseReviewedList(QString::fromUtf8(readBytes(MeaningExceptions)));
     QStringList unreviewed;
     QSet<QString> needed;
     int matched = 0;
@@ -153,7 +153,7 @@ TEST_F(BundledVerbFile, AgreesWithTheReferencesOrIsReviewed)
         return dictionary.splitsOffPrefix(verb);
     };
     references.ding = &dingDictionary();
-    const QSet<QString> reviewed = verbcheck::parseReviewedDisagreements(
+    const QSet<QString> reviewed = verbcheck::parseReviewedList(
         QString::fromUtf8(readBytes(SourceDir + "/tools/verbs/reference-exceptions.txt")));
     QStringList unreviewed;
     QSet<QString> needed;
@@ -199,17 +199,6 @@ protected:
         return QString::fromUtf8(hunspell.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
     }
 
-    static QSet<QString> exceptionList()
-    {
-        QSet<QString> words;
-        for (const QString &line : QString::fromUtf8(readBytes(Exceptions)).split('\n')) {
-            const QString word = line.trimmed();
-            if (!word.isEmpty() && !word.startsWith('#'))
-                words.insert(word);
-        }
-        return words;
-    }
-
     // Every word of the dictionary's forms, in today's spelling, and its du imperatives.
     static void dictionaryWords(QSet<QString> &words, QSet<QString> &imperatives)
     {
@@ -245,7 +234,8 @@ TEST_F(SpellingGate, AcceptsEveryWordOfEveryForm)
 
     QSet<QString> known, imperatives;
     dictionaryWords(known, imperatives);
-    const QSet<QString> exceptions = exceptionList();
+    const QSet<QString> exceptions =
+        verbcheck::parseReviewedList(QString::fromUtf8(readBytes(Exceptions)));
     QStringList suspects;
     QSet<QString> neededExceptions;
     for (const QString &word : rejected) {

@@ -174,15 +174,4 @@ QList<MeaningRow> meaningsReport(const data::VerbFile &file, const DingDictionar
     return rows;
 }
 
-QSet<QString> parseMeaningExceptions(const QString &text)
-{
-    QSet<QString> verbs;
-    for (const QString &line : text.split('\n')) {
-        const QString verb = line.trimmed();
-        if (!verb.isEmpty() && !verb.startsWith('#'))
-            verbs.insert(verb);
-    }
-    return verbs;
-}
-
 } // namespace verbcheck

@@ -62,8 +62,7 @@ struct MeaningRow {
 // and without the object "etwas" ("sich etwas vorstellen").
 QList<MeaningRow> meaningsReport(const data::VerbFile &file, const DingDictionary &ding);
 
-// The reviewed exceptions: one listed verb a line, grouped under "# reason"
-// comments.
-QSet<QString> parseMeaningExceptions(const QString &text);
+// The reviewed exceptions (tools/verbs/meaning-exceptions.txt) are one listed
+// verb a line, read with parseReviewedList.
 
 } // namespace verbcheck

@@ -106,17 +106,6 @@ QList<Disagreement> compareWithReferences(const data::VerbFile &file, const Refe
     return disagreements;
 }
 
-QSet<QString> parseReviewedDisagreements(const QString &text)
-{
-    QSet<QString> keys;
-    for (const QString &line : text.split('\n')) {
-        const QString trimmed = line.trimmed();
-        if (!trimmed.isEmpty() && !trimmed.startsWith('#'))
-            keys.insert(trimmed);
-    }
-    return keys;
-}
-
 QString reviewKey(const Disagreement &disagreement)
 {
     return disagreement.kind + '\t' + disagreement.verb;

@@ -43,9 +43,8 @@ struct References {
 //   (angehen beside gehen: "wir sind das Problem angegangen").
 QList<Disagreement> compareWithReferences(const data::VerbFile &file, const References &references);
 
-// The reviewed disagreements: "kind<TAB>verb" lines, grouped under "# reason"
-// comment lines. Keys are "kind<TAB>verb", as reviewKey gives them.
-QSet<QString> parseReviewedDisagreements(const QString &text);
+// How tools/verbs/reference-exceptions.txt lists a reviewed disagreement:
+// "kind<TAB>verb" (read with parseReviewedList).
 QString reviewKey(const Disagreement &disagreement);
 
 } // namespace verbcheck

@@ -311,6 +311,17 @@ QStringList formWords(const data::VerbFile &file)
     return sorted;
 }
 
+QSet<QString> parseReviewedList(const QString &text)
+{
+    QSet<QString> entries;
+    for (const QString &line : text.split('\n')) {
+        const QString entry = line.trimmed();
+        if (!entry.isEmpty() && !entry.startsWith('#'))
+            entries.insert(entry);
+    }
+    return entries;
+}
+
 WantedVerbs parseWantedVerbs(const QString &text)
 {
     WantedVerbs wanted;

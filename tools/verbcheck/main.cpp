@@ -30,6 +30,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <functional>
 
 namespace {
 
@@ -40,9 +41,8 @@ bool reportMeanings(const data::VerbFile &file, const QString &dingPath,
 {
     const auto ding = verbcheck::DingDictionary::parse(tools::readText(dingPath));
     const QSet<QString> exceptions =
-        exceptionsPath.isEmpty()
-            ? QSet<QString>()
-            : verbcheck::parseMeaningExceptions(tools::readText(exceptionsPath));
+        exceptionsPath.isEmpty() ? QSet<QString>()
+                                 : verbcheck::parseReviewedList(tools::readText(exceptionsPath));
     int matched = 0, reviewed = 0, unreviewed = 0;
     QSet<QString> needed;
     for (const verbcheck::MeaningRow &row : verbcheck::meaningsReport(file, ding)) {
@@ -86,9 +86,8 @@ bool reportReferences(const data::VerbFile &file, const QString &dictionaryPath,
     if (!dingPath.isEmpty())
         ding = verbcheck::DingDictionary::parse(tools::readText(dingPath));
     const QSet<QString> reviewed =
-        exceptionsPath.isEmpty()
-            ? QSet<QString>()
-            : verbcheck::parseReviewedDisagreements(tools::readText(exceptionsPath));
+        exceptionsPath.isEmpty() ? QSet<QString>()
+                                 : verbcheck::parseReviewedList(tools::readText(exceptionsPath));
     verbcheck::References references;
     references.splitsOffPrefix = [&](const QString &verb) {
         return dictionary.splitsOffPrefix(verb);
@@ -117,6 +116,31 @@ bool reportReferences(const data::VerbFile &file, const QString &dictionaryPath,
                 static_cast<long long>(disagreements.size() - unreviewed), unreviewed,
                 static_cast<long long>(stale.size()));
     return unreviewed == 0 && stale.isEmpty();
+}
+
+// Prints the verbs of the word list the file lacks, and those it holds that
+// the list leaves out on purpose; true when there are none.
+bool reportWanted(const data::VerbFile &file, const QString &listPath)
+{
+    const QStringList faults =
+        verbcheck::wantedVerbFaults(file, verbcheck::parseWantedVerbs(tools::readText(listPath)));
+    for (const QString &fault : faults)
+        std::printf("%s\n", qPrintable(fault));
+    std::printf("%s: %lld of the list's verbs missing or held against it\n", qPrintable(listPath),
+                static_cast<long long>(faults.size()));
+    return faults.isEmpty();
+}
+
+// A report's exit code: 0 when it passed, 1 when it found something, 2 when
+// it could not read what it compares with.
+int exitCodeOf(const std::function<bool()> &report)
+{
+    try {
+        return report() ? 0 : 1;
+    } catch (const std::exception &error) {
+        std::fprintf(stderr, "%s\n", error.what());
+        return 2;
+    }
 }
 
 } // namespace
@@ -167,42 +191,17 @@ int main(int argc, char *argv[])
             std::printf("%s\n", word.toUtf8().constData());
         return 0;
     }
-    if (parser.isSet(meanings)) {
-        try {
-            return reportMeanings(file, parser.value(meanings), parser.value(meaningExceptions))
-                       ? 0
-                       : 1;
-        } catch (const std::exception &error) {
-            std::fprintf(stderr, "%s\n", error.what());
-            return 2;
-        }
-    }
-    if (parser.isSet(reference)) {
-        try {
+    if (parser.isSet(meanings))
+        return exitCodeOf([&] {
+            return reportMeanings(file, parser.value(meanings), parser.value(meaningExceptions));
+        });
+    if (parser.isSet(reference))
+        return exitCodeOf([&] {
             return reportReferences(file, parser.value(reference), parser.value(ding),
-                                    parser.value(referenceExceptions))
-                       ? 0
-                       : 1;
-        } catch (const std::exception &error) {
-            std::fprintf(stderr, "%s\n", error.what());
-            return 2;
-        }
-    }
-    if (parser.isSet(wanted)) {
-        QStringList faults;
-        try {
-            faults = verbcheck::wantedVerbFaults(
-                file, verbcheck::parseWantedVerbs(tools::readText(parser.value(wanted))));
-        } catch (const std::exception &error) {
-            std::fprintf(stderr, "%s\n", error.what());
-            return 2;
-        }
-        for (const QString &fault : faults)
-            std::printf("%s\n", qPrintable(fault));
-        std::printf("%s: %lld of the list's verbs missing or held against it\n",
-                    qPrintable(parser.value(wanted)), static_cast<long long>(faults.size()));
-        return faults.isEmpty() ? 0 : 1;
-    }
+                                    parser.value(referenceExceptions));
+        });
+    if (parser.isSet(wanted))
+        return exitCodeOf([&] { return reportWanted(file, parser.value(wanted)); });
     if (parser.isSet(summary)) {
         const verbcheck::Tally counts = verbcheck::tally(file);
         std::printf("%lld verbs\n", static_cast<long long>(file.recordCount()));
