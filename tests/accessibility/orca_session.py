@@ -9,8 +9,8 @@
     orca_session.py PROGRAM DATA_DIR [KEYS_FILE] [--pause SECONDS] [--log FILE]
                     [--show REGEX] [--screenshots DIR]
 
-Starts, each on its own and checked: an X server on a free display, the
-openbox window manager (without one the window never gets the focus), a D-Bus
+Starts, each on its own and checked: an X server on a free display with a
+German keyboard layout, the openbox window manager (without one the window never gets the focus), a D-Bus
 session, the AT-SPI bus, speech-dispatcher speaking with espeak-ng into ALSA's
 "null" device (no sound hardware needed), and Orca with its debug log and a
 clean settings folder in a temporary HOME. Then it starts PROGRAM in a copy of
@@ -110,6 +110,14 @@ def private_environment(work):
     os.environ["GSETTINGS_BACKEND"] = "memory"  # no dconf daemon
     os.environ.pop("SPEECHD_ADDRESS", None)
     os.environ.pop("SPEECHD_SOCKET", None)
+
+
+def use_german_keyboard():
+    """ä, ö, ü and ß on keys of their own: xdotool otherwise lends a spare key
+    for each and takes it back at once, and a trainer waiting for Orca's answer
+    to a key press reads the key after that, as nothing."""
+    if subprocess.run(["setxkbmap", "-layout", "de"]).returncode != 0:
+        raise Failed("setxkbmap could not set the German keyboard layout")
 
 
 def start_window_manager(session):
@@ -336,6 +344,7 @@ def run(arguments, steps, work):
     log = OrcaLog(arguments.log or os.path.join(work, "orca-debug.log"))
     show = re.compile(arguments.show) if arguments.show else None
     try:
+        use_german_keyboard()
         start_window_manager(session)
         bus = atspi_test.start_accessibility_bus()
         if bus is not None:
@@ -377,7 +386,8 @@ def main():
     parser.add_argument("--show", help="also print the log lines matching this expression")
     parser.add_argument("--screenshots", help="save the screen after each step in this folder")
     arguments = parser.parse_args()
-    tools = ["Xvfb", "dbus-run-session", "openbox", "xprop", "speech-dispatcher", "orca", "xdotool"]
+    tools = ["Xvfb", "dbus-run-session", "setxkbmap", "openbox", "xprop", "speech-dispatcher",
+             "orca", "xdotool"]
     for tool in tools + (["import"] if arguments.screenshots else []):
         if shutil.which(tool) is None:
             sys.exit(f"orca_session: {tool} is missing (scripts/debian-packages.txt lists its package)")
