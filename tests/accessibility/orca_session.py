@@ -10,22 +10,25 @@
                     [--show REGEX] [--screenshots DIR]
 
 Starts, each on its own and checked: an X server on a free display with a
-German keyboard layout, the openbox window manager (without one the window never gets the focus), a D-Bus
-session, the AT-SPI bus, speech-dispatcher speaking with espeak-ng into ALSA's
-"null" device (no sound hardware needed), and Orca with its debug log and a
-clean settings folder in a temporary HOME. Then it starts PROGRAM in a copy of
-DATA_DIR's verb file, waits until Orca has read the window, presses the keys
-of KEYS_FILE (orca_baseline.keys beside this script if none is given) with
-xdotool, and prints after each line of it the SPEECH OUTPUT lines Orca logged
-for it, and the log lines matching --show (say "Pruning|flood").
+German keyboard layout, the openbox window manager (without one the window
+never gets the focus), a D-Bus session, the AT-SPI bus, speech-dispatcher
+speaking with espeak-ng into ALSA's "null" device (no sound hardware needed),
+and Orca with its debug log and a clean settings folder in a temporary HOME.
+Then it starts PROGRAM in a copy of DATA_DIR's verb file, waits until Orca has
+read the window, presses the keys of KEYS_FILE (orca_baseline.keys beside this
+script if none is given; orca_changes.keys changes verb and tense with forms
+in every box) with xdotool, and prints after each line of it the SPEECH OUTPUT
+lines Orca logged for it, and the log lines matching --show (say
+"Pruning|flood").
 
 A line of KEYS_FILE is one step: xdotool key names pressed in turn ("Tab",
 "alt+shift+c", "KP_Up", "Tab Tab"); "go KEYS", the same, printing only what
 the last key brings (to reach a control far off); "type TEXT" to type TEXT;
-or "wait SECONDS".
-"#" starts a note, printed with the step. Each step waits --pause seconds
-(1.5) for Orca. --log keeps Orca's whole debug log; --screenshots saves the
-screen after each step.
+or "wait SECONDS". "#" starts a note, printed with the step. Each step waits
+--pause seconds (1.5) for Orca. --log keeps Orca's whole debug log;
+--screenshots saves the screen after each step. Orca's desktop keys work as
+xdotool sends them: KP_Up, KP_Begin and KP_Down read the line, word and
+character, KP_Enter is Where Am I, KP_Add Say All.
 
 Orca lets one Orca run per user: the script stops, saying so, while another
 runs, and never replaces it. Exits 1, with what did not start, when a part
@@ -43,7 +46,8 @@ import threading
 import time
 import tty
 
-import atspi_test  # the X server, the D-Bus session and the AT-SPI bus
+sys.dont_write_bytecode = True  # no __pycache__ left in the source tree
+import atspi_test  # noqa: E402 (the X server, the D-Bus session and the AT-SPI bus)
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 SPEECH = "SPEECH OUTPUT:"
@@ -102,8 +106,9 @@ def private_environment(work):
     """A temporary HOME and XDG folders: Orca starts from its default settings,
     speech-dispatcher's socket is the session's own."""
     folders = {name: os.path.join(work, folder) for name, folder in [
-        ("HOME", "home"), ("XDG_CONFIG_HOME", "home/.config"), ("XDG_DATA_HOME", "home/.local/share"),
-        ("XDG_CACHE_HOME", "home/.cache"), ("XDG_RUNTIME_DIR", "run")]}
+        ("HOME", "home"), ("XDG_CONFIG_HOME", "home/.config"),
+        ("XDG_DATA_HOME", "home/.local/share"), ("XDG_CACHE_HOME", "home/.cache"),
+        ("XDG_RUNTIME_DIR", "run")]}
     for folder in folders.values():
         os.makedirs(folder, mode=0o700, exist_ok=True)
     os.environ.update(folders)
@@ -157,7 +162,8 @@ def start_speech(session):
         client.speak("ready", callback=lambda *_: spoken.set(),
                      event_types=(speechd.CallbackType.END,))
         if not spoken.wait(10):
-            raise Failed("speech-dispatcher did not finish speaking a word" + speech_errors(log_dir))
+            raise Failed("speech-dispatcher did not finish speaking a word"
+                         + speech_errors(log_dir))
     finally:
         client.close()
 
@@ -351,7 +357,8 @@ def run(arguments, steps, work):
             session.processes.append(("the AT-SPI bus", bus))
         start_speech(session)
         start_orca(session, log)
-        started = start_trainer(session, log, os.path.abspath(arguments.program), arguments.data_dir)
+        started = start_trainer(session, log, os.path.abspath(arguments.program),
+                                arguments.data_dir)
         print(f"=== {versions()}; each step: the key presses, then what Orca said", flush=True)
         print("--- start-up", flush=True)
         for line in spoken(log.since(started), show):
@@ -377,7 +384,8 @@ def run(arguments, steps, work):
 
 
 def main():
-    parser = argparse.ArgumentParser(description="What Orca says while the trainer is driven by keys.")
+    parser = argparse.ArgumentParser(
+        description="What Orca says while the trainer is driven by keys.")
     parser.add_argument("program")
     parser.add_argument("data_dir")
     parser.add_argument("keys", nargs="?", default=os.path.join(HERE, "orca_baseline.keys"))
@@ -390,7 +398,8 @@ def main():
              "orca", "xdotool"]
     for tool in tools + (["import"] if arguments.screenshots else []):
         if shutil.which(tool) is None:
-            sys.exit(f"orca_session: {tool} is missing (scripts/debian-packages.txt lists its package)")
+            sys.exit(f"orca_session: {tool} is missing "
+                     "(scripts/debian-packages.txt lists its package)")
     if not os.path.isfile(os.path.join(arguments.data_dir, "Verb12Data.txt")):
         sys.exit(f"orca_session: {arguments.data_dir} holds no Verb12Data.txt")
     if not os.access(arguments.program, os.X_OK):
