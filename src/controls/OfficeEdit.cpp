@@ -9,6 +9,12 @@
 #include <QApplication>
 #include <QFocusEvent>
 #include <QPainter>
+#include <QScopedValueRollback>
+#include <QTextLayout>
+#include <QtMath>
+
+#include <algorithm>
+#include <cstdlib>
 
 namespace controls {
 
@@ -58,6 +64,7 @@ void OfficeEdit::paintEvent(QPaintEvent *event)
 
 void OfficeEdit::focusInEvent(QFocusEvent *event)
 {
+    const QScopedValueRollback entering(m_beingEntered, true);
     OfficeFramed::focusInEvent(event);
     followFocusWithSelectionColours();
     if (isEntryWithoutMouse(event->reason()))
@@ -88,6 +95,28 @@ void OfficeEdit::changeEvent(QEvent *event)
         resize(width(), fontMetrics().height() + HeightAboveLine);
     if (event->type() == QEvent::PaletteChange) // a new background or text colour
         followFocusWithSelectionColours();
+}
+
+QRect OfficeEdit::characterRect(int offset) const
+{
+    const QString shown = displayText();
+    if (offset < 0 || offset >= shown.size())
+        return {};
+    // Laid out as the base box lays out its line; placed by the caret, which
+    // the base box puts where it draws the text (margins, alignment, scrolling).
+    QTextLayout layout(shown, font());
+    QTextOption option;
+    option.setFlags(QTextOption::IncludeTrailingSpaces);
+    layout.setTextOption(option);
+    layout.beginLayout();
+    const QTextLine line = layout.createLine();
+    layout.endLayout();
+    // The base box's caret rectangle reaches 5 pixels left of the caret line.
+    const QRect caret = cursorRect();
+    const int origin = caret.left() + 5 - qRound(line.cursorToX(cursorPosition()));
+    const int left = origin + qRound(line.cursorToX(offset));
+    const int right = origin + qRound(line.cursorToX(offset + 1));
+    return QRect(std::min(left, right), caret.top(), std::abs(right - left), qCeil(line.height()));
 }
 
 void OfficeEdit::followFocusWithSelectionColours()

@@ -40,6 +40,13 @@ public:
     // The style the frame is drawn in right now.
     OfficeBorderStyle currentFrameStyle() const { return textControlFrameStyle(); }
 
+    // Assistive technology: where character `offset` of the text stands in
+    // the box (empty outside the text), and whether the box is taking the
+    // focus right now (its entering selection is then no news to a screen
+    // reader, which reads the selection with the focus).
+    QRect characterRect(int offset) const;
+    bool isBeingEntered() const { return m_beingEntered; }
+
 protected:
     void paintEvent(QPaintEvent *event) override;
     void focusInEvent(QFocusEvent *event) override;
@@ -50,6 +57,8 @@ private:
     // Without the focus the selection colours are the box's own background and
     // text colours; with it, the ones the box would inherit.
     void followFocusWithSelectionColours();
+
+    bool m_beingEntered = false;
 };
 
 } // namespace controls

@@ -144,10 +144,7 @@ def label_of(node):
 
 
 def spoken_name(node):
-    """What a screen reader says the control is. A Qt list's own name is its
-    current entry, so a list is known by its label or its description."""
-    if node.getRole() == pyatspi.ROLE_COMBO_BOX:
-        return label_of(node) or node.description or ""
+    """What a screen reader says the control is (before its role)."""
     return node.name or ""
 
 
@@ -194,6 +191,16 @@ def text_of(node):
     return text.getText(0, text.characterCount)
 
 
+def read_whole(node):
+    """What a screen reader reads of a box: its one text run, its line and
+    word at the start and its last character all end where the text ends."""
+    text = node.queryText()
+    length = text.characterCount
+    return (tuple(text.getAttributeRun(0, False)[1:]), text.getTextAtOffset(0, pyatspi.TEXT_BOUNDARY_LINE_START)[0],
+            text.getTextAtOffset(0, pyatspi.TEXT_BOUNDARY_WORD_START)[0],
+            text.getTextAtOffset(length - 1, pyatspi.TEXT_BOUNDARY_CHAR)[0])
+
+
 def notifications(window):
     return [node for node in showing_controls(window)
             if node.getRole() == pyatspi.ROLE_NOTIFICATION]
@@ -227,8 +234,8 @@ def run_checks(checker, window):
     checker.check(len(boxes) == len(texts) - 2,
                   "every showing entry box but Alpha and the Show Random letters names its person")
     lists = [node for node in controls if node.getRole() == pyatspi.ROLE_COMBO_BOX]
-    # A list's own name is its current entry: the verb file's first verb at start.
-    first_verb = [node.name.strip() for node in lists if label_of(node) == "Verb List"]
+    # A list gives its entry as its text: the verb file's first verb at start.
+    first_verb = [text_of(node) for node in lists if label_of(node) == "Verb List"]
     board = [node.name for node in notifications(window)]
     checker.check(board == [f"{name}, present" for name in first_verb],
                   f"the board shown is announced ({board}, verb list on {first_verb})")
@@ -238,6 +245,9 @@ def run_checks(checker, window):
     checker.check(press(controls, "Show All"), "Show All is pressed through its action")
     checker.check(wait_for(lambda: all(text_of(node) for node in boxes)),
                   "Show All filled every box")
+    cut = [read_whole(node) for node in boxes
+           if read_whole(node) != ((0, len(text_of(node))), text_of(node), text_of(node), text_of(node)[-1])]
+    checker.check(not cut, f"every box is read whole: one run, by line, word and character ({cut})")
     wrong_box = next((node for node in boxes if node.name == "du, verb"), None)
     right_box = next((node for node in boxes if node.name == "du, separable prefix"), None)
     if not checker.check(wrong_box and right_box, "the boxes to test are there"):
