@@ -17,19 +17,21 @@ std::vector<AccessibleName> buildAccessibleNames()
     return {
         named("Panel1", "Show Correct and Show Random"),
         named("Panel2", "Test Answers and Show All"),
-        named("EdS4", "Show Random letters",
-              "The letters Show Random has revealed of the active box's answer"),
+        // The control the window starts on: short, and the way to the board.
+        named("EdS4", "Show Random letters", "Letters from Show Random (Alt+R). Alt+B: the board"),
         named("btnTestAnswersRestore", "Restore tested answers"),
         named("btnShowAllRestore", "Restore after Show All"),
         named("btnShowCorrectRestore", "Restore after Show Correct"),
         named("AlphaEdit", "Alpha look-up",
               "Type the start of a verb and press Return to go to it in the verb list"),
+        // Named with its digit at every refresh (variantsName).
+        named("btnVar", "Participle variants",
+              "How many variants the participle has; the board shows one"),
         named("btnAlpha", "Look up", "Go to the verb typed in Alpha"),
-        // A list's name is its entry while it has one; screen readers read
-        // the description after it.
-        named("ComboBox4", "Font", "Font"),
-        named("ComboBox5", "Font style", "Font style"),
-        named("ComboBox6", "Entry font size", "Entry font size"),
+        // Lists without a label; the entry is read as the list's value.
+        named("ComboBox4", "Font"),
+        named("ComboBox5", "Font style"),
+        named("ComboBox6", "Entry font size"),
         named("btnFont", "Fonts"),
         named("btnHelp", "Help"),
         named("leftCopy", "Copy, left"),
@@ -44,7 +46,8 @@ std::vector<AccessibleName> buildAccessibleNames()
         named("btnUmlautoR", "ö, right"),
         named("btnUmlautuR", "ü, right"),
         named("btnSzetR", "ß, right"),
-        named("helppanel", "Help panel"),
+        // A panel is read with its role: "Help panel".
+        named("helppanel", "Help", "Esc closes the help"),
         named("HelpMemo", "Help text"),
         named("btnHelpClose", "Close help"),
     };

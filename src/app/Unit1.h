@@ -132,6 +132,8 @@ private:
     void exposeTestResult(const std::array<bool, data::BoxCount> &wrong);
     void withdrawTestResult();
     void announceBoard();
+    // Tells screen readers what a command did that is otherwise only seen.
+    void announce(const QString &message);
 
     // Controls the handlers reach by name.
     std::array<controls::OfficeEdit *, data::BoxCount> m_boxes{};

@@ -60,6 +60,9 @@ void TForm1::insertSpecialCharacter(QChar character)
     SpChar->copy();
     leftPasteClick();
     ReturnCursor();
+    // A screen reader echoes typed letters, not what a function key typed.
+    if (activeEditor())
+        announce(character);
 }
 
 void TForm1::btnUmlautaClick()
@@ -124,9 +127,11 @@ void TForm1::panTyClick()
     if (panTy->caption() == QLatin1String("Type")) {
         setTypePanelLook(true);
         panTy->setCaption(m_typeName);
+        announce(QStringLiteral("Type: ") + m_typeName);
     } else if (panTy->caption() == m_typeName) {
         setTypePanelLook(false);
         panTy->setCaption(QStringLiteral("Type"));
+        announce(QStringLiteral("Type hidden"));
     }
 }
 
@@ -135,11 +140,13 @@ void TForm1::btnHelpClick()
     helppanel->move(34, 24);
     helppanel->show();
     helppanel->raise();
+    announce(QStringLiteral("Help open. Esc closes it"));
 }
 
 void TForm1::btnHelpCloseClick()
 {
     helppanel->hide();
+    announce(QStringLiteral("Help closed"));
 }
 
 } // namespace app

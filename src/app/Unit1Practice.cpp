@@ -7,6 +7,7 @@
 
 #include "appearance/Contrast.h"
 #include "controls/OfficeEdit.h"
+#include "practice/Announcements.h"
 #include "practice/WrongAnswers.h"
 
 namespace app {
@@ -79,14 +80,18 @@ void TForm1::btnShowCorrectClick()
     const int box = m_practice.activeBox();
     if (box == practice::PracticeState::NoBox)
         return;
-    if (auto shown = m_practice.showCorrect(m_boxes[box - 1]->text(), m_answerSlots[box - 1]))
+    if (auto shown = m_practice.showCorrect(m_boxes[box - 1]->text(), m_answerSlots[box - 1])) {
         m_boxes[box - 1]->setText(*shown);
+        announce(practice::boxTextAnnouncement(*shown));
+    }
 }
 
 void TForm1::btnShowCorrectRestoreClick()
 {
-    if (auto restored = m_practice.restoreCorrect())
+    if (auto restored = m_practice.restoreCorrect()) {
         m_boxes[m_practice.activeBox() - 1]->setText(*restored);
+        announce(practice::boxTextAnnouncement(*restored));
+    }
 }
 
 void TForm1::btnShowAllClick()
@@ -102,8 +107,10 @@ void TForm1::btnShowAllRestoreClick()
 void TForm1::btnShowRandClick()
 {
     if (m_random) {
-        if (auto revealed = m_practice.revealNext(*m_random))
+        if (auto revealed = m_practice.revealNext(*m_random)) {
             EdS4->setText(EdS4->text() + *revealed);
+            announce(practice::revealedLettersAnnouncement(EdS4->text()));
+        }
     }
 }
 

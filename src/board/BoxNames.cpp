@@ -123,4 +123,18 @@ QString boxAccessibleName(std::optional<data::Category> category, int tense, int
     return RowPersons[grid.block][grid.row - 1] + QStringLiteral(", ") + place;
 }
 
+QString boardAnnouncement(const QString &verb, const QString &tense, const QStringList &captions)
+{
+    QString announcement = verb.trimmed() + QStringLiteral(", ") + tense.trimmed();
+    for (const QString &caption : captions) {
+        if (caption.trimmed().isEmpty())
+            continue;
+        // What already ends in a full stop gets no second one.
+        if (!announcement.endsWith(u'.'))
+            announcement += u'.';
+        announcement += u' ' + caption.trimmed();
+    }
+    return announcement;
+}
+
 } // namespace board

@@ -11,9 +11,14 @@
 #include <QPainter>
 #include <QPointer>
 #include <QProxyStyle>
+#include <QScopedValueRollback>
 #include <QStyleOptionFrame>
+#include <QTextLayout>
+#include <QtMath>
 
+#include <algorithm>
 #include <cmath>
+#include <cstdlib>
 
 namespace controls {
 
@@ -151,6 +156,7 @@ void OfficeEdit::paintEvent(QPaintEvent *event)
 
 void OfficeEdit::focusInEvent(QFocusEvent *event)
 {
+    const QScopedValueRollback entering(m_beingEntered, true);
     OfficeFramed::focusInEvent(event);
     followFocusWithSelectionColours();
     if (isEntryWithoutMouse(event->reason()))
@@ -181,6 +187,46 @@ void OfficeEdit::changeEvent(QEvent *event)
         resize(width(), fontMetrics().height() + HeightAboveLine);
     if (event->type() == QEvent::PaletteChange) // a new background or text colour
         followFocusWithSelectionColours();
+}
+
+QRect OfficeEdit::characterRect(int offset) const
+{
+    const QString shown = displayText();
+    if (offset < 0 || offset >= shown.size())
+        return {};
+    // A box without the focus may draw a long text whole at a smaller size.
+    const CaptionFit fitted = hasFocus() ? CaptionFit{} : unfocusedFit();
+    const bool drawnWhole = fitted.shrunk || fitted.cut;
+    // Laid out as the box lays out its line.
+    QTextLayout layout(shown, drawnWhole ? fontAt(fitted.pixelSize) : font());
+    QTextOption option;
+    option.setFlags(QTextOption::IncludeTrailingSpaces);
+    layout.setTextOption(option);
+    layout.beginLayout();
+    const QTextLine line = layout.createLine();
+    layout.endLayout();
+    const int height = qCeil(line.height());
+    QPoint origin;
+    if (drawnWhole) {
+        // Where paintWholeText puts it: from the text area's start.
+        const auto horizontal = fitted.cut
+                                    ? Qt::AlignLeft
+                                    : QStyle::visualAlignment(layoutDirection(), alignment()) &
+                                          Qt::AlignHorizontal_Mask;
+        origin = QStyle::alignedRect(layoutDirection(), horizontal | Qt::AlignVCenter,
+                                     QSize(qCeil(line.naturalTextWidth()), height),
+                                     textArea().adjusted(TextIndent, 0, -TextIndent, 0))
+                     .topLeft();
+    } else {
+        // Placed by the caret, which the base box puts where it draws the
+        // text (margins, alignment, scrolling); its rectangle reaches 5 pixels
+        // left of the caret line.
+        const QRect caret = cursorRect();
+        origin = QPoint(caret.left() + 5 - qRound(line.cursorToX(cursorPosition())), caret.top());
+    }
+    const int left = origin.x() + qRound(line.cursorToX(offset));
+    const int right = origin.x() + qRound(line.cursorToX(offset + 1));
+    return QRect(std::min(left, right), origin.y(), std::abs(right - left), height);
 }
 
 void OfficeEdit::followFocusWithSelectionColours()

@@ -47,6 +47,13 @@ public:
     // The style the frame is drawn in right now.
     OfficeBorderStyle currentFrameStyle() const { return textControlFrameStyle(); }
 
+    // Assistive technology: where character `offset` of the text stands in
+    // the box (empty outside the text), and whether the box is taking the
+    // focus right now (its entering selection is then no news to a screen
+    // reader, which reads the selection with the focus).
+    QRect characterRect(int offset) const;
+    bool isBeingEntered() const { return m_beingEntered; }
+
 protected:
     void paintEvent(QPaintEvent *event) override;
     void focusInEvent(QFocusEvent *event) override;
@@ -74,6 +81,7 @@ private:
         CaptionFit fit;
     };
     mutable std::optional<FitMemo> m_fitMemo;
+    bool m_beingEntered = false;
 };
 
 } // namespace controls

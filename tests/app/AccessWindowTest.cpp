@@ -6,6 +6,7 @@
 // a screen reader reads, on the real window with real key presses.
 #include "app/CommandKeys.h"
 #include "app/Unit1.h"
+#include "controls/OfficeEdit.h"
 #include "controls/OfficePanel.h"
 #include "support/WindowFixture.h"
 
@@ -33,17 +34,15 @@ QAccessibleInterface *accessible(QObject *object)
     return QAccessible::queryAccessibleInterface(object);
 }
 
-// What a screen reader says the control is: a list is known by its label
-// (its own name is its entry), else by its description.
+// What a screen reader says the control is.
 QString spokenName(QWidget *control)
 {
-    QAccessibleInterface *iface = accessible(control);
-    if (iface->role() == QAccessible::ComboBox) {
-        const auto labels = iface->relations(QAccessible::Label);
-        return labels.isEmpty() ? iface->text(QAccessible::Description)
-                                : labels.first().first->text(QAccessible::Name);
-    }
-    return iface->text(QAccessible::Name);
+    return accessible(control)->text(QAccessible::Name);
+}
+
+QString announced(WindowFixture &window)
+{
+    return accessible(window.findWidget("Announcer"))->text(QAccessible::Name);
 }
 
 // The signal a press of the control raises.
@@ -68,12 +67,16 @@ private slots:
     void commandKeysLeaveTypingAlone();
     void commandKeyPressesWithoutMovingTheFocus_data();
     void commandKeyPressesWithoutMovingTheFocus();
+    void focusKeysGoWhereTheySay_data();
+    void focusKeysGoWhereTheySay();
     void returnPressesTheFocusedButton_data();
     void returnPressesTheFocusedButton();
     void controlsHaveTheirNamesAndRoles_data();
     void controlsHaveTheirNamesAndRoles();
     void everyShowingControlIsNamedOnce();
     void boxesAreNamedForTheBoardShown();
+    void entryBoxIsReadAsOneText();
+    void listsSayTheirEntry();
     void testAnswersSaysWhichAndHowManyAreWrong();
 
 private:
@@ -144,7 +147,7 @@ void AccessWindowTest::commandKeyPressesWithoutMovingTheFocus_data()
     QTest::addColumn<QString>("control");
     QTest::addColumn<QKeySequence>("keys");
     for (const app::CommandKey &command : app::commandKeys()) {
-        if (command.windowShortcut)
+        if (command.windowShortcut && !command.movesFocus)
             QTest::newRow(qPrintable(command.controls.first()))
                 << command.controls.first() << command.keys;
     }
@@ -169,6 +172,47 @@ void AccessWindowTest::commandKeyPressesWithoutMovingTheFocus()
     // The tooltip tells the key.
     QVERIFY(window().findWidget(control)->toolTip().endsWith(
         QStringLiteral("(%1)").arg(keys.toString(QKeySequence::NativeText))));
+}
+
+void AccessWindowTest::focusKeysGoWhereTheySay_data()
+{
+    QTest::addColumn<QKeySequence>("keys");
+    QTest::addColumn<bool>("helpOpen");
+    QTest::addColumn<QString>("target");
+    const QKeySequence altB(Qt::ALT | Qt::Key_B);
+    QTest::newRow("Alt+B: the board's first box") << altB << false << "E5";
+    QTest::newRow("Alt+B: out of the help") << altB << true << "E5";
+    QTest::newRow("Alt+L: the Alpha box")
+        << QKeySequence(Qt::ALT | Qt::Key_L) << false << "AlphaEdit";
+}
+
+void AccessWindowTest::focusKeysGoWhereTheySay()
+{
+    QFETCH(QKeySequence, keys);
+    QFETCH(bool, helpOpen);
+    QFETCH(QString, target);
+    window().retype(5, QStringLiteral("hole"));
+    window().click(window().box(7));
+    if (helpOpen)
+        window().click("btnHelp");
+
+    QTest::keySequence(QApplication::focusWidget(), keys);
+
+    QCOMPARE(QApplication::focusWidget(), window().findWidget(target));
+    QVERIFY(!window().findWidget("helppanel")->isVisible());
+    if (target == u"E5") { // entered as by Tab
+        QCOMPARE(window().box(5)->selectedText(), u"hole");
+        QCOMPARE(window().form().practiceState().activeBox(), 5);
+    } else {
+        QVERIFY(window().form().practiceState().lookUpActive());
+    }
+    for (const app::CommandKey &command : app::commandKeys())
+        if (command.keys == keys)
+            QVERIFY(
+                window()
+                    .findWidget(app::toolTipControls(command).first())
+                    ->toolTip()
+                    .endsWith(QStringLiteral("(%1)").arg(keys.toString(QKeySequence::NativeText))));
 }
 
 void AccessWindowTest::returnPressesTheFocusedButton_data()
@@ -216,8 +260,9 @@ void AccessWindowTest::controlsHaveTheirNamesAndRoles_data()
     QTest::newRow("green panel") << "Panel2" << QAccessible::Grouping
                                  << "Test Answers and Show All";
     QTest::newRow("type panel") << "panTy" << QAccessible::Button << "Type";
-    QTest::newRow("help panel") << "helppanel" << QAccessible::Grouping << "Help panel";
-    QTest::newRow("verb list") << "ComboBox1" << QAccessible::ComboBox << "Verb List";
+    QTest::newRow("help panel") << "helppanel" << QAccessible::Grouping << "Help";
+    QTest::newRow("verb list: its label") << "ComboBox1" << QAccessible::ComboBox << "Verb List";
+    QTest::newRow("font list") << "ComboBox4" << QAccessible::ComboBox << "Font";
     QTest::newRow("variants") << "btnVar" << QAccessible::Button << "Participle variants: 1";
     QTest::newRow("reveal display") << "EdS4" << QAccessible::EditableText << "Show Random letters";
 }
@@ -236,16 +281,17 @@ void AccessWindowTest::everyShowingControlIsNamedOnce()
 {
     window().click("btnHelp");
     window().click("btnFont");
-    QStringList names;
+    QStringList names; // as spoken: with the role ("Help push button", "Help panel")
     for (QWidget *control : window().form().findChildren<QWidget *>()) {
         if (!control->isVisible() || control->objectName().isEmpty() ||
             control->objectName().startsWith(u"qt_"))
             continue;
         const QString name = spokenName(control);
         QVERIFY2(name.size() > 1, qPrintable(control->objectName()));
+        const QString spoken = name + QString::number(accessible(control)->role());
         if (!qobject_cast<QLabel *>(control)) {
-            QVERIFY2(!names.contains(name), qPrintable(name));
-            names.append(name);
+            QVERIFY2(!names.contains(spoken), qPrintable(name));
+            names.append(spoken);
         }
     }
     QVERIFY(names.size() > 40);
@@ -257,9 +303,8 @@ void AccessWindowTest::boxesAreNamedForTheBoardShown()
     QCOMPARE(spokenName(window().box(14)), u"du, separable prefix");
 
     window().chooseInList("ComboBox2", 4); // past perfect: auxiliary and participle
-    QCOMPARE(accessible(window().findWidget("Announcer"))->text(QAccessible::Name),
-             u"abholen, past perfect");
-    QCOMPARE(spokenName(window().box(6)), u"du, column 2"); // hidden now
+    QCOMPARE(announced(window()),
+             u"abholen, past perfect. caption 1 of tense 4. caption 2 of tense 4");
     QCOMPARE(spokenName(window().box(2)), u"du, auxiliary");
     QCOMPARE(spokenName(window().box(10)), u"du, participle");
 }
@@ -281,6 +326,73 @@ void AccessWindowTest::testAnswersSaysWhichAndHowManyAreWrong()
     window().click("btnTestAnswersRestore");
     QCOMPARE(accessible(window().box(7))->text(QAccessible::Description), QString());
     QVERIFY(accessible(result)->state().invisible);
+}
+
+void AccessWindowTest::entryBoxIsReadAsOneText()
+{
+    controls::OfficeEdit *box = window().box(7);
+    window().retype(7, QStringLiteral("holen"));
+    QAccessibleTextInterface *text = accessible(box)->textInterface();
+    int start = -1;
+    int end = -1;
+    for (int offset : {0, 4, 5}) { // a screen reader cuts its line at the run's end
+        text->attributes(offset, &start, &end);
+        QCOMPARE(QPair(start, end), QPair(0, 5));
+    }
+    QCOMPARE(text->textAtOffset(0, QAccessible::LineBoundary, &start, &end), u"holen");
+    QCOMPARE(text->textAtOffset(0, QAccessible::WordBoundary, &start, &end), u"holen");
+    QCOMPARE(text->textAtOffset(4, QAccessible::CharBoundary, &start, &end), u"n");
+    // The selection kept for pasting is the focused box's only.
+    window().click(window().box(6));
+    QTest::keyClick(window().box(6), Qt::Key_Tab);
+    QCOMPARE(text->selectionCount(), 1);
+    QTest::keyClick(box, Qt::Key_Tab);
+    QVERIFY(box->hasSelectedText());
+    QCOMPARE(text->selectionCount(), 0);
+    // The characters stand where the box draws them (unfocused: no caret, no
+    // highlight), a form too long for its box too, drawn whole at a smaller size.
+    const auto inkMatchesCharacters = [&] {
+        QRect first = text->characterRect(0);
+        QRect last = text->characterRect(box->text().size() - 1);
+        first.moveTopLeft(box->mapFromGlobal(first.topLeft()));
+        last.moveTopLeft(box->mapFromGlobal(last.topLeft()));
+        const QImage drawn = box->grab().toImage();
+        int inkLeft = drawn.width();
+        int inkRight = -1;
+        for (int x = 3; x < drawn.width() - 3; ++x)
+            for (int y = 3; y < drawn.height() - 3; ++y)
+                if (drawn.pixelColor(x, y).lightness() < 128) {
+                    inkLeft = std::min(inkLeft, x);
+                    inkRight = std::max(inkRight, x);
+                }
+        QVERIFY2(std::abs(inkLeft - first.left()) <= 2, qPrintable(QString::number(inkLeft)));
+        QVERIFY2(std::abs(inkRight - last.right()) <= 2, qPrintable(QString::number(inkRight)));
+    };
+    inkMatchesCharacters();
+    window().retype(7, QStringLiteral("zusammengestellten"));
+    window().click(window().box(6));
+    inkMatchesCharacters();
+    window().retype(7, QStringLiteral("holen"));
+
+    // Edited as typed, but not the read-only display.
+    accessible(box)->editableTextInterface()->replaceText(0, 5, QStringLiteral("hole"));
+    QCOMPARE(box->text(), u"hole");
+    auto *display = window().find<QLineEdit>("EdS4");
+    accessible(display)->editableTextInterface()->insertText(0, QStringLiteral("x"));
+    QVERIFY(display->text().isEmpty());
+}
+
+void AccessWindowTest::listsSayTheirEntry()
+{
+    QAccessibleInterface *tense = accessible(window().findWidget("ComboBox2"));
+    QAccessibleTextInterface *text = tense->textInterface();
+    QCOMPARE(text->text(0, text->characterCount()), u"present"); // the entry is " present"
+    window().chooseInList("ComboBox2", 1);
+    QCOMPARE(tense->text(QAccessible::Value), u"past");
+    // A style or size chosen is told; the list cannot tell it itself.
+    window().click("btnFont");
+    window().chooseInList("ComboBox5", 1);
+    QCOMPARE(announced(window()), u"Bold");
 }
 
 ZANDREL_WINDOW_TEST_MAIN(AccessWindowTest)

@@ -157,12 +157,16 @@ void ControlTableTest::tablesNameControlsOfTheClassTheyExpect()
             expect(name, QWidget::staticMetaObject, "font groups");
     for (const QString &name : appearance::styleGroup())
         expect(name, QWidget::staticMetaObject, "style group");
-    for (const app::CommandKey &command : app::commandKeys())
+    for (const app::CommandKey &command : app::commandKeys()) {
         for (const QString &name : command.controls)
             expect(name,
-                   name == u"panTy" ? controls::OfficePanel::staticMetaObject
-                                    : QAbstractButton::staticMetaObject,
+                   command.movesFocus ? controls::OfficeEdit::staticMetaObject
+                   : name == u"panTy" ? controls::OfficePanel::staticMetaObject
+                                      : QAbstractButton::staticMetaObject,
                    "command keys");
+        for (const QString &name : app::toolTipControls(command))
+            expect(name, QWidget::staticMetaObject, "command keys' tooltips");
+    }
     for (const app::AccessibleName &named : app::accessibleNames())
         expect(named.control, QWidget::staticMetaObject, "accessible names");
     for (const app::LabelFor &pair : app::labelsFor()) {
