@@ -22,7 +22,9 @@ struct CommandKey {
 
 // Every command's key. The window shortcuts act from any control of the
 // window without moving the focus, so the box being typed in stays the
-// active box. None uses the entry boxes' editing keys, F5 to F8, Return or Tab.
+// active box; while the help is open, those of the controls it covers do
+// nothing (ModalPanel.h). None uses the entry boxes' editing keys, F5 to F8,
+// Return or Tab.
 const std::vector<CommandKey> &commandKeys();
 
 // "Mark every wrong answer (Alt+T)"

@@ -99,6 +99,9 @@ struct FormSpec {
 };
 const FormSpec &formSpec();
 
+// Where "H" moves the help panel, over the board.
+inline constexpr QPoint HelpPanelOpenPlace{34, 24};
+
 // The entry box grid: box n (1 to data::BoxCount) as designed.
 QRect entryBoxGeometry(int box);
 

@@ -131,8 +131,13 @@ void applyTextSettings(QWidget *widget, const ControlSpec &design)
         if (design.unlimitedLength)
             edit->setMaxLength(std::numeric_limits<int>::max());
     } else if (auto *memo = qobject_cast<controls::OfficeMemo *>(widget)) {
-        if (design.readOnly)
+        if (design.readOnly) {
             memo->setReadOnly(true);
+            // Read from the keyboard too: the arrow keys move a caret through
+            // every line, the page keys a page at a time.
+            memo->setTextInteractionFlags(Qt::TextSelectableByMouse |
+                                          Qt::TextSelectableByKeyboard);
+        }
         if (design.verticalScrollBar)
             memo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
         memo->setPlainText(design.caption);

@@ -7,6 +7,7 @@
 #include "app/ControlTable.h"
 #include "app/DesignedControls.h"
 #include "app/FocusEvents.h"
+#include "app/ModalPanel.h"
 #include "board/Board.h"
 #include "controls/FlatCheckBox.h"
 #include "controls/FlatComboBox.h"
@@ -37,6 +38,7 @@ TForm1::TForm1(std::future<LoadedVerbFile> verbFileBeingRead, QWidget *parent)
     const QStringList unsuitedLooks = createDesignedControls(this);
     Q_ASSERT_X(unsuitedLooks.isEmpty(), "TForm1", qPrintable(unsuitedLooks.join(u' ')));
     findControls();
+    m_help = new ModalPanel(helppanel, HelpMemo);
     setTypePanelLook(false);
     connectHandlers();
     setUpAccess();

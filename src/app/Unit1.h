@@ -36,6 +36,7 @@ class MessageDialog;
 namespace app {
 
 class FocusEvents;
+class ModalPanel;
 
 // The trainer's one window. It builds its controls from the control table,
 // wires their events to the handlers below and keeps the board's state; the
@@ -111,6 +112,7 @@ public slots:
 protected:
     void showEvent(QShowEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
+    bool focusNextPrevChild(bool next) override;
 
 private:
     void findControls();
@@ -154,6 +156,7 @@ private:
     dialog::MessageDialog *MessageDialog1 = nullptr;
     controls::StatusAnnouncer *m_announcer = nullptr;
     FocusEvents *m_focusEvents = nullptr;
+    ModalPanel *m_help = nullptr;
 
     // The board's state: the answer slots, the verb's type and variants.
     practice::BoxTexts m_answerSlots;

@@ -7,6 +7,8 @@
 // on the focused control: pressing a button moves the focus to the button.
 #include "app/Unit1.h"
 
+#include "app/ControlTable.h"
+#include "app/ModalPanel.h"
 #include "appearance/Contrast.h"
 #include "controls/FlatComboBox.h"
 #include "controls/OfficeButton.h"
@@ -132,14 +134,18 @@ void TForm1::panTyClick()
 
 void TForm1::btnHelpClick()
 {
-    helppanel->move(34, 24);
-    helppanel->show();
-    helppanel->raise();
+    m_help->open(HelpPanelOpenPlace);
 }
 
 void TForm1::btnHelpCloseClick()
 {
-    helppanel->hide();
+    m_help->close();
+}
+
+bool TForm1::focusNextPrevChild(bool next)
+{
+    // While the help is open, Tab and Shift+Tab stay among its controls.
+    return m_help->moveFocus(next) || QWidget::focusNextPrevChild(next);
 }
 
 } // namespace app
