@@ -16,8 +16,9 @@ namespace app {
 struct CommandKey {
     QStringList controls; // the buttons (or panel) it stands for; the first is pressed
     QKeySequence keys;
-    QString purpose;            // the tooltip, before the key
-    bool windowShortcut = true; // false: the entry boxes take the key themselves (F5 to F8)
+    QString purpose; // the tooltip, before the key
+    // false: the entry boxes take the key themselves (F5 to F8; Return in the Alpha box)
+    bool windowShortcut = true;
 };
 
 // Every command's key. The window shortcuts act from any control of the

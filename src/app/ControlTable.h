@@ -61,6 +61,8 @@ struct ControlSpec {
     QString caption{};
     QString fontFamily{}; // empty: inherits the window font
     int fontPixels = 0;
+    // A tooltip of the design's; a command's comes with its key (CommandKeys.h).
+    QString toolTip{};
     bool visible = true;
     QColor background{};      // invalid: the kind's own colour
     bool raisedBevel = false; // panels: a raised edge, or a blank one

@@ -84,6 +84,8 @@ void applyPlace(QWidget *widget, const ControlSpec &design)
     }
     if (auto *button = qobject_cast<QAbstractButton *>(widget))
         button->setText(design.caption);
+    if (!design.toolTip.isEmpty())
+        widget->setToolTip(design.toolTip);
     if (!design.fontFamily.isEmpty()) {
         widget->setFont(designFont(design.fontFamily, design.fontPixels));
         if (design.geometry.size().isEmpty())
