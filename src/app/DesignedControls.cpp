@@ -91,25 +91,36 @@ void applyPlace(QWidget *widget, const ControlSpec &design)
         if (design.geometry.size().isEmpty())
             widget->adjustSize();
     }
-    if (design.background.isValid()) {
-        QPalette palette = widget->palette();
-        palette.setColor(widget->backgroundRole(), design.background);
-        // Text on a fixed colour must stay readable under a dark desktop palette too.
-        widget->setPalette(appearance::withReadableText(palette, widget->backgroundRole()));
+    if (design.background.isValid())
         widget->setAutoFillBackground(true);
-    }
     widget->setVisible(design.visible);
 }
 
-void applyTextColour(QWidget *widget, const ControlSpec &design, const QWidget &form)
+bool hasDesignedColours(const ControlSpec &design)
 {
-    if (design.textColour != TextColour::ActiveCaption)
-        return;
-    const QPalette &window = form.palette();
+    return design.background.isValid() || design.textColour != TextColour::Own ||
+           design.look == Look::FlatList;
+}
+
+// The colours the design gives a control, worked out against the palette it
+// inherits now.
+void applyColours(QWidget *widget, const ControlSpec &design, const QWidget &form)
+{
     QPalette palette = widget->palette();
-    palette.setColor(widget->foregroundRole(),
-                     appearance::readableOn(window.color(form.backgroundRole()),
-                                            window.color(QPalette::Active, QPalette::Highlight)));
+    if (design.background.isValid()) {
+        palette.setColor(widget->backgroundRole(), design.background);
+        // Text on a fixed colour must stay readable under a dark desktop palette too.
+        palette = appearance::withReadableText(palette, widget->backgroundRole());
+    }
+    if (design.textColour == TextColour::ActiveCaption) {
+        const QPalette &window = form.palette();
+        palette.setColor(
+            widget->foregroundRole(),
+            appearance::readableOn(window.color(form.backgroundRole()),
+                                   window.color(QPalette::Active, QPalette::Highlight)));
+    }
+    if (design.look == Look::FlatList) // a flat list lies on the button face
+        palette.setColor(widget->backgroundRole(), palette.color(QPalette::Button));
     widget->setPalette(palette);
 }
 
@@ -137,8 +148,7 @@ void applyTextSettings(QWidget *widget, const ControlSpec &design)
             memo->setReadOnly(true);
             // Read from the keyboard too: the arrow keys move a caret through
             // every line, the page keys a page at a time.
-            memo->setTextInteractionFlags(Qt::TextSelectableByMouse |
-                                          Qt::TextSelectableByKeyboard);
+            memo->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
         }
         if (design.verticalScrollBar)
             memo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
@@ -174,14 +184,28 @@ QStringList createDesignedControls(QWidget *form)
         QWidget *parent = design.parent.isEmpty() ? form : namedControl(*form, design.parent);
         QWidget *widget = makeControl(design, parent);
         applyPlace(widget, design);
-        applyTextColour(widget, design, *form);
         if (auto *list = qobject_cast<controls::FlatComboBox *>(widget))
             applyListSettings(list, design);
         applyTextSettings(widget, design);
         if (!setFrameStylesAndListFlags(widget, design.look))
             unsuitedLooks.append(design.name);
+        if (hasDesignedColours(design))
+            applyColours(widget, design, *form);
     }
     return unsuitedLooks;
+}
+
+void applyDesignedColours(QWidget *form)
+{
+    for (const ControlSpec &design : controlTable()) {
+        if (!hasDesignedColours(design))
+            continue;
+        QWidget *widget = namedControl(*form, design.name);
+        // Back to the inherited palette first: the text colours made readable
+        // against the old one are set, not inherited.
+        widget->setPalette(QPalette());
+        applyColours(widget, design, *form);
+    }
 }
 
 } // namespace app

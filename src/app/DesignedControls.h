@@ -17,6 +17,11 @@ void applyFormDesign(QWidget *form);
 // another class (none in a sound table).
 QStringList createDesignedControls(QWidget *form);
 
+// Works out again the colours the design gives the controls against the
+// desktop's palette (fixed backgrounds with text readable on them, the active
+// caption colour, the lists' face), after that palette has changed.
+void applyDesignedColours(QWidget *form);
+
 // The control of `form` called `name`, of class T; null (and an assertion in
 // a debug build) when there is none.
 template <typename T = QWidget> T *namedControl(const QWidget &form, const QString &name)

@@ -42,6 +42,7 @@ TForm1::TForm1(std::future<LoadedVerbFile> verbFileBeingRead, QWidget *parent)
     setTypePanelLook(false);
     connectHandlers();
     setUpAccess();
+    m_built = true;
 }
 
 TForm1::~TForm1() = default;
@@ -150,6 +151,14 @@ bool TForm1::eventFilter(QObject *watched, QEvent *event)
     return QWidget::eventFilter(watched, event);
 }
 
+void TForm1::changeEvent(QEvent *event)
+{
+    QWidget::changeEvent(event);
+    // The desktop's palette changed while the program runs (light to dark).
+    if (event->type() == QEvent::PaletteChange && m_built)
+        FormPaletteChange();
+}
+
 void TForm1::GetData()
 {
     QStringList entries;
@@ -209,7 +218,7 @@ void TForm1::RefreshEBoxes()
     for (int box = 1; box <= data::BoxCount; ++box)
         m_boxes[box - 1]->setVisible(!m_answerSlots[box - 1].isEmpty());
     EdS4->clear();
-    if (panTy->palette().color(panTy->backgroundRole()) == palette().color(QPalette::Base))
+    if (m_typeRevealed)
         panTy->setCaption(m_typeName);
     btnVar->setText(m_variantsDigit);
     nameBoard(category, tense);

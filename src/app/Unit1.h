@@ -101,6 +101,9 @@ public slots:
     void btnHelpClick();
     void btnHelpCloseClick();
 
+    // Colours.
+    void FormPaletteChange();
+
     // Lettering.
     void Showsplash();
     void ComboBox4Change();
@@ -112,6 +115,7 @@ public slots:
 protected:
     void showEvent(QShowEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
+    void changeEvent(QEvent *event) override;
     bool focusNextPrevChild(bool next) override;
 
 private:
@@ -121,6 +125,9 @@ private:
     // The type panel's two looks: the "Type" state on the button face in black,
     // or revealed on the window colour in red; each made readable on its face.
     void setTypePanelLook(bool revealed);
+    // Every box on its background: the wrong-answer colour where Test Answers
+    // marked it, else the window colour, with text readable on it.
+    void colourBoxes();
     practice::BoxTexts boxTexts() const;
     void setBoxTexts(const practice::BoxTexts &texts);
     // The active control's entry box: an entry box or the look-up box.
@@ -163,9 +170,12 @@ private:
     QString m_typeName;
     QString m_variantsDigit;
     practice::PracticeState m_practice;
+    std::array<bool, data::BoxCount> m_markedWrong{}; // by Test Answers
+    bool m_typeRevealed = false;
     data::VerbFile m_verbList;
     std::future<LoadedVerbFile> m_verbFileBeingRead; // taken by GetData
     int m_entryFontSize = 10;
+    bool m_built = false;
     bool m_shown = false;
     std::unique_ptr<practice::RandomSource> m_random;
 };

@@ -14,6 +14,7 @@
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
+#include <QScopeGuard>
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QTextBlock>
@@ -371,6 +372,12 @@ void EditingWindowTest::returnInAnEntryBoxDoesNothing()
 
 void EditingWindowTest::typePanelAcrossAVerbChange()
 {
+    // Under a desktop palette whose window colour is the button face, switched to meanwhile.
+    const auto restore =
+        qScopeGuard([palette = QApplication::palette()] { QApplication::setPalette(palette); });
+    QPalette plain = QApplication::palette();
+    plain.setColor(QPalette::Base, plain.color(QPalette::Button));
+    QApplication::setPalette(plain);
     auto *typePanel = window().find<controls::OfficePanel>(QStringLiteral("panTy"));
     QCOMPARE(typePanel->caption(), QStringLiteral("Type"));
     window().chooseInList(QStringLiteral("ComboBox1"), 3); // gehen, irregular
