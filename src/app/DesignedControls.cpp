@@ -6,6 +6,7 @@
 
 #include "app/ControlTable.h"
 #include "app/FrameStylesAndListFlags.h"
+#include "app/WindowScale.h"
 #include "appearance/Contrast.h"
 #include "appearance/FontSubstitutes.h"
 #include "controls/FittingLabel.h"
@@ -73,22 +74,23 @@ QWidget *makeControl(const ControlSpec &design, QWidget *parent)
     return nullptr;
 }
 
-void applyPlace(QWidget *widget, const ControlSpec &design)
+void applyPlace(QWidget *widget, const ControlSpec &design, double scale)
 {
     widget->setObjectName(design.name);
-    if (design.geometry.size().isEmpty()) {
+    const QRect geometry = scaled(design.geometry, scale);
+    if (geometry.size().isEmpty()) {
         widget->adjustSize();
-        widget->move(design.geometry.topLeft());
+        widget->move(geometry.topLeft());
     } else {
-        widget->setGeometry(design.geometry);
+        widget->setGeometry(geometry);
     }
     if (auto *button = qobject_cast<QAbstractButton *>(widget))
         button->setText(design.caption);
     if (!design.toolTip.isEmpty())
         widget->setToolTip(design.toolTip);
     if (!design.fontFamily.isEmpty()) {
-        widget->setFont(designFont(design.fontFamily, design.fontPixels));
-        if (design.geometry.size().isEmpty())
+        widget->setFont(designFont(design.fontFamily, scaledPixels(design.fontPixels, scale)));
+        if (geometry.size().isEmpty())
             widget->adjustSize();
     }
     if (design.background.isValid())
@@ -124,12 +126,12 @@ void applyColours(QWidget *widget, const ControlSpec &design, const QWidget &for
     widget->setPalette(palette);
 }
 
-void applyListSettings(controls::FlatComboBox *list, const ControlSpec &design)
+void applyListSettings(controls::FlatComboBox *list, const ControlSpec &design, double scale)
 {
     if (design.rowsDropped > 0)
         list->setMaxVisibleItems(design.rowsDropped);
     if (design.itemHeight > 0)
-        list->setItemHeight(design.itemHeight);
+        list->setItemHeight(scaledPixels(design.itemHeight, scale));
     if (!design.items.isEmpty()) {
         list->addItems(design.items);
         list->setCurrentIndex(-1);
@@ -160,18 +162,18 @@ void applyTextSettings(QWidget *widget, const ControlSpec &design)
 
 } // namespace
 
-void applyFormDesign(QWidget *form)
+void applyFormDesign(QWidget *form, double scale)
 {
     const FormSpec &window = formSpec();
     form->setObjectName(window.name);
     form->setWindowTitle(window.title);
-    form->setFixedSize(window.clientSize);
+    form->setFixedSize(scaled(QRect(QPoint(), window.clientSize), scale).size());
     form->setBackgroundRole(QPalette::Button);
     form->setAutoFillBackground(true);
-    form->setFont(designFont(window.fontFamily, window.fontPixels));
+    form->setFont(designFont(window.fontFamily, scaledPixels(window.fontPixels, scale)));
 }
 
-QStringList createDesignedControls(QWidget *form)
+QStringList createDesignedControls(QWidget *form, double scale)
 {
     QStringList unsuitedLooks;
     for (const ControlSpec &design : controlTable()) {
@@ -183,9 +185,9 @@ QStringList createDesignedControls(QWidget *form)
         }
         QWidget *parent = design.parent.isEmpty() ? form : namedControl(*form, design.parent);
         QWidget *widget = makeControl(design, parent);
-        applyPlace(widget, design);
+        applyPlace(widget, design, scale);
         if (auto *list = qobject_cast<controls::FlatComboBox *>(widget))
-            applyListSettings(list, design);
+            applyListSettings(list, design, scale);
         applyTextSettings(widget, design);
         if (!setFrameStylesAndListFlags(widget, design.look))
             unsuitedLooks.append(design.name);

@@ -8,6 +8,7 @@
 #include "app/DesignedControls.h"
 #include "app/FocusEvents.h"
 #include "app/ModalPanel.h"
+#include "app/WindowScale.h"
 #include "board/Board.h"
 #include "controls/FlatCheckBox.h"
 #include "controls/FlatComboBox.h"
@@ -33,9 +34,12 @@ TForm1::TForm1(std::future<LoadedVerbFile> verbFileBeingRead, QWidget *parent)
       m_random(std::make_unique<practice::SeededRandomSource>())
 {
     installAccessibleInterfaces();
-    applyFormDesign(this);
+    // Drawn to fit the screen the window opens on: a new window opens on the primary one.
+    if (const QScreen *openingOn = QGuiApplication::primaryScreen())
+        m_designScale = windowScale(openingOn->availableGeometry().size(), formSpec().clientSize);
+    applyFormDesign(this, m_designScale);
     m_focusEvents = new FocusEvents(this);
-    const QStringList unsuitedLooks = createDesignedControls(this);
+    const QStringList unsuitedLooks = createDesignedControls(this, m_designScale);
     Q_ASSERT_X(unsuitedLooks.isEmpty(), "TForm1", qPrintable(unsuitedLooks.join(u' ')));
     findControls();
     m_help = new ModalPanel(helppanel, HelpMemo);

@@ -62,6 +62,8 @@ public:
     int entryFontSize() const { return m_entryFontSize; }
     const data::VerbFile &verbList() const { return m_verbList; }
     controls::OfficeEdit *entryBox(int box) const { return m_boxes[box - 1]; }
+    // The factor the design is drawn at: 1, or less on a screen too small for it.
+    double designScale() const { return m_designScale; }
 
     static QColor wrongAnswerColor() { return QColor(249, 185, 157); }
     QColor normalBoxColor() const;
@@ -175,6 +177,7 @@ private:
     data::VerbFile m_verbList;
     std::future<LoadedVerbFile> m_verbFileBeingRead; // taken by GetData
     int m_entryFontSize = 10;
+    double m_designScale = 1.0;
     bool m_built = false;
     bool m_shown = false;
     std::unique_ptr<practice::RandomSource> m_random;

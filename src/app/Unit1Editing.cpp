@@ -11,6 +11,7 @@
 #include "app/ControlTable.h"
 #include "app/DesignedControls.h"
 #include "app/ModalPanel.h"
+#include "app/WindowScale.h"
 #include "appearance/Contrast.h"
 #include "controls/FlatComboBox.h"
 #include "controls/OfficeButton.h"
@@ -137,7 +138,7 @@ void TForm1::panTyClick()
 
 void TForm1::btnHelpClick()
 {
-    m_help->open(HelpPanelOpenPlace);
+    m_help->open(scaled(HelpPanelOpenPlace, m_designScale));
 }
 
 void TForm1::btnHelpCloseClick()
