@@ -69,6 +69,7 @@ std::vector<CommandKey> buildTable()
         typedInBox({"btnUmlauto", "btnUmlautoR"}, Qt::Key_F6, "Type ö"),
         typedInBox({"btnUmlautu", "btnUmlautuR"}, Qt::Key_F7, "Type ü"),
         typedInBox({"btnSzet", "btnSzetR"}, Qt::Key_F8, "Type ß"),
+        typedInBox({"btnAlpha"}, Qt::Key_Return, "Look up the verb typed in the Alpha box"),
     };
 }
 

@@ -19,16 +19,18 @@ struct CommandKey {
     // moves the focus, the controls it goes to, the first shown taking it.
     QStringList controls;
     QKeySequence keys;
-    QString purpose;            // the tooltip, before the key
-    bool windowShortcut = true; // false: the entry boxes take the key themselves (F5 to F8)
+    QString purpose; // the tooltip, before the key
+    // false: the entry boxes take the key themselves (F5 to F8; Return in the Alpha box)
+    bool windowShortcut = true;
     bool movesFocus = false;
     QStringList toolTipOn{}; // where the tooltip goes when not on `controls`
 };
 
 // Every command's key. The window shortcuts act from any control of the
 // window; those that press a command do not move the focus, so the box
-// being typed in stays the active box. None uses the entry boxes' editing
-// keys, F5 to F8, Return or Tab.
+// being typed in stays the active box. While the help is open, those of the
+// controls it covers do nothing (ModalPanel.h). None uses the entry boxes'
+// editing keys, F5 to F8, Return or Tab.
 const std::vector<CommandKey> &commandKeys();
 
 // The controls that show the key in their tooltip.

@@ -181,7 +181,10 @@ std::vector<ControlSpec> buildTable()
     type.look = L::EtchedPanel;
     add(type);
     addEditingButtons(table, "left", {226, 306, 394}, "");
-    add(button(L::SmallButton, "btnVar", "", {600, 224, 24, 25}, ""));
+    ControlSpec variants = button(L::SmallButton, "btnVar", "", {600, 224, 24, 25}, "");
+    variants.toolTip = QStringLiteral("How many forms of the past participle the verb has; "
+                                      "the board shows one");
+    add(variants);
     addEditingButtons(table, "right", {691, 771, 860}, "R");
     ControlSpec scratch = control(K::EntryBox, "SpChar", "", {24, 224, 49, 27}, "SpChar");
     scratch.visible = false;

@@ -61,6 +61,8 @@ struct ControlSpec {
     QString caption{};
     QString fontFamily{}; // empty: inherits the window font
     int fontPixels = 0;
+    // A tooltip of the design's; a command's comes with its key (CommandKeys.h).
+    QString toolTip{};
     bool visible = true;
     QColor background{};      // invalid: the kind's own colour
     bool raisedBevel = false; // panels: a raised edge, or a blank one
@@ -98,6 +100,9 @@ struct FormSpec {
     int fontPixels;
 };
 const FormSpec &formSpec();
+
+// Where "H" moves the help panel, over the board.
+inline constexpr QPoint HelpPanelOpenPlace{34, 24};
 
 // The entry box grid: box n (1 to data::BoxCount) as designed.
 QRect entryBoxGeometry(int box);

@@ -6,6 +6,7 @@
 
 #include "app/ControlTable.h"
 #include "app/FrameStylesAndListFlags.h"
+#include "app/WindowScale.h"
 #include "appearance/Contrast.h"
 #include "appearance/FontSubstitutes.h"
 #include "controls/FittingLabel.h"
@@ -73,50 +74,64 @@ QWidget *makeControl(const ControlSpec &design, QWidget *parent)
     return nullptr;
 }
 
-void applyPlace(QWidget *widget, const ControlSpec &design)
+void applyPlace(QWidget *widget, const ControlSpec &design, double scale)
 {
     widget->setObjectName(design.name);
-    if (design.geometry.size().isEmpty()) {
+    const QRect geometry = scaled(design.geometry, scale);
+    if (geometry.size().isEmpty()) {
         widget->adjustSize();
-        widget->move(design.geometry.topLeft());
+        widget->move(geometry.topLeft());
     } else {
-        widget->setGeometry(design.geometry);
+        widget->setGeometry(geometry);
     }
     if (auto *button = qobject_cast<QAbstractButton *>(widget))
         button->setText(design.caption);
+    if (!design.toolTip.isEmpty())
+        widget->setToolTip(design.toolTip);
     if (!design.fontFamily.isEmpty()) {
-        widget->setFont(designFont(design.fontFamily, design.fontPixels));
-        if (design.geometry.size().isEmpty())
+        widget->setFont(designFont(design.fontFamily, scaledPixels(design.fontPixels, scale)));
+        if (geometry.size().isEmpty())
             widget->adjustSize();
     }
-    if (design.background.isValid()) {
-        QPalette palette = widget->palette();
-        palette.setColor(widget->backgroundRole(), design.background);
-        // Text on a fixed colour must stay readable under a dark desktop palette too.
-        widget->setPalette(appearance::withReadableText(palette, widget->backgroundRole()));
+    if (design.background.isValid())
         widget->setAutoFillBackground(true);
-    }
     widget->setVisible(design.visible);
 }
 
-void applyTextColour(QWidget *widget, const ControlSpec &design, const QWidget &form)
+bool hasDesignedColours(const ControlSpec &design)
 {
-    if (design.textColour != TextColour::ActiveCaption)
-        return;
-    const QPalette &window = form.palette();
+    return design.background.isValid() || design.textColour != TextColour::Own ||
+           design.look == Look::FlatList;
+}
+
+// The colours the design gives a control, worked out against the palette it
+// inherits now.
+void applyColours(QWidget *widget, const ControlSpec &design, const QWidget &form)
+{
     QPalette palette = widget->palette();
-    palette.setColor(widget->foregroundRole(),
-                     appearance::readableOn(window.color(form.backgroundRole()),
-                                            window.color(QPalette::Active, QPalette::Highlight)));
+    if (design.background.isValid()) {
+        palette.setColor(widget->backgroundRole(), design.background);
+        // Text on a fixed colour must stay readable under a dark desktop palette too.
+        palette = appearance::withReadableText(palette, widget->backgroundRole());
+    }
+    if (design.textColour == TextColour::ActiveCaption) {
+        const QPalette &window = form.palette();
+        palette.setColor(
+            widget->foregroundRole(),
+            appearance::readableOn(window.color(form.backgroundRole()),
+                                   window.color(QPalette::Active, QPalette::Highlight)));
+    }
+    if (design.look == Look::FlatList) // a flat list lies on the button face
+        palette.setColor(widget->backgroundRole(), palette.color(QPalette::Button));
     widget->setPalette(palette);
 }
 
-void applyListSettings(controls::FlatComboBox *list, const ControlSpec &design)
+void applyListSettings(controls::FlatComboBox *list, const ControlSpec &design, double scale)
 {
     if (design.rowsDropped > 0)
         list->setMaxVisibleItems(design.rowsDropped);
     if (design.itemHeight > 0)
-        list->setItemHeight(design.itemHeight);
+        list->setItemHeight(scaledPixels(design.itemHeight, scale));
     if (!design.items.isEmpty()) {
         list->addItems(design.items);
         list->setCurrentIndex(-1);
@@ -131,8 +146,12 @@ void applyTextSettings(QWidget *widget, const ControlSpec &design)
         if (design.unlimitedLength)
             edit->setMaxLength(std::numeric_limits<int>::max());
     } else if (auto *memo = qobject_cast<controls::OfficeMemo *>(widget)) {
-        if (design.readOnly)
+        if (design.readOnly) {
             memo->setReadOnly(true);
+            // Read from the keyboard too: the arrow keys move a caret through
+            // every line, the page keys a page at a time.
+            memo->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+        }
         if (design.verticalScrollBar)
             memo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
         memo->setPlainText(design.caption);
@@ -143,18 +162,18 @@ void applyTextSettings(QWidget *widget, const ControlSpec &design)
 
 } // namespace
 
-void applyFormDesign(QWidget *form)
+void applyFormDesign(QWidget *form, double scale)
 {
     const FormSpec &window = formSpec();
     form->setObjectName(window.name);
     form->setWindowTitle(window.title);
-    form->setFixedSize(window.clientSize);
+    form->setFixedSize(scaled(QRect(QPoint(), window.clientSize), scale).size());
     form->setBackgroundRole(QPalette::Button);
     form->setAutoFillBackground(true);
-    form->setFont(designFont(window.fontFamily, window.fontPixels));
+    form->setFont(designFont(window.fontFamily, scaledPixels(window.fontPixels, scale)));
 }
 
-QStringList createDesignedControls(QWidget *form)
+QStringList createDesignedControls(QWidget *form, double scale)
 {
     QStringList unsuitedLooks;
     for (const ControlSpec &design : controlTable()) {
@@ -166,15 +185,29 @@ QStringList createDesignedControls(QWidget *form)
         }
         QWidget *parent = design.parent.isEmpty() ? form : namedControl(*form, design.parent);
         QWidget *widget = makeControl(design, parent);
-        applyPlace(widget, design);
-        applyTextColour(widget, design, *form);
+        applyPlace(widget, design, scale);
         if (auto *list = qobject_cast<controls::FlatComboBox *>(widget))
-            applyListSettings(list, design);
+            applyListSettings(list, design, scale);
         applyTextSettings(widget, design);
         if (!setFrameStylesAndListFlags(widget, design.look))
             unsuitedLooks.append(design.name);
+        if (hasDesignedColours(design))
+            applyColours(widget, design, *form);
     }
     return unsuitedLooks;
+}
+
+void applyDesignedColours(QWidget *form)
+{
+    for (const ControlSpec &design : controlTable()) {
+        if (!hasDesignedColours(design))
+            continue;
+        QWidget *widget = namedControl(*form, design.name);
+        // Back to the inherited palette first: the text colours made readable
+        // against the old one are set, not inherited.
+        widget->setPalette(QPalette());
+        applyColours(widget, design, *form);
+    }
 }
 
 } // namespace app

@@ -9,13 +9,19 @@
 
 namespace app {
 
-// Gives `form` the window's name, title, size, background and font.
-void applyFormDesign(QWidget *form);
+// Gives `form` the window's name, title, size, background and font, the size
+// and font drawn at `scale` (WindowScale.h).
+void applyFormDesign(QWidget *form, double scale = 1.0);
 
 // Creates in `form` every control of the control table, each with all the
-// design says of it. Returns the names of the controls whose look is for
-// another class (none in a sound table).
-QStringList createDesignedControls(QWidget *form);
+// design says of it, places, sizes and fonts drawn at `scale`. Returns the
+// names of the controls whose look is for another class (none in a sound table).
+QStringList createDesignedControls(QWidget *form, double scale = 1.0);
+
+// Works out again the colours the design gives the controls against the
+// desktop's palette (fixed backgrounds with text readable on them, the active
+// caption colour, the lists' face), after that palette has changed.
+void applyDesignedColours(QWidget *form);
 
 // The control of `form` called `name`, of class T; null (and an assertion in
 // a debug build) when there is none.

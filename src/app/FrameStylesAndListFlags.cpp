@@ -70,9 +70,6 @@ void setFlatList(controls::FlatComboBox *list)
     list->setFlat(true);
     list->setShowBorder(true);
     list->setEditable(false);
-    QPalette colours = list->palette();
-    colours.setColor(list->backgroundRole(), colours.color(QPalette::Button));
-    list->setPalette(colours);
 }
 
 void setEveryFont(controls::FlatFontComboBox *chooser)

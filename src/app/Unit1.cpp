@@ -7,6 +7,8 @@
 #include "app/ControlTable.h"
 #include "app/DesignedControls.h"
 #include "app/FocusEvents.h"
+#include "app/ModalPanel.h"
+#include "app/WindowScale.h"
 #include "board/Board.h"
 #include "controls/FlatCheckBox.h"
 #include "controls/FlatComboBox.h"
@@ -33,14 +35,19 @@ TForm1::TForm1(std::future<LoadedVerbFile> verbFileBeingRead, QWidget *parent)
       m_random(std::make_unique<practice::SeededRandomSource>())
 {
     installAccessibleInterfaces();
-    applyFormDesign(this);
+    // Drawn to fit the screen the window opens on: a new window opens on the primary one.
+    if (const QScreen *openingOn = QGuiApplication::primaryScreen())
+        m_designScale = windowScale(openingOn->availableGeometry().size(), formSpec().clientSize);
+    applyFormDesign(this, m_designScale);
     m_focusEvents = new FocusEvents(this);
-    const QStringList unsuitedLooks = createDesignedControls(this);
+    const QStringList unsuitedLooks = createDesignedControls(this, m_designScale);
     Q_ASSERT_X(unsuitedLooks.isEmpty(), "TForm1", qPrintable(unsuitedLooks.join(u' ')));
     findControls();
+    m_help = new ModalPanel(helppanel, HelpMemo);
     setTypePanelLook(false);
     connectHandlers();
     setUpAccess();
+    m_built = true;
 }
 
 TForm1::~TForm1() = default;
@@ -150,6 +157,14 @@ bool TForm1::eventFilter(QObject *watched, QEvent *event)
     return QWidget::eventFilter(watched, event);
 }
 
+void TForm1::changeEvent(QEvent *event)
+{
+    QWidget::changeEvent(event);
+    // The desktop's palette changed while the program runs (light to dark).
+    if (event->type() == QEvent::PaletteChange && m_built)
+        FormPaletteChange();
+}
+
 void TForm1::GetData()
 {
     QStringList entries;
@@ -209,7 +224,7 @@ void TForm1::RefreshEBoxes()
     for (int box = 1; box <= data::BoxCount; ++box)
         m_boxes[box - 1]->setVisible(!m_answerSlots[box - 1].isEmpty());
     EdS4->clear();
-    if (panTy->palette().color(panTy->backgroundRole()) == palette().color(QPalette::Base))
+    if (m_typeRevealed)
         panTy->setCaption(m_typeName);
     btnVar->setText(m_variantsDigit);
     nameBoard(category, tense);

@@ -36,6 +36,7 @@ class MessageDialog;
 namespace app {
 
 class FocusEvents;
+class ModalPanel;
 
 // The trainer's one window. It builds its controls from the control table,
 // wires their events to the handlers below and keeps the board's state; the
@@ -61,6 +62,8 @@ public:
     int entryFontSize() const { return m_entryFontSize; }
     const data::VerbFile &verbList() const { return m_verbList; }
     controls::OfficeEdit *entryBox(int box) const { return m_boxes[box - 1]; }
+    // The factor the design is drawn at: 1, or less on a screen too small for it.
+    double designScale() const { return m_designScale; }
 
     static QColor wrongAnswerColor() { return QColor(249, 185, 157); }
     QColor normalBoxColor() const;
@@ -100,6 +103,9 @@ public slots:
     void btnHelpClick();
     void btnHelpCloseClick();
 
+    // Colours.
+    void FormPaletteChange();
+
     // Lettering.
     void Showsplash();
     void ComboBox4Change();
@@ -111,6 +117,8 @@ public slots:
 protected:
     void showEvent(QShowEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
+    void changeEvent(QEvent *event) override;
+    bool focusNextPrevChild(bool next) override;
 
 private:
     void findControls();
@@ -119,6 +127,9 @@ private:
     // The type panel's two looks: the "Type" state on the button face in black,
     // or revealed on the window colour in red; each made readable on its face.
     void setTypePanelLook(bool revealed);
+    // Every box on its background: the wrong-answer colour where Test Answers
+    // marked it, else the window colour, with text readable on it.
+    void colourBoxes();
     practice::BoxTexts boxTexts() const;
     void setBoxTexts(const practice::BoxTexts &texts);
     // The active control's entry box: an entry box or the look-up box.
@@ -156,15 +167,20 @@ private:
     dialog::MessageDialog *MessageDialog1 = nullptr;
     controls::StatusAnnouncer *m_announcer = nullptr;
     FocusEvents *m_focusEvents = nullptr;
+    ModalPanel *m_help = nullptr;
 
     // The board's state: the answer slots, the verb's type and variants.
     practice::BoxTexts m_answerSlots;
     QString m_typeName;
     QString m_variantsDigit;
     practice::PracticeState m_practice;
+    std::array<bool, data::BoxCount> m_markedWrong{}; // by Test Answers
+    bool m_typeRevealed = false;
     data::VerbFile m_verbList;
     std::future<LoadedVerbFile> m_verbFileBeingRead; // taken by GetData
     int m_entryFontSize = 10;
+    double m_designScale = 1.0;
+    bool m_built = false;
     bool m_shown = false;
     std::unique_ptr<practice::RandomSource> m_random;
 };

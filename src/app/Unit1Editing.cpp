@@ -3,10 +3,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // The editing aids: copy and paste, special characters, the look-up, the type
-// and help panels. Copy, paste and the characters act on the active box, never
-// on the focused control: pressing a button moves the focus to the button.
+// and help panels, and the colours worked out again for a new desktop palette.
+// Copy, paste and the characters act on the active box, never on the focused
+// control: pressing a button moves the focus to the button.
 #include "app/Unit1.h"
 
+#include "app/ControlTable.h"
+#include "app/DesignedControls.h"
+#include "app/ModalPanel.h"
+#include "app/WindowScale.h"
 #include "appearance/Contrast.h"
 #include "controls/FlatComboBox.h"
 #include "controls/OfficeButton.h"
@@ -113,6 +118,7 @@ void TForm1::InitializeComboBoxes()
 
 void TForm1::setTypePanelLook(bool revealed)
 {
+    m_typeRevealed = revealed;
     const QColor background = palette().color(revealed ? QPalette::Base : QPalette::Button);
     const QColor text = revealed ? QColor(191, 14, 4) : QColor(Qt::black);
     QPalette colours = panTy->palette();
@@ -137,16 +143,27 @@ void TForm1::panTyClick()
 
 void TForm1::btnHelpClick()
 {
-    helppanel->move(34, 24);
-    helppanel->show();
-    helppanel->raise();
+    m_help->open(scaled(HelpPanelOpenPlace, m_designScale));
     announce(QStringLiteral("Help open. Esc closes it"));
 }
 
 void TForm1::btnHelpCloseClick()
 {
-    helppanel->hide();
+    m_help->close();
     announce(QStringLiteral("Help closed"));
+}
+
+bool TForm1::focusNextPrevChild(bool next)
+{
+    // While the help is open, Tab and Shift+Tab stay among its controls.
+    return m_help->moveFocus(next) || QWidget::focusNextPrevChild(next);
+}
+
+void TForm1::FormPaletteChange()
+{
+    applyDesignedColours(this);
+    setTypePanelLook(m_typeRevealed);
+    colourBoxes();
 }
 
 } // namespace app

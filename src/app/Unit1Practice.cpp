@@ -50,29 +50,33 @@ void TForm1::AlphaEditGetFocus()
     EdS4->clear();
 }
 
-void TForm1::btnTestAnswersRestoreClick()
+void TForm1::colourBoxes()
 {
-    for (controls::OfficeEdit *box : m_boxes) {
-        QPalette palette = box->palette();
+    for (int i = 0; i < data::BoxCount; ++i) {
+        QPalette palette = m_boxes[i]->palette();
         palette.setColor(QPalette::Base, normalBoxColor());
         palette.setColor(QPalette::Text, this->palette().color(QPalette::Text));
-        box->setPalette(palette);
+        if (m_markedWrong[i]) {
+            palette.setColor(QPalette::Base, wrongAnswerColor());
+            palette = appearance::withReadableText(palette, QPalette::Base);
+        }
+        m_boxes[i]->setPalette(palette);
     }
+}
+
+void TForm1::btnTestAnswersRestoreClick()
+{
+    m_markedWrong.fill(false);
+    colourBoxes();
     withdrawTestResult();
 }
 
 void TForm1::btnTestAnswersClick()
 {
     btnTestAnswersRestoreClick();
-    const auto wrong = practice::wrongAnswers(boxTexts(), m_answerSlots);
-    for (int i = 0; i < data::BoxCount; ++i) {
-        if (!wrong[i])
-            continue;
-        QPalette palette = m_boxes[i]->palette();
-        palette.setColor(QPalette::Base, wrongAnswerColor());
-        m_boxes[i]->setPalette(appearance::withReadableText(palette, QPalette::Base));
-    }
-    exposeTestResult(wrong);
+    m_markedWrong = practice::wrongAnswers(boxTexts(), m_answerSlots);
+    colourBoxes();
+    exposeTestResult(m_markedWrong);
 }
 
 void TForm1::btnShowCorrectClick()

@@ -252,19 +252,23 @@ private slots:
 
 void RenderedWindowTest::everyTextIsReadable_data()
 {
-    QTest::addColumn<bool>("dark");
+    // The palette the window starts under, then those the desktop switches to while it runs.
+    QTest::addColumn<QStringList>("palettes");
     QTest::addColumn<QString>("state");
-    for (const bool dark : {false, true}) {
-        for (const char *state : {"show all", "test answers", "help"})
-            QTest::addRow("%s, %s", dark ? "dark" : "light", state) << dark << QString(state);
+    for (const char *palettes : {"light", "dark", "light, dark", "light, dark, light"}) {
+        for (const char *state : {"show all", "test answers", "restore", "help"})
+            QTest::addRow("%s; %s", palettes, state)
+                << QString::fromLatin1(palettes).split(QStringLiteral(", ")) << QString(state);
     }
 }
 
 void RenderedWindowTest::everyTextIsReadable()
 {
-    QFETCH(bool, dark);
+    QFETCH(QStringList, palettes);
     QFETCH(QString, state);
-    ApplicationPalette palette(dark ? std::optional(darkPalette()) : std::nullopt);
+    const QPalette light = QApplication::palette();
+    ApplicationPalette palette(palettes[0] == u"dark" ? std::optional(darkPalette())
+                                                      : std::nullopt);
     WindowFixture window(oneVerb());
     const QList<int> boxes = visibleBoxes(window);
     QVERIFY(boxes.size() >= 2);
@@ -275,15 +279,19 @@ void RenderedWindowTest::everyTextIsReadable()
         for (int letter = 0; letter < window.box(boxes[0])->text().size(); ++letter)
             window.click(QStringLiteral("btnShowRand"));
         window.click(QStringLiteral("panTy"));
-    } else if (state == u"test answers") {
+    } else if (state == u"help") {
+        window.click(QStringLiteral("btnHelp"));
+    } else { // a wrong form tested, and the marks removed again
         window.click(QStringLiteral("btnShowAll"));
         window.retype(boxes[1], QStringLiteral("falsch"));
         window.click(QStringLiteral("btnTestAnswers"));
         QCOMPARE(window.box(boxes[1])->palette().color(QPalette::Base),
                  app::TForm1::wrongAnswerColor());
-    } else {
-        window.click(QStringLiteral("btnHelp"));
+        if (state == u"restore")
+            window.click(QStringLiteral("btnTestAnswersRestore"));
     }
+    for (const QString &next : palettes.mid(1))
+        QApplication::setPalette(next == u"dark" ? darkPalette() : light);
 
     const QImage image = grabbed(window.form());
     const QList<ShownText> texts = shownTexts(window.form());
