@@ -77,23 +77,6 @@ QByteArrayView trimmedOfControls(QByteArrayView bytes)
     return bytes;
 }
 
-QString expectedTypeName(char code)
-{
-    switch (code) {
-    case 'w':
-        return QStringLiteral("Weak");
-    case 's':
-        return QStringLiteral("Strong");
-    case 'm':
-        return QStringLiteral("Mixed");
-    case 'i':
-        return QStringLiteral("Irreg");
-    case 'd':
-        return QStringLiteral("Modal");
-    }
-    return {};
-}
-
 // Collects the first few disagreements.
 class Findings {
 public:
@@ -223,8 +206,8 @@ void checkBoard(const data::VerbFile &file, const std::vector<QByteArrayView> &l
     };
     const QByteArrayView line0 = recordLine(lines, record, 0);
     const int row = categoryRow(line0.isEmpty() ? '\0' : line0.front());
-    if (content.layoutFound != (row >= 0))
-        where(QStringLiteral("layout found %1").arg(content.layoutFound));
+    if (content.categoryKnown() != (row >= 0))
+        where(QStringLiteral("category known %1").arg(content.categoryKnown()));
 
     std::array<QString, data::BoxCount> answers;
     QString caption1;
@@ -232,14 +215,13 @@ void checkBoard(const data::VerbFile &file, const std::vector<QByteArrayView> &l
     if (row >= 0) {
         const QByteArrayView line1 = recordLine(lines, record, 1);
         const QByteArrayView line2 = recordLine(lines, record, 2);
-        const QString type = expectedTypeName(line1.isEmpty() ? '\0' : line1.front());
+        // The letters' meanings are the board's own tables; checked here is
+        // that the codes are read from the right lines.
+        const QString type = board::typeNameFromCode(line1.isEmpty() ? '\0' : line1.front());
         if (content.typeName.value_or(QString()) != type)
             where(QStringLiteral("type %1, expected %2")
                       .arg(content.typeName.value_or(QStringLiteral("none")), type));
-        const char variants = line2.isEmpty() ? '\0' : line2.front();
-        const QString digit = variants == '2' || variants == '3' || variants == '4'
-                                  ? QString(QChar::fromLatin1(variants))
-                                  : QStringLiteral("1");
+        const QString digit = board::variantsDigitFromCode(line2.isEmpty() ? '\0' : line2.front());
         if (content.variantsDigit != digit)
             where(QStringLiteral("variants %1, expected %2").arg(content.variantsDigit, digit));
     }

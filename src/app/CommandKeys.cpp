@@ -4,6 +4,9 @@
 
 #include "app/CommandKeys.h"
 
+#include "app/ControlTable.h"
+#include "data/RecordLayout.h"
+
 namespace app {
 
 namespace {
@@ -18,6 +21,24 @@ CommandKey typedInBox(QStringList controls, Qt::Key key, const char *purpose)
     CommandKey typed = command(std::move(controls), QKeySequence(key), purpose);
     typed.windowShortcut = false;
     return typed;
+}
+
+// A blind learner's way to the board and to the look-up without counting Tabs.
+CommandKey goingTo(QStringList controls, QKeySequence keys, const char *purpose,
+                   QStringList toolTipOn)
+{
+    CommandKey going = command(std::move(controls), std::move(keys), purpose);
+    going.movesFocus = true;
+    going.toolTipOn = std::move(toolTipOn);
+    return going;
+}
+
+QStringList entryBoxesInOrder()
+{
+    QStringList boxes;
+    for (int box = 1; box <= data::BoxCount; ++box)
+        boxes.append(entryBoxName(box));
+    return boxes;
 }
 
 std::vector<CommandKey> buildTable()
@@ -42,10 +63,13 @@ std::vector<CommandKey> buildTable()
         command({"btnHelp"}, QKeySequence(Qt::Key_F1), "Open the help"),
         command({"btnHelpClose"}, QKeySequence(Qt::Key_Escape), "Close the help"),
         command({"btnFont"}, alt(Qt::Key_F), "Show or hide the font lists"),
+        goingTo(entryBoxesInOrder(), alt(Qt::Key_B), "Go to the first box of the board", {"EdS4"}),
+        goingTo({"AlphaEdit"}, alt(Qt::Key_L), "Go to the Alpha box", {"AlphaEdit"}),
         typedInBox({"btnUmlauta", "btnUmlautaR"}, Qt::Key_F5, "Type ä"),
         typedInBox({"btnUmlauto", "btnUmlautoR"}, Qt::Key_F6, "Type ö"),
         typedInBox({"btnUmlautu", "btnUmlautuR"}, Qt::Key_F7, "Type ü"),
         typedInBox({"btnSzet", "btnSzetR"}, Qt::Key_F8, "Type ß"),
+        typedInBox({"btnAlpha"}, Qt::Key_Return, "Look up the verb typed in the Alpha box"),
     };
 }
 
@@ -55,6 +79,11 @@ const std::vector<CommandKey> &commandKeys()
 {
     static const std::vector<CommandKey> table = buildTable();
     return table;
+}
+
+const QStringList &toolTipControls(const CommandKey &command)
+{
+    return command.toolTipOn.isEmpty() ? command.controls : command.toolTipOn;
 }
 
 QString toolTipWithKey(const CommandKey &command)

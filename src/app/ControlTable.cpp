@@ -4,7 +4,9 @@
 
 #include "app/ControlTable.h"
 
+#include "board/Board.h"
 #include "data/RecordLayout.h"
+#include "editing/HelpText.h"
 
 namespace app {
 
@@ -38,27 +40,67 @@ ControlSpec label(const char *name, int x, int y, const char *caption, int pixel
             pixels};
 }
 
-ControlSpec control(ControlKind kind, const char *name, const char *parent, QRect geometry,
+ControlSpec control(ControlKind kind, const QString &name, const char *parent, QRect geometry,
                     const char *caption = "", int pixels = 13, const QString &family = Consolas)
 {
-    return {QString::fromLatin1(name),
-            kind,
-            QString::fromLatin1(parent),
-            geometry,
-            QString::fromUtf8(caption),
-            family,
-            pixels};
+    return {name,   kind,  QString::fromLatin1(parent), geometry, QString::fromUtf8(caption),
+            family, pixels};
 }
 
-ControlSpec button(const char *name, const char *parent, QRect geometry, const char *caption,
-                   int pixels = 13)
+ControlSpec button(Look look, const QString &name, const char *parent, QRect geometry,
+                   const char *caption, int pixels = 13)
 {
-    return control(ControlKind::Button, name, parent, geometry, caption, pixels);
+    ControlSpec design = control(ControlKind::Button, name, parent, geometry, caption, pixels);
+    design.look = look;
+    return design;
+}
+
+ControlSpec list(const char *name, QRect geometry, QStringList items = {})
+{
+    ControlSpec design = control(ControlKind::List, name, "", geometry);
+    design.look = Look::FlatList;
+    design.items = std::move(items);
+    return design;
+}
+
+// Where one side's Copy, Paste and first character button stand; the
+// characters follow at a fixed step.
+struct EditingButtonsX {
+    int copy;
+    int paste;
+    int firstCharacter;
+};
+
+// Copy, Paste and the buttons of ä, ö, ü and ß of one side of the board, in tab order.
+void addEditingButtons(std::vector<ControlSpec> &table, const char *side, EditingButtonsX x,
+                       const char *suffix)
+{
+    constexpr int Row = 224;
+    constexpr int CharacterStep = 27;
+    const QString prefix = QString::fromLatin1(side);
+    table.push_back(button(Look::SmallButton, prefix + "Copy", "", {x.copy, Row, 75, 25}, "Copy"));
+    table.push_back(
+        button(Look::SmallButton, prefix + "Paste", "", {x.paste, Row, 75, 25}, "Paste"));
+    const std::pair<const char *, const char *> characters[] = {
+        {"btnUmlauta", "ä"}, {"btnUmlauto", "ö"}, {"btnUmlautu", "ü"}, {"btnSzet", "ß"}};
+    int left = x.firstCharacter;
+    for (const auto &[name, caption] : characters) {
+        table.push_back(button(Look::SmallButton, QString::fromLatin1(name) + suffix, "",
+                               {left, Row, 22, 25}, caption));
+        left += CharacterStep;
+    }
+}
+
+QStringList tenseItems()
+{
+    const auto &tenses = board::tenseListItems();
+    return QStringList(tenses.begin(), tenses.end());
 }
 
 std::vector<ControlSpec> buildTable()
 {
     using K = ControlKind;
+    using L = Look;
     std::vector<ControlSpec> table;
     auto add = [&table](ControlSpec design) { table.push_back(std::move(design)); };
 
@@ -69,18 +111,21 @@ std::vector<ControlSpec> buildTable()
     add(panel1);
     ControlSpec reveal = control(K::EntryBox, "EdS4", "Panel1", {272, 20, 121, 27}, "", 12);
     reveal.background = Qt::white;
+    reveal.look = L::SolidBox;
+    reveal.readOnly = true;
+    reveal.unlimitedLength = true;
     add(reveal);
-    add(button("btnShowCorrect", "Panel1", {62, 20, 129, 25}, "Show Correct"));
-    add(button("btnShowCorrectRestore", "Panel1", {92, 45, 75, 25}, "Restore"));
-    add(button("btnShowRand", "Panel1", {269, 45, 129, 25}, "Show Random"));
+    add(button(L::RevealButton, "btnShowCorrect", "Panel1", {62, 20, 129, 25}, "Show Correct"));
+    add(button(L::CommandButton, "btnShowCorrectRestore", "Panel1", {92, 45, 75, 25}, "Restore"));
+    add(button(L::RevealButton, "btnShowRand", "Panel1", {269, 45, 129, 25}, "Show Random"));
 
     ControlSpec panel2 = control(K::Panel, "Panel2", "", {34, 104, 454, 89});
     panel2.background = QColor(179, 227, 166);
     add(panel2);
-    add(button("btnTestAnswers", "Panel2", {52, 20, 129, 25}, "Test Answers"));
-    add(button("btnTestAnswersRestore", "Panel2", {79, 45, 75, 25}, "Restore"));
-    add(button("btnShowAll", "Panel2", {266, 20, 129, 25}, "Show All"));
-    add(button("btnShowAllRestore", "Panel2", {293, 45, 75, 25}, "Restore"));
+    add(button(L::CommandButton, "btnTestAnswers", "Panel2", {52, 20, 129, 25}, "Test Answers"));
+    add(button(L::CommandButton, "btnTestAnswersRestore", "Panel2", {79, 45, 75, 25}, "Restore"));
+    add(button(L::CommandButton, "btnShowAll", "Panel2", {266, 20, 129, 25}, "Show All"));
+    add(button(L::CommandButton, "btnShowAllRestore", "Panel2", {293, 45, 75, 25}, "Restore"));
 
     for (int box = 1; box <= data::BoxCount; ++box) {
         ControlSpec entry{entryBoxName(box), K::EntryBox, {}, entryBoxGeometry(box)};
@@ -89,51 +134,61 @@ std::vector<ControlSpec> buildTable()
             entry.fontFamily = Consolas;
             entry.fontPixels = 12;
         }
+        entry.look = L::SolidBox;
+        entry.unlimitedLength = true;
         add(entry);
     }
 
     add(label("Label14", 44, 24, "Alpha", 19));
     add(label("Label10", 193, 24, "Verb List", 19));
     add(label("Label11", 435, 24, "Tense", 19));
-    add({QStringLiteral("AlphaEdit"), K::EntryBox, {}, {20, 48, 100, 27}});
-    add(control(K::Button, "btnAlpha", "", {120, 48, 8, 30}));
-    add(control(K::List, "ComboBox1", "", {135, 48, 193, 27}));
-    add(control(K::List, "ComboBox2", "", {336, 48, 256, 27}));
+    ControlSpec lookUp{QStringLiteral("AlphaEdit"), K::EntryBox, {}, {20, 48, 100, 27}};
+    lookUp.look = L::SolidBox;
+    add(lookUp);
+    add(button(L::SmallButton, "btnAlpha", "", {120, 48, 8, 30}, ""));
+    ControlSpec verbs = list("ComboBox1", {135, 48, 193, 27});
+    verbs.rowsDropped = 14;
+    verbs.itemHeight = 19;
+    add(verbs);
+    ControlSpec tenses = list("ComboBox2", {336, 48, 256, 27}, tenseItems());
+    tenses.rowsDropped = 15;
+    tenses.itemHeight = 19;
+    add(tenses);
     ControlSpec activeCaption = label("Label9", 609, 37, "", 21);
     activeCaption.kind = K::FittingLabel; // a caption may be longer than the room to the edge
+    activeCaption.textColour = TextColour::ActiveCaption;
     add(activeCaption);
     activeCaption.name = QStringLiteral("Label15");
     activeCaption.geometry.moveTop(61);
     add(activeCaption);
     ControlSpec fonts{QStringLiteral("ComboBox4"), K::FontList, {}, {608, 48, 241, 28}};
     fonts.visible = false;
+    fonts.look = L::EveryFont;
+    fonts.rowsDropped = 13;
+    fonts.itemHeight = 22;
     add(fonts);
-    ControlSpec styles = control(K::List, "ComboBox5", "", {859, 48, 57, 27});
+    ControlSpec styles = list("ComboBox5", {859, 48, 57, 27}, {" Reg", " Bold", " Ital", " B-I"});
     styles.visible = false;
     add(styles);
-    ControlSpec sizes = control(K::List, "ComboBox6", "", {926, 48, 57, 27});
+    ControlSpec sizes = list("ComboBox6", {926, 48, 57, 27}, {" 8", " 9", " 10", " 11", " 12"});
     sizes.visible = false;
     add(sizes);
     add(label("Label12", 799, 1, "Label12", 11));
-    add(button("btnFont", "", {981, 0, 16, 16}, "F", 11));
-    add(button("btnHelp", "", {997, 0, 16, 16}, "H", 11));
+    add(button(L::SmallButton, "btnFont", "", {981, 0, 16, 16}, "F", 11));
+    add(button(L::SmallButton, "btnHelp", "", {997, 0, 16, 16}, "H", 11));
 
-    add(control(K::CaptionBox, "panTy", "", {133, 224, 65, 25}, "Type", 16));
-    add(button("leftCopy", "", {226, 224, 75, 25}, "Copy"));
-    add(button("leftPaste", "", {306, 224, 75, 25}, "Paste"));
-    add(button("btnUmlauta", "", {394, 224, 22, 25}, "ä"));
-    add(button("btnUmlauto", "", {421, 224, 22, 25}, "ö"));
-    add(button("btnUmlautu", "", {448, 224, 22, 25}, "ü"));
-    add(button("btnSzet", "", {475, 224, 22, 25}, "ß"));
-    add(button("btnVar", "", {600, 224, 24, 25}, ""));
-    add(button("rightCopy", "", {691, 224, 75, 25}, "Copy"));
-    add(button("rightPaste", "", {771, 224, 75, 25}, "Paste"));
-    add(button("btnUmlautaR", "", {860, 224, 22, 25}, "ä"));
-    add(button("btnUmlautoR", "", {887, 224, 22, 25}, "ö"));
-    add(button("btnUmlautuR", "", {914, 224, 22, 25}, "ü"));
-    add(button("btnSzetR", "", {941, 224, 22, 25}, "ß"));
+    ControlSpec type = control(K::CaptionBox, "panTy", "", {133, 224, 65, 25}, "Type", 16);
+    type.look = L::EtchedPanel;
+    add(type);
+    addEditingButtons(table, "left", {226, 306, 394}, "");
+    ControlSpec variants = button(L::SmallButton, "btnVar", "", {600, 224, 24, 25}, "");
+    variants.toolTip = QStringLiteral("How many forms of the past participle the verb has; "
+                                      "the board shows one");
+    add(variants);
+    addEditingButtons(table, "right", {691, 771, 860}, "R");
     ControlSpec scratch = control(K::EntryBox, "SpChar", "", {24, 224, 49, 27}, "SpChar");
     scratch.visible = false;
+    scratch.look = L::SunkenBox;
     add(scratch);
 
     add(label("Label1", 96, 252, "ich", 16));
@@ -153,11 +208,30 @@ std::vector<ControlSpec> buildTable()
         control(K::CaptionBox, "helppanel", "", {978, 32, 945, 409}, "helppanel", 15);
     help.visible = false;
     help.background = QColor(187, 201, 255);
+    help.look = L::EtchedPanel;
     add(help);
-    add(control(K::TextBox, "HelpMemo", "helppanel", {24, 19, 897, 345}, "", 11, Franklin));
-    add(control(K::Button, "btnHelpClose", "helppanel", {441, 377, 62, 22}, "Close", 13, Franklin));
+    ControlSpec helpText =
+        control(K::TextBox, "HelpMemo", "helppanel", {24, 19, 897, 345}, "", 11, Franklin);
+    helpText.caption = editing::helpLines().join(QLatin1Char('\n'));
+    helpText.look = L::EtchedText;
+    helpText.readOnly = true;
+    helpText.verticalScrollBar = true;
+    helpText.tabStopInBlanks = editing::HelpTabStopInBlanks;
+    helpText.avoidsLoneLastWords = true;
+    add(helpText);
+    ControlSpec close =
+        control(K::Button, "btnHelpClose", "helppanel", {441, 377, 62, 22}, "Close", 13, Franklin);
+    close.look = L::CloseButton;
+    add(close);
     add(control(K::CheckBox, "SecretCheckBox", "helppanel", {816, 380, 97, 17}, "Secret Check Box",
                 11, QStringLiteral("Arial Narrow")));
+
+    // Shown when the verb file's line count is not a whole number of records.
+    add({QStringLiteral("MessageDialog1"),
+         K::MessageDialog,
+         {},
+         {},
+         QStringLiteral("The total number of \r\nlines in the data\r\nfile is not correct.")});
     return table;
 }
 
@@ -165,19 +239,26 @@ std::vector<ControlSpec> buildTable()
 
 QRect entryBoxGeometry(int box)
 {
-    if (box > 32)
-        return ImperativeBoxes[box - 33];
-    const int inBlock = (box - 1) % 16;
-    const int column = inBlock / 4;
-    const int row = inBlock % 4;
-    const int x = (box <= 16 ? LeftColumnsX : RightColumnsX)[column];
-    return {x, RowsY[row], ColumnWidths[column], EntryBoxHeight};
+    const data::GridPlace place = data::gridPlace(box);
+    if (place.block == data::GridPlace::Imperative)
+        return ImperativeBoxes[place.column - 1];
+    const int x =
+        (place.block == data::GridPlace::Left ? LeftColumnsX : RightColumnsX)[place.column - 1];
+    return {x, RowsY[place.row - 1], ColumnWidths[place.column - 1], EntryBoxHeight};
 }
 
 const std::vector<ControlSpec> &controlTable()
 {
     static const std::vector<ControlSpec> table = buildTable();
     return table;
+}
+
+const FormSpec &formSpec()
+{
+    // The client size for the designed outer size of 1020 x 500 less a thin frame.
+    static const FormSpec form{QStringLiteral("Form1"), QStringLiteral("German Verb Zandrel"),
+                               QSize(1014, 471), QStringLiteral("Cooper Black"), 16};
+    return form;
 }
 
 } // namespace app

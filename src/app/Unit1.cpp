@@ -5,122 +5,28 @@
 #include "app/Unit1.h"
 
 #include "app/ControlTable.h"
+#include "app/DesignedControls.h"
 #include "app/FocusEvents.h"
-#include "appearance/Contrast.h"
-#include "appearance/FontSubstitutes.h"
+#include "app/ModalPanel.h"
+#include "app/WindowScale.h"
 #include "board/Board.h"
-#include "controls/DesignLooks.h"
-#include "controls/FittingLabel.h"
+#include "controls/FlatCheckBox.h"
 #include "controls/FlatComboBox.h"
 #include "controls/FlatFontComboBox.h"
-#include "controls/GroupPanel.h"
-#include "controls/MessageDialog.h"
 #include "controls/OfficeButton.h"
 #include "controls/OfficeEdit.h"
 #include "controls/OfficeMemo.h"
 #include "controls/OfficePanel.h"
-#include "editing/HelpText.h"
+#include "dialog/MessageDialog.h"
+#include "editing/LookUp.h"
 
-#include <QApplication>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMessageBox>
 #include <QScreen>
 
-#include <limits>
-#include <system_error>
-
 namespace app {
-
-namespace {
-
-// Client size for the designed outer size of 1020 x 500 less a thin frame.
-constexpr QSize ClientSize(1014, 471);
-
-QWidget *makeControl(const ControlSpec &design, QWidget *parent)
-{
-    using K = ControlKind;
-    switch (design.kind) {
-    case K::Label:
-        return new QLabel(design.caption, parent);
-    case K::FittingLabel:
-        return new controls::FittingLabel(design.caption, parent);
-    case K::EntryBox: {
-        auto *edit = new controls::OfficeEdit(parent);
-        edit->setText(design.caption);
-        return edit;
-    }
-    case K::Button:
-        return new controls::OfficeButton(parent);
-    case K::Panel: {
-        auto *panel = new controls::GroupPanel(parent);
-        panel->setFrameStyle(design.raisedBevel ? QFrame::Panel | QFrame::Raised : QFrame::NoFrame);
-        return panel;
-    }
-    case K::CaptionBox: {
-        auto *panel = new controls::OfficePanel(parent);
-        panel->setCaption(design.caption);
-        return panel;
-    }
-    case K::TextBox:
-        return new controls::OfficeMemo(parent);
-    case K::List:
-        return new controls::FlatComboBox(parent);
-    case K::FontList:
-        return new controls::FlatFontComboBox(parent);
-    case K::CheckBox:
-        return new controls::FlatCheckBox(parent);
-    }
-    return nullptr;
-}
-
-void applyDesign(QWidget *widget, const ControlSpec &design)
-{
-    widget->setObjectName(design.name);
-    if (design.geometry.size().isEmpty()) {
-        widget->adjustSize();
-        widget->move(design.geometry.topLeft());
-    } else {
-        widget->setGeometry(design.geometry);
-    }
-    if (auto *button = qobject_cast<QAbstractButton *>(widget))
-        button->setText(design.caption);
-    if (!design.fontFamily.isEmpty()) {
-        QFont font(appearance::installedTypeface(design.fontFamily));
-        font.setPixelSize(design.fontPixels);
-        widget->setFont(font);
-        if (design.geometry.size().isEmpty())
-            widget->adjustSize();
-    }
-    if (design.background.isValid()) {
-        QPalette palette = widget->palette();
-        palette.setColor(widget->backgroundRole(), design.background);
-        // Text on a fixed colour must stay readable under a dark desktop palette too.
-        widget->setPalette(appearance::withReadableText(palette, widget->backgroundRole()));
-        widget->setAutoFillBackground(true);
-    }
-    widget->setVisible(design.visible);
-}
-
-} // namespace
-
-LoadedVerbFile loadVerbFile()
-{
-    LoadedVerbFile loaded{data::VerbFile::read(QString::fromLatin1(data::VerbFile::FileName),
-                                               data::VerbFile::Keep::Payloads),
-                          {}};
-    loaded.verbListEntries = board::verbListEntries(loaded.verbList);
-    return loaded;
-}
-
-std::future<LoadedVerbFile> startReadingVerbFile()
-{
-    try {
-        return std::async(std::launch::async, loadVerbFile);
-    } catch (const std::system_error &) {
-        return std::async(std::launch::deferred, loadVerbFile); // no thread to spare
-    }
-}
 
 TForm1::TForm1(QWidget *parent) : TForm1(std::future<LoadedVerbFile>(), parent) {}
 
@@ -129,101 +35,44 @@ TForm1::TForm1(std::future<LoadedVerbFile> verbFileBeingRead, QWidget *parent)
       m_random(std::make_unique<practice::SeededRandomSource>())
 {
     installAccessibleInterfaces();
-    setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(QStringLiteral("German Verb Zandrel"));
-    setFixedSize(ClientSize);
-    setBackgroundRole(QPalette::Button);
-    setAutoFillBackground(true);
-    QFont windowFont(appearance::installedTypeface(QStringLiteral("Cooper Black")));
-    windowFont.setPixelSize(16);
-    setFont(windowFont);
-
+    // Drawn to fit the screen the window opens on: a new window opens on the primary one.
+    if (const QScreen *openingOn = QGuiApplication::primaryScreen())
+        m_designScale = windowScale(openingOn->availableGeometry().size(), formSpec().clientSize);
+    applyFormDesign(this, m_designScale);
     m_focusEvents = new FocusEvents(this);
-    createControls();
-    controls::applyDesignLooks(this);
+    const QStringList unsuitedLooks = createDesignedControls(this, m_designScale);
+    Q_ASSERT_X(unsuitedLooks.isEmpty(), "TForm1", qPrintable(unsuitedLooks.join(u' ')));
+    findControls();
+    m_help = new ModalPanel(helppanel, HelpMemo);
+    setTypePanelLook(false);
     connectHandlers();
     setUpAccess();
+    m_built = true;
 }
 
 TForm1::~TForm1() = default;
 
-void TForm1::setRandomSource(std::unique_ptr<practice::RandomSource> random)
+void TForm1::findControls()
 {
-    m_random = std::move(random);
-}
-
-template <typename T> T *TForm1::control(const char *name) const
-{
-    auto *found = findChild<T *>(QString::fromLatin1(name));
-    Q_ASSERT_X(found, "TForm1::control", name);
-    return found;
-}
-
-void TForm1::createControls()
-{
-    for (const ControlSpec &design : controlTable()) {
-        QWidget *parent = design.parent.isEmpty() ? this : findChild<QWidget *>(design.parent);
-        applyDesign(makeControl(design, parent), design);
-    }
     for (int box = 1; box <= data::BoxCount; ++box)
-        m_boxes[box - 1] = control<controls::OfficeEdit>(qPrintable(entryBoxName(box)));
-    AlphaEdit = control<controls::OfficeEdit>("AlphaEdit");
-    EdS4 = control<controls::OfficeEdit>("EdS4");
-    EdS4->setReadOnly(true);
-    // A form may be longer than an entry box's default limit of 32,767
-    // characters; cut, Show All would show it wrong and Test Answers mark it.
-    for (controls::OfficeEdit *holdsAForm : m_boxes)
-        holdsAForm->setMaxLength(std::numeric_limits<int>::max());
-    EdS4->setMaxLength(std::numeric_limits<int>::max());
-    SpChar = control<controls::OfficeEdit>("SpChar");
-    ComboBox1 = control<controls::FlatComboBox>("ComboBox1");
-    ComboBox1->setMaxVisibleItems(14);
-    ComboBox1->setItemHeight(19);
-    ComboBox2 = control<controls::FlatComboBox>("ComboBox2");
-    ComboBox2->setMaxVisibleItems(15);
-    ComboBox2->setItemHeight(19);
-    for (const QString &tense : board::tenseListItems())
-        ComboBox2->addItem(tense);
-    ComboBox2->setCurrentIndex(-1);
-    ComboBox4 = control<controls::FlatFontComboBox>("ComboBox4");
-    ComboBox4->setMaxVisibleItems(13);
-    ComboBox4->setItemHeight(22);
-    ComboBox5 = control<controls::FlatComboBox>("ComboBox5");
-    ComboBox5->addItems({QStringLiteral(" Reg"), QStringLiteral(" Bold"), QStringLiteral(" Ital"),
-                         QStringLiteral(" B-I")});
-    ComboBox5->setCurrentIndex(-1);
-    ComboBox6 = control<controls::FlatComboBox>("ComboBox6");
-    ComboBox6->addItems({QStringLiteral(" 8"), QStringLiteral(" 9"), QStringLiteral(" 10"),
-                         QStringLiteral(" 11"), QStringLiteral(" 12")});
-    ComboBox6->setCurrentIndex(-1);
-    Label9 = control<QLabel>("Label9");
-    Label15 = control<QLabel>("Label15");
-    // The record captions in the active-caption colour, as readable as the
-    // window's background allows.
-    const QColor activeCaption = appearance::readableOn(
-        palette().color(backgroundRole()), palette().color(QPalette::Active, QPalette::Highlight));
-    for (QLabel *caption : {Label9, Label15}) {
-        QPalette palette = caption->palette();
-        palette.setColor(caption->foregroundRole(), activeCaption);
-        caption->setPalette(palette);
-    }
-    Label12 = control<QLabel>("Label12");
-    panTy = control<controls::OfficePanel>("panTy");
-    setTypePanelLook(false);
-    helppanel = control<controls::OfficePanel>("helppanel");
-    HelpMemo = control<controls::OfficeMemo>("HelpMemo");
-    HelpMemo->setReadOnly(true);
-    HelpMemo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    HelpMemo->setLineWrapMode(QTextEdit::WidgetWidth);
-    HelpMemo->setPlainText(editing::helpLines().join(QLatin1Char('\n')));
-    HelpMemo->setTabStopInBlanks(editing::HelpTabStopInBlanks);
-    HelpMemo->setAvoidsLoneLastWords(true);
-    btnVar = control<controls::OfficeButton>("btnVar");
-    SecretCheckBox = control<controls::FlatCheckBox>("SecretCheckBox");
-    MessageDialog1 = new controls::MessageDialog(this);
-    MessageDialog1->setObjectName(QStringLiteral("MessageDialog1"));
-    MessageDialog1->setText(
-        QStringLiteral("The total number of \r\nlines in the data\r\nfile is not correct."));
+        m_boxes[box - 1] = namedControl<controls::OfficeEdit>(*this, entryBoxName(box));
+    AlphaEdit = namedControl<controls::OfficeEdit>(*this, QStringLiteral("AlphaEdit"));
+    EdS4 = namedControl<controls::OfficeEdit>(*this, QStringLiteral("EdS4"));
+    SpChar = namedControl<controls::OfficeEdit>(*this, QStringLiteral("SpChar"));
+    ComboBox1 = namedControl<controls::FlatComboBox>(*this, QStringLiteral("ComboBox1"));
+    ComboBox2 = namedControl<controls::FlatComboBox>(*this, QStringLiteral("ComboBox2"));
+    ComboBox4 = namedControl<controls::FlatFontComboBox>(*this, QStringLiteral("ComboBox4"));
+    ComboBox5 = namedControl<controls::FlatComboBox>(*this, QStringLiteral("ComboBox5"));
+    ComboBox6 = namedControl<controls::FlatComboBox>(*this, QStringLiteral("ComboBox6"));
+    Label9 = namedControl<QLabel>(*this, QStringLiteral("Label9"));
+    Label12 = namedControl<QLabel>(*this, QStringLiteral("Label12"));
+    Label15 = namedControl<QLabel>(*this, QStringLiteral("Label15"));
+    panTy = namedControl<controls::OfficePanel>(*this, QStringLiteral("panTy"));
+    helppanel = namedControl<controls::OfficePanel>(*this, QStringLiteral("helppanel"));
+    HelpMemo = namedControl<controls::OfficeMemo>(*this, QStringLiteral("HelpMemo"));
+    btnVar = namedControl<controls::OfficeButton>(*this, QStringLiteral("btnVar"));
+    SecretCheckBox = namedControl<controls::FlatCheckBox>(*this, QStringLiteral("SecretCheckBox"));
+    MessageDialog1 = namedControl<dialog::MessageDialog>(*this, QStringLiteral("MessageDialog1"));
 }
 
 void TForm1::connectHandlers()
@@ -247,6 +96,7 @@ void TForm1::connectHandlers()
     connect(m_focusEvents, &FocusEvents::activated, this, &TForm1::Showsplash);
 
     connect(ComboBox1, &controls::FlatComboBox::changed, this, &TForm1::RefreshEBoxes);
+    ComboBox1->setTypeAheadKey(&editing::verbName); // "f" finds "sich freuen" too
     connect(ComboBox2, &controls::FlatComboBox::changed, this, &TForm1::RefreshEBoxes);
 
     const std::pair<const char *, void (TForm1::*)()> clicks[] = {
@@ -275,7 +125,8 @@ void TForm1::connectHandlers()
         {"btnFont", &TForm1::btnFontClick},
     };
     for (const auto &[name, handler] : clicks)
-        connect(control<controls::OfficeButton>(name), &QAbstractButton::clicked, this, handler);
+        connect(namedControl<controls::OfficeButton>(*this, QString::fromLatin1(name)),
+                &QAbstractButton::clicked, this, handler);
     connect(panTy, &controls::OfficePanel::clicked, this, &TForm1::panTyClick);
     connect(ComboBox4, &controls::FlatComboBox::changed, this, &TForm1::FormFontChange);
     connect(ComboBox5, &controls::FlatComboBox::changed, this, &TForm1::FontSetStyle);
@@ -306,6 +157,14 @@ bool TForm1::eventFilter(QObject *watched, QEvent *event)
     return QWidget::eventFilter(watched, event);
 }
 
+void TForm1::changeEvent(QEvent *event)
+{
+    QWidget::changeEvent(event);
+    // The desktop's palette changed while the program runs (light to dark).
+    if (event->type() == QEvent::PaletteChange && m_built)
+        FormPaletteChange();
+}
+
 void TForm1::GetData()
 {
     QStringList entries;
@@ -330,8 +189,8 @@ void TForm1::GetData()
         ComboBox2->setCurrentIndex(0);
     }
     RefreshEBoxes();
-    if (auto *seeded = dynamic_cast<practice::SeededRandomSource *>(m_random.get()))
-        seeded->reseed(practice::timeOfDaySeed());
+    if (m_random)
+        m_random->reseed(practice::timeOfDaySeed());
     emit startUpFinished();
 }
 
@@ -351,7 +210,7 @@ void TForm1::RefreshEBoxes()
     if (record >= 0 && record < m_verbList.recordCount()) {
         const board::BoardContent content = board::readBoard(m_verbList, record, tense);
         category = content.category;
-        if (content.layoutFound) {
+        if (content.categoryKnown()) {
             m_answerSlots = content.answers;
             if (content.typeName)
                 m_typeName = *content.typeName;
@@ -365,7 +224,7 @@ void TForm1::RefreshEBoxes()
     for (int box = 1; box <= data::BoxCount; ++box)
         m_boxes[box - 1]->setVisible(!m_answerSlots[box - 1].isEmpty());
     EdS4->clear();
-    if (panTy->palette().color(panTy->backgroundRole()) == palette().color(QPalette::Base))
+    if (m_typeRevealed)
         panTy->setCaption(m_typeName);
     btnVar->setText(m_variantsDigit);
     nameBoard(category, tense);
@@ -377,27 +236,6 @@ void TForm1::RefreshEBoxes()
         btnShowAllClick();
     btnTestAnswersRestoreClick();
     announceBoard();
-}
-
-practice::BoxTexts TForm1::boxTexts() const
-{
-    practice::BoxTexts texts;
-    for (int i = 0; i < data::BoxCount; ++i)
-        texts[i] = m_boxes[i]->text();
-    return texts;
-}
-
-void TForm1::setBoxTexts(const practice::BoxTexts &texts)
-{
-    for (int i = 0; i < data::BoxCount; ++i) {
-        if (m_boxes[i]->text() != texts[i]) // an unchanged box keeps its caret
-            m_boxes[i]->setText(texts[i]);
-    }
-}
-
-QColor TForm1::normalBoxColor() const
-{
-    return palette().color(QPalette::Base);
 }
 
 } // namespace app

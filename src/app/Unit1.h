@@ -4,15 +4,14 @@
 
 #pragma once
 
+#include "app/VerbFileLoading.h"
 #include "data/VerbFile.h"
 #include "practice/PracticeState.h"
 #include "practice/RandomSource.h"
 
-#include <QStringList>
 #include <QWidget>
 
 #include <array>
-#include <future>
 #include <memory>
 #include <optional>
 
@@ -23,7 +22,6 @@ namespace controls {
 class FlatCheckBox;
 class FlatComboBox;
 class FlatFontComboBox;
-class MessageDialog;
 class OfficeButton;
 class StatusAnnouncer;
 class OfficeEdit;
@@ -31,15 +29,14 @@ class OfficeMemo;
 class OfficePanel;
 } // namespace controls
 
+namespace dialog {
+class MessageDialog;
+} // namespace dialog
+
 namespace app {
 
 class FocusEvents;
-
-// The verb file as start-up loads it, and the verb list's entries made from it.
-struct LoadedVerbFile {
-    data::VerbFile verbList;
-    QStringList verbListEntries;
-};
+class ModalPanel;
 
 // The trainer's one window. It builds its controls from the control table,
 // wires their events to the handlers below and keeps the board's state; the
@@ -65,6 +62,8 @@ public:
     int entryFontSize() const { return m_entryFontSize; }
     const data::VerbFile &verbList() const { return m_verbList; }
     controls::OfficeEdit *entryBox(int box) const { return m_boxes[box - 1]; }
+    // The factor the design is drawn at: 1, or less on a screen too small for it.
+    double designScale() const { return m_designScale; }
 
     static QColor wrongAnswerColor() { return QColor(249, 185, 157); }
     QColor normalBoxColor() const;
@@ -104,6 +103,9 @@ public slots:
     void btnHelpClick();
     void btnHelpCloseClick();
 
+    // Colours.
+    void FormPaletteChange();
+
     // Lettering.
     void Showsplash();
     void ComboBox4Change();
@@ -115,14 +117,19 @@ public slots:
 protected:
     void showEvent(QShowEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
+    void changeEvent(QEvent *event) override;
+    bool focusNextPrevChild(bool next) override;
 
 private:
-    void createControls();
+    void findControls();
     void connectHandlers();
     void insertSpecialCharacter(QChar character);
     // The type panel's two looks: the "Type" state on the button face in black,
     // or revealed on the window colour in red; each made readable on its face.
     void setTypePanelLook(bool revealed);
+    // Every box on its background: the wrong-answer colour where Test Answers
+    // marked it, else the window colour, with text readable on it.
+    void colourBoxes();
     practice::BoxTexts boxTexts() const;
     void setBoxTexts(const practice::BoxTexts &texts);
     // The active control's entry box: an entry box or the look-up box.
@@ -136,7 +143,8 @@ private:
     void exposeTestResult(const std::array<bool, data::BoxCount> &wrong);
     void withdrawTestResult();
     void announceBoard();
-    template <typename T> T *control(const char *name) const;
+    // Tells screen readers what a command did that is otherwise only seen.
+    void announce(const QString &message);
 
     // Controls the handlers reach by name.
     std::array<controls::OfficeEdit *, data::BoxCount> m_boxes{};
@@ -156,29 +164,25 @@ private:
     controls::OfficeMemo *HelpMemo = nullptr;
     controls::OfficeButton *btnVar = nullptr;
     controls::FlatCheckBox *SecretCheckBox = nullptr;
-    controls::MessageDialog *MessageDialog1 = nullptr;
+    dialog::MessageDialog *MessageDialog1 = nullptr;
     controls::StatusAnnouncer *m_announcer = nullptr;
     FocusEvents *m_focusEvents = nullptr;
+    ModalPanel *m_help = nullptr;
 
     // The board's state: the answer slots, the verb's type and variants.
     practice::BoxTexts m_answerSlots;
     QString m_typeName;
     QString m_variantsDigit;
     practice::PracticeState m_practice;
+    std::array<bool, data::BoxCount> m_markedWrong{}; // by Test Answers
+    bool m_typeRevealed = false;
     data::VerbFile m_verbList;
     std::future<LoadedVerbFile> m_verbFileBeingRead; // taken by GetData
     int m_entryFontSize = 10;
+    double m_designScale = 1.0;
+    bool m_built = false;
     bool m_shown = false;
     std::unique_ptr<practice::RandomSource> m_random;
 };
-
-// Reads the verb file ("Verb12Data.txt" in the working directory), keeping what
-// the trainer reads of it, and makes the verb list's entries; throws the
-// data::VerbFileError of a file that cannot be read.
-LoadedVerbFile loadVerbFile();
-// Starts loadVerbFile() on a second thread: how the program starts, TForm1
-// form(startReadingVerbFile()), so that reading the file and building the
-// window overlap. Should no thread be available, the window's get() loads it.
-std::future<LoadedVerbFile> startReadingVerbFile();
 
 } // namespace app

@@ -3,16 +3,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // Keyboard and screen-reader use: the command keys, the names assistive
-// technology reads for each control, and Test Answers' result for those who
-// cannot see its colours. What each control is called and which key presses
-// it are tables (CommandKeys, ControlNames); this file applies them.
+// technology reads for each control, Test Answers' result for those who
+// cannot see its colours, and the announcements of what the window shows
+// only to the eye. What each control is called and which key presses it are
+// tables (CommandKeys, AccessibleNames); this file applies them.
 #include "app/Unit1.h"
 
+#include "app/AccessibleNames.h"
 #include "app/CommandKeys.h"
-#include "app/ControlNames.h"
+#include "app/DesignedControls.h"
 #include "board/BoxNames.h"
 #include "controls/Accessibility.h"
 #include "controls/FlatComboBox.h"
+#include "controls/FlatFontComboBox.h"
 #include "controls/OfficeButton.h"
 #include "controls/OfficeEdit.h"
 #include "controls/OfficeMemo.h"
@@ -58,11 +61,16 @@ void press(QWidget *control)
         panel->click();
 }
 
-template <typename T = QWidget> T *namedControl(const QWidget &window, const QString &name)
+// As Tab enters it: an entry box selects its text and becomes the active box.
+void focusFirstShown(const QWidget &window, const QStringList &controls)
 {
-    auto *found = window.findChild<T *>(name);
-    Q_ASSERT_X(found, "keyboard and screen readers", qPrintable(name));
-    return found;
+    for (const QString &name : controls) {
+        QWidget *control = namedControl(window, name);
+        if (control->isVisibleTo(&window) && control->isEnabled()) {
+            control->setFocus(Qt::TabFocusReason);
+            return;
+        }
+    }
 }
 
 void setDescription(QWidget *control, const QString &description)
@@ -82,7 +90,7 @@ void TForm1::installAccessibleInterfaces()
 
 void TForm1::setUpAccess()
 {
-    for (const ControlName &named : controlNames()) {
+    for (const AccessibleName &named : accessibleNames()) {
         QWidget *widget = namedControl(*this, named.control);
         widget->setAccessibleName(named.name);
         widget->setAccessibleDescription(named.description);
@@ -93,11 +101,23 @@ void TForm1::setUpAccess()
     panTy->setPressable(true);
     HelpMemo->verticalScrollBar()->setAccessibleName(QStringLiteral("Help text scroll bar"));
 
+    m_announcer = new controls::StatusAnnouncer(this);
+    m_announcer->setObjectName(QStringLiteral("Announcer"));
     for (const CommandKey &command : commandKeys()) {
-        for (const QString &name : command.controls)
+        for (const QString &name : toolTipControls(command))
             namedControl(*this, name)->setToolTip(toolTipWithKey(command));
         if (!command.windowShortcut)
             continue;
+        if (command.movesFocus) {
+            auto *shortcut = new QShortcut(command.keys, this);
+            shortcut->setContext(Qt::WindowShortcut);
+            connect(shortcut, &QShortcut::activated, this, [this, targets = command.controls] {
+                if (helppanel->isVisible()) // it covers the board
+                    btnHelpCloseClick();
+                focusFirstShown(*this, targets);
+            });
+            continue;
+        }
         // Owned by the control it presses: a hidden control (the help's Close)
         // cannot be pressed.
         QWidget *target = namedControl(*this, command.controls.first());
@@ -105,16 +125,26 @@ void TForm1::setUpAccess()
         shortcut->setContext(Qt::WindowShortcut);
         connect(shortcut, &QShortcut::activated, target, [target] { press(target); });
     }
+    // The toolkit's lists tell a screen reader nothing when their entry
+    // changes; the verb and tense lists are told with their board.
+    for (controls::FlatComboBox *list :
+         std::initializer_list<controls::FlatComboBox *>{ComboBox4, ComboBox5, ComboBox6})
+        connect(list, &controls::FlatComboBox::changed, this,
+                [this, list] { announce(list->currentText().trimmed()); });
+}
 
-    m_announcer = new controls::StatusAnnouncer(this);
-    m_announcer->setObjectName(QStringLiteral("Announcer"));
+void TForm1::announce(const QString &message)
+{
+    m_announcer->announce(message);
 }
 
 void TForm1::nameBoard(std::optional<data::Category> category, int tense)
 {
+    // A hidden box is named when a board shows it: every name change is an
+    // event a screen reader has to take in.
     for (int box = 1; box <= data::BoxCount; ++box) {
         const QString name = board::boxAccessibleName(category, tense, box);
-        if (m_boxes[box - 1]->accessibleName() != name)
+        if (!m_boxes[box - 1]->isHidden() && m_boxes[box - 1]->accessibleName() != name)
             m_boxes[box - 1]->setAccessibleName(name);
     }
     if (btnVar->accessibleName() != variantsName(m_variantsDigit))
@@ -123,27 +153,32 @@ void TForm1::nameBoard(std::optional<data::Category> category, int tense)
 
 void TForm1::exposeTestResult(const std::array<bool, data::BoxCount> &wrong)
 {
-    for (int i = 0; i < data::BoxCount; ++i)
-        setDescription(m_boxes[i], wrong[i] ? practice::wrongAnswerDescription() : QString());
+    for (int i = 0; i < data::BoxCount; ++i) {
+        if (!m_boxes[i]->isHidden())
+            setDescription(m_boxes[i], wrong[i] ? practice::wrongAnswerDescription() : QString());
+    }
     m_announcer->announce(practice::testResultSummary(wrong, m_answerSlots));
 }
 
 void TForm1::announceBoard()
 {
-    // The lists cannot tell a screen reader their new entry (the toolkit has
-    // no selection interface there), and a look-up changes the verb unseen.
+    // The lists tell a screen reader nothing when their entry changes, a
+    // look-up changes the verb unseen, and the captions are in no Tab stop.
     const int record = ComboBox1->currentIndex();
     const int tense = ComboBox2->currentIndex();
     if (record < 0 || tense < 0)
         return;
-    m_announcer->announce(ComboBox1->itemText(record).trimmed() + QStringLiteral(", ") +
-                          ComboBox2->itemText(tense).trimmed());
+    announce(board::boardAnnouncement(ComboBox1->itemText(record), ComboBox2->itemText(tense),
+                                      {Label9->text(), Label15->text()}));
 }
 
 void TForm1::withdrawTestResult()
 {
-    for (controls::OfficeEdit *box : m_boxes)
-        setDescription(box, QString());
+    // A hidden box's mark goes when a board shows it (the refresh ends here).
+    for (controls::OfficeEdit *box : m_boxes) {
+        if (!box->isHidden())
+            setDescription(box, QString());
+    }
     m_announcer->withdraw();
 }
 

@@ -3,10 +3,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // The editing aids: copy and paste, special characters, the look-up, the type
-// and help panels. Copy, paste and the characters act on the active box, never
-// on the focused control: pressing a button moves the focus to the button.
+// and help panels, and the colours worked out again for a new desktop palette.
+// Copy, paste and the characters act on the active box, never on the focused
+// control: pressing a button moves the focus to the button.
 #include "app/Unit1.h"
 
+#include "app/ControlTable.h"
+#include "app/DesignedControls.h"
+#include "app/ModalPanel.h"
+#include "app/WindowScale.h"
 #include "appearance/Contrast.h"
 #include "controls/FlatComboBox.h"
 #include "controls/OfficeButton.h"
@@ -60,6 +65,9 @@ void TForm1::insertSpecialCharacter(QChar character)
     SpChar->copy();
     leftPasteClick();
     ReturnCursor();
+    // A screen reader echoes typed letters, not what a function key typed.
+    if (activeEditor())
+        announce(character);
 }
 
 void TForm1::btnUmlautaClick()
@@ -110,6 +118,7 @@ void TForm1::InitializeComboBoxes()
 
 void TForm1::setTypePanelLook(bool revealed)
 {
+    m_typeRevealed = revealed;
     const QColor background = palette().color(revealed ? QPalette::Base : QPalette::Button);
     const QColor text = revealed ? QColor(191, 14, 4) : QColor(Qt::black);
     QPalette colours = panTy->palette();
@@ -124,22 +133,37 @@ void TForm1::panTyClick()
     if (panTy->caption() == QLatin1String("Type")) {
         setTypePanelLook(true);
         panTy->setCaption(m_typeName);
+        announce(QStringLiteral("Type: ") + m_typeName);
     } else if (panTy->caption() == m_typeName) {
         setTypePanelLook(false);
         panTy->setCaption(QStringLiteral("Type"));
+        announce(QStringLiteral("Type hidden"));
     }
 }
 
 void TForm1::btnHelpClick()
 {
-    helppanel->move(34, 24);
-    helppanel->show();
-    helppanel->raise();
+    m_help->open(scaled(HelpPanelOpenPlace, m_designScale));
+    announce(QStringLiteral("Help open. Esc closes it"));
 }
 
 void TForm1::btnHelpCloseClick()
 {
-    helppanel->hide();
+    m_help->close();
+    announce(QStringLiteral("Help closed"));
+}
+
+bool TForm1::focusNextPrevChild(bool next)
+{
+    // While the help is open, Tab and Shift+Tab stay among its controls.
+    return m_help->moveFocus(next) || QWidget::focusNextPrevChild(next);
+}
+
+void TForm1::FormPaletteChange()
+{
+    applyDesignedColours(this);
+    setTypePanelLook(m_typeRevealed);
+    colourBoxes();
 }
 
 } // namespace app

@@ -7,6 +7,7 @@
 // appearance/; these handlers only read the lists and apply the result.
 #include "app/Unit1.h"
 
+#include "app/DesignedControls.h"
 #include "appearance/FontGroups.h"
 #include "appearance/FontStyle.h"
 #include "appearance/FontSubstitutes.h"
@@ -19,13 +20,6 @@ namespace app {
 
 namespace {
 
-QWidget *namedControl(const QWidget &window, const QString &name)
-{
-    QWidget *control = window.findChild<QWidget *>(name);
-    Q_ASSERT_X(control, "lettering", qPrintable(name));
-    return control;
-}
-
 // Labels size themselves to their caption, so a new font must not clip it.
 void fitToCaption(QWidget *control)
 {
@@ -33,7 +27,9 @@ void fitToCaption(QWidget *control)
         label->adjustSize();
 }
 
-void applyLettering(const QWidget &window, const std::vector<appearance::ControlLettering> &steps)
+// The sizes at the window's scale: a window drawn smaller has smaller lettering.
+void applyLettering(const QWidget &window, const std::vector<appearance::ControlLettering> &steps,
+                    double scale)
 {
     for (const appearance::ControlLettering &step : steps) {
         QWidget *control = namedControl(window, step.control);
@@ -42,7 +38,7 @@ void applyLettering(const QWidget &window, const std::vector<appearance::Control
         QFont font = control->font();
         if (!step.typeface.isEmpty())
             font.setFamily(appearance::installedTypeface(step.typeface));
-        font.setPointSize(step.pointSize);
+        font.setPointSizeF(step.pointSize * scale);
         control->setFont(font);
         fitToCaption(control);
     }
@@ -62,14 +58,14 @@ void TForm1::Showsplash()
 
 void TForm1::ComboBox4Change()
 {
-    applyLettering(*this, appearance::defaultFontSet());
+    applyLettering(*this, appearance::defaultFontSet(), m_designScale);
 }
 
 void TForm1::FormFontChange()
 {
     // Entry -1 (no selection) reads as an empty name: sizes only.
     const QString chosen = ComboBox4->itemText(ComboBox4->currentIndex());
-    applyLettering(*this, appearance::fontChange(chosen, m_entryFontSize));
+    applyLettering(*this, appearance::fontChange(chosen, m_entryFontSize), m_designScale);
 }
 
 void TForm1::btnFontClick()

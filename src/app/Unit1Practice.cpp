@@ -7,8 +7,36 @@
 
 #include "appearance/Contrast.h"
 #include "controls/OfficeEdit.h"
+#include "practice/Announcements.h"
+#include "practice/WrongAnswers.h"
 
 namespace app {
+
+void TForm1::setRandomSource(std::unique_ptr<practice::RandomSource> random)
+{
+    m_random = std::move(random);
+}
+
+practice::BoxTexts TForm1::boxTexts() const
+{
+    practice::BoxTexts texts;
+    for (int i = 0; i < data::BoxCount; ++i)
+        texts[i] = m_boxes[i]->text();
+    return texts;
+}
+
+void TForm1::setBoxTexts(const practice::BoxTexts &texts)
+{
+    for (int i = 0; i < data::BoxCount; ++i) {
+        if (m_boxes[i]->text() != texts[i]) // an unchanged box keeps its caret
+            m_boxes[i]->setText(texts[i]);
+    }
+}
+
+QColor TForm1::normalBoxColor() const
+{
+    return palette().color(QPalette::Base);
+}
 
 void TForm1::EGetFocus(int box)
 {
@@ -22,29 +50,33 @@ void TForm1::AlphaEditGetFocus()
     EdS4->clear();
 }
 
-void TForm1::btnTestAnswersRestoreClick()
+void TForm1::colourBoxes()
 {
-    for (controls::OfficeEdit *box : m_boxes) {
-        QPalette palette = box->palette();
+    for (int i = 0; i < data::BoxCount; ++i) {
+        QPalette palette = m_boxes[i]->palette();
         palette.setColor(QPalette::Base, normalBoxColor());
         palette.setColor(QPalette::Text, this->palette().color(QPalette::Text));
-        box->setPalette(palette);
+        if (m_markedWrong[i]) {
+            palette.setColor(QPalette::Base, wrongAnswerColor());
+            palette = appearance::withReadableText(palette, QPalette::Base);
+        }
+        m_boxes[i]->setPalette(palette);
     }
+}
+
+void TForm1::btnTestAnswersRestoreClick()
+{
+    m_markedWrong.fill(false);
+    colourBoxes();
     withdrawTestResult();
 }
 
 void TForm1::btnTestAnswersClick()
 {
     btnTestAnswersRestoreClick();
-    const auto wrong = practice::wrongAnswers(boxTexts(), m_answerSlots);
-    for (int i = 0; i < data::BoxCount; ++i) {
-        if (!wrong[i])
-            continue;
-        QPalette palette = m_boxes[i]->palette();
-        palette.setColor(QPalette::Base, wrongAnswerColor());
-        m_boxes[i]->setPalette(appearance::withReadableText(palette, QPalette::Base));
-    }
-    exposeTestResult(wrong);
+    m_markedWrong = practice::wrongAnswers(boxTexts(), m_answerSlots);
+    colourBoxes();
+    exposeTestResult(m_markedWrong);
 }
 
 void TForm1::btnShowCorrectClick()
@@ -52,14 +84,18 @@ void TForm1::btnShowCorrectClick()
     const int box = m_practice.activeBox();
     if (box == practice::PracticeState::NoBox)
         return;
-    if (auto shown = m_practice.showCorrect(m_boxes[box - 1]->text(), m_answerSlots[box - 1]))
+    if (auto shown = m_practice.showCorrect(m_boxes[box - 1]->text(), m_answerSlots[box - 1])) {
         m_boxes[box - 1]->setText(*shown);
+        announce(practice::boxTextAnnouncement(*shown));
+    }
 }
 
 void TForm1::btnShowCorrectRestoreClick()
 {
-    if (auto restored = m_practice.restoreCorrect())
+    if (auto restored = m_practice.restoreCorrect()) {
         m_boxes[m_practice.activeBox() - 1]->setText(*restored);
+        announce(practice::boxTextAnnouncement(*restored));
+    }
 }
 
 void TForm1::btnShowAllClick()
@@ -75,8 +111,10 @@ void TForm1::btnShowAllRestoreClick()
 void TForm1::btnShowRandClick()
 {
     if (m_random) {
-        if (auto revealed = m_practice.revealNext(*m_random))
+        if (auto revealed = m_practice.revealNext(*m_random)) {
             EdS4->setText(EdS4->text() + *revealed);
+            announce(practice::revealedLettersAnnouncement(EdS4->text()));
+        }
     }
 }
 

@@ -4,7 +4,7 @@
 
 #include "appearance/FontStyle.h"
 
-#include "data/RecordLayout.h"
+#include "appearance/FontGroups.h"
 
 #include <array>
 
@@ -19,28 +19,9 @@ constexpr std::array EntryFontSizes{8, 9, 10, 11, 12};
 QStringList buildStyleGroup()
 {
     QStringList names;
-    for (int label = 1; label <= 12; ++label) // Label9 and Label12 included
-        names.append(QStringLiteral("Label%1").arg(label));
-    names << QStringLiteral("Label14") << QStringLiteral("Label15") << QStringLiteral("Label19")
-          << QStringLiteral("Label20") << QStringLiteral("Label21");
-    names << QStringLiteral("ComboBox1") << QStringLiteral("ComboBox2")
-          << QStringLiteral("AlphaEdit") << QStringLiteral("ComboBox5")
-          << QStringLiteral("ComboBox6");
-    for (const char *name : {"btnTestAnswers", "btnTestAnswersRestore",
-                             "btnShowAll",     "btnShowAllRestore",
-                             "btnShowCorrect", "btnShowCorrectRestore",
-                             "btnShowRand",    "leftCopy",
-                             "leftPaste",      "panTy",
-                             "btnUmlauta",     "btnUmlauto",
-                             "btnUmlautu",     "btnSzet",
-                             "btnUmlautaR",    "btnUmlautoR",
-                             "btnUmlautuR",    "btnSzetR",
-                             "btnVar",         "rightCopy",
-                             "rightPaste"})
-        names.append(QString::fromLatin1(name));
-    for (int box = 1; box <= data::BoxCount; ++box)
-        names.append(QStringLiteral("E%1").arg(box));
-    names.append(QStringLiteral("EdS4"));
+    for (const FontGroupEntry &group : fontGroups())
+        names += group.controls;
+    names.append(QStringLiteral("Label12")); // the German tense caption takes the style only
     return names;
 }
 

@@ -26,8 +26,9 @@ struct FontStyle {
 // Any other index (-1: no selection) leaves the style regular.
 FontStyle withStyleChoice(FontStyle current, int styleIndex);
 
-// The 80 controls a style choice reaches, in the order it visits them: the
-// font groups' 79 controls and the German tense caption Label12.
+// The 80 controls a style choice reaches: the font groups' 79 controls and
+// the German tense caption Label12. Each control's style is set on its own,
+// so the order they are visited in does not matter.
 const QStringList &styleGroup();
 
 // The size list's index to EntryFontSize: " 8" .. " 12" are 0 to 4. Any other

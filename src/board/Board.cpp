@@ -14,7 +14,6 @@ BoardContent readBoard(const data::VerbFile &file, qsizetype record, int tense)
         data::categoryFromCode(file.headerCode(record, 0));
     if (!category)
         return content;
-    content.layoutFound = true;
     content.category = category;
 
     const QString typeName = typeNameFromCode(file.headerCode(record, 1));
@@ -30,7 +29,7 @@ BoardContent readBoard(const data::VerbFile &file, qsizetype record, int tense)
     content.caption1 = data::decodeWindows1252(payloads[0]);
     content.caption2 = data::decodeWindows1252(payloads[1]);
     for (int j = 0; j < block.answerCount; ++j)
-        content.answers[block.boxes[j] - 1] = data::answerOfPayload(payloads[2 + j]);
+        content.answers[block.boxes[j] - 1] = data::answerTextOfPayload(payloads[2 + j]);
     return content;
 }
 

@@ -17,13 +17,15 @@ namespace board {
 
 // What one refresh reads from the chosen record and tense block.
 struct BoardContent {
-    bool layoutFound = false;                    // line 0 named a known category
-    std::optional<data::Category> category;      // that category
+    std::optional<data::Category> category;      // unset: line 0 named no known category
     std::array<QString, data::BoxCount> answers; // AnswerSlot 1..36 at [0..35]
     QString caption1;                            // untrimmed payloads of the block's caption lines
     QString caption2;
     std::optional<QString> typeName; // unset: the type letter was none of the five
-    QString variantsDigit;           // "1" to "4"; meaningful only with layoutFound
+    QString variantsDigit;           // "1" to "4"; meaningful only with a known category
+
+    // Line 0 named a known category, so the record has a layout to read by.
+    bool categoryKnown() const { return category.has_value(); }
 };
 
 // Reads record `record`, tense `tense` (-1: no tense selected, no block read).

@@ -10,17 +10,14 @@ namespace board {
 
 namespace {
 
-constexpr int RowsPerColumn = 4;
-constexpr int BoxesPerBlock = 16;
-constexpr int FirstImperativeBox = 33;
-constexpr int LastImperativeBox = 36;
-
-// The rows as their labels read; the two "Sie" rows told apart.
-const std::array<QString, 8> RowPersons = {
-    QStringLiteral("ich"),          QStringLiteral("du"),  QStringLiteral("Sie (singular)"),
-    QStringLiteral("er/sie/es"),    QStringLiteral("wir"), QStringLiteral("ihr"),
-    QStringLiteral("Sie (plural)"), QStringLiteral("sie"),
-};
+// The rows of the left and the right block as their labels read; the two
+// "Sie" rows told apart.
+const std::array<std::array<QString, 4>, 2> RowPersons = {{
+    {QStringLiteral("ich"), QStringLiteral("du"), QStringLiteral("Sie (singular)"),
+     QStringLiteral("er/sie/es")},
+    {QStringLiteral("wir"), QStringLiteral("ihr"), QStringLiteral("Sie (plural)"),
+     QStringLiteral("sie")},
+}};
 
 // The future tenses put the infinitive in column 3, the perfect tenses the participle.
 bool takesInfinitive(int tense)
@@ -89,15 +86,15 @@ QString columnPlace(data::Category category, int tense, int column)
     return {};
 }
 
-QString imperativeName(data::Category category, int box)
+QString imperativeName(data::Category category, int column)
 {
     const bool split = category != data::Category::Normal; // Sie form in two boxes
-    switch (box) {
-    case FirstImperativeBox:
+    switch (column) {
+    case 1:
         return QStringLiteral("du, imperative");
-    case FirstImperativeBox + 1:
+    case 2:
         return QStringLiteral("ihr, imperative");
-    case FirstImperativeBox + 2:
+    case 3:
         return split ? QStringLiteral("Sie, imperative verb") : QStringLiteral("Sie, imperative");
     default:
         break;
@@ -112,20 +109,32 @@ QString imperativeName(data::Category category, int box)
 QString boxAccessibleName(std::optional<data::Category> category, int tense, int box)
 {
     const bool knownTense = tense >= 0 && tense < data::TenseCount;
-    if (box >= FirstImperativeBox && box <= LastImperativeBox) {
+    const data::GridPlace grid = data::gridPlace(box);
+    if (grid.block == data::GridPlace::Imperative) {
         if (category && knownTense && data::tenseGroup(tense) == data::TenseGroup::Imperative)
-            return imperativeName(*category, box);
-        return QStringLiteral("imperative, box %1").arg(box - FirstImperativeBox + 1);
+            return imperativeName(*category, grid.column);
+        return QStringLiteral("imperative, box %1").arg(grid.column);
     }
-    const int inBlock = (box - 1) % BoxesPerBlock;
-    const int column = inBlock / RowsPerColumn + 1;
-    const int row = inBlock % RowsPerColumn + (box > BoxesPerBlock ? RowsPerColumn : 0);
     QString place;
     if (category && knownTense)
-        place = columnPlace(*category, tense, column);
+        place = columnPlace(*category, tense, grid.column);
     if (place.isEmpty())
-        place = QStringLiteral("column %1").arg(column);
-    return RowPersons[row] + QStringLiteral(", ") + place;
+        place = QStringLiteral("column %1").arg(grid.column);
+    return RowPersons[grid.block][grid.row - 1] + QStringLiteral(", ") + place;
+}
+
+QString boardAnnouncement(const QString &verb, const QString &tense, const QStringList &captions)
+{
+    QString announcement = verb.trimmed() + QStringLiteral(", ") + tense.trimmed();
+    for (const QString &caption : captions) {
+        if (caption.trimmed().isEmpty())
+            continue;
+        // What already ends in a full stop gets no second one.
+        if (!announcement.endsWith(u'.'))
+            announcement += u'.';
+        announcement += u' ' + caption.trimmed();
+    }
+    return announcement;
 }
 
 } // namespace board

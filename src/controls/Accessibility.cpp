@@ -4,7 +4,12 @@
 
 #include "controls/Accessibility.h"
 
+#include "controls/AccessibilityUpdateFilter.h"
+#include "controls/EntryBoxAccessible.h"
+#include "controls/FlatComboBox.h"
 #include "controls/GroupPanel.h"
+#include "controls/ListAccessible.h"
+#include "controls/OfficeEdit.h"
 #include "controls/OfficePanel.h"
 #include "controls/StatusAnnouncer.h"
 
@@ -59,6 +64,11 @@ QAccessibleInterface *flatControlInterface(const QString &className, QObject *ob
 {
     if (className == QLatin1String(OfficePanel::staticMetaObject.className()))
         return new OfficePanelAccessible(static_cast<OfficePanel *>(object));
+    if (className == QLatin1String(OfficeEdit::staticMetaObject.className()))
+        return new EntryBoxAccessible(static_cast<OfficeEdit *>(object));
+    // The font list too, asked for under its base class's name after its own.
+    if (className == QLatin1String(FlatComboBox::staticMetaObject.className()))
+        return new ListAccessible(static_cast<FlatComboBox *>(object));
     if (className == QLatin1String(GroupPanel::staticMetaObject.className()))
         return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::Grouping);
     if (className == QLatin1String(StatusAnnouncer::staticMetaObject.className()))
@@ -72,6 +82,7 @@ void installAccessibleInterfaces()
 {
     static const bool installed = [] {
         QAccessible::installFactory(flatControlInterface);
+        installAccessibilityUpdateFilter();
         return true;
     }();
     Q_UNUSED(installed);

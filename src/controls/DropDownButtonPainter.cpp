@@ -43,7 +43,7 @@ void paintDropDownButton(QPainter &painter, const QRect &button, const DropDownB
     if (!state.flat) {
         paintRing(painter, button, colors.windowFrame);
         if (!state.dropped)
-            paintRing(painter, button.adjusted(1, 1, -1, -1), colors.highlight, colors.shadow);
+            paintRing(painter, button.adjusted(1, 1, -1, -1), colors.litEdge, colors.shadow);
     } else if (state.dropped) {
         paintRing(painter, button, colors.windowFrame); // the pressed look
     } else if (state.pointerInside) {

@@ -2,13 +2,13 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "controls/FlatComboBox.h"
+#include "controls/FlatCheckBox.h"
 
+#include "controls/CaptionPainter.h"
 #include "controls/KeyPresses.h"
 #include "controls/OfficeFramePainter.h"
 
 #include <QPainter>
-#include <QStyle>
 
 namespace controls {
 
@@ -102,23 +102,11 @@ void FlatCheckBox::keyPressEvent(QKeyEvent *event)
 
 void FlatCheckBox::paintCaption(QPainter &painter, const QRect &area, Qt::Alignment alignment)
 {
-    const bool mnemonics = style()->styleHint(QStyle::SH_UnderlineShortcut, nullptr, this);
-    const int flags = int(alignment | Qt::AlignVCenter) | Qt::TextSingleLine |
-                      (mnemonics ? Qt::TextShowMnemonic : Qt::TextHideMnemonic);
-    painter.setFont(font());
-    const SystemColors colors = systemColors(palette());
-    if (isEnabled()) {
-        painter.setPen(palette().color(foregroundRole()));
-        painter.drawText(area, flags, text());
-    } else {
-        painter.setPen(colors.highlight);
-        painter.drawText(area.translated(1, 1), flags, text());
-        painter.setPen(colors.shadow);
-        painter.drawText(area, flags, text());
-    }
+    const int flags = int(alignment | Qt::AlignVCenter) | Qt::TextSingleLine | mnemonicFlags(*this);
+    paintButtonCaption(painter, *this, area, flags, palette().color(foregroundRole()));
     if (hasFocus() && !text().isEmpty()) {
         const QRect bounds = painter.boundingRect(area, flags, text()).adjusted(-1, 0, 1, 0);
-        paintFocusDots(painter, bounds.intersected(rect()), colors.windowText);
+        paintFocusDots(painter, bounds.intersected(rect()), systemColors(palette()).windowText);
     }
 }
 

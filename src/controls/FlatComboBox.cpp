@@ -9,6 +9,7 @@
 
 #include <QAbstractItemView>
 #include <QApplication>
+#include <QKeyEvent>
 #include <QPainter>
 #include <QPointer>
 #include <QProxyStyle>
@@ -46,6 +47,14 @@ QStyle *dropDownListStyle()
         style->setParent(qApp); // lives as long as the application
     }
     return style;
+}
+
+// A key that types a letter (or a blank) rather than moving, choosing or
+// running a shortcut.
+bool typesText(const QKeyEvent *event)
+{
+    return !event->text().isEmpty() && event->text().front().isPrint() &&
+           !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier));
 }
 
 // Rows of the list, drawn by the combo box itself at its row height.
@@ -154,6 +163,7 @@ void FlatComboBox::showPopup()
     // showing and hiding are watched to redraw the frame and button.
     if (QWidget *list = view()->parentWidget(); list && list != this)
         list->installEventFilter(this);
+    view()->installEventFilter(this); // typing into the open list
     QComboBox::showPopup();
     update();
 }
@@ -162,7 +172,41 @@ bool FlatComboBox::eventFilter(QObject *watched, QEvent *event)
 {
     if (event->type() == QEvent::Show || event->type() == QEvent::Hide)
         update();
+    if (watched == view() && event->type() == QEvent::KeyPress &&
+        typesText(static_cast<QKeyEvent *>(event))) {
+        // The open list moves its highlight only; Return or a click chooses.
+        const int row =
+            typeAheadRow(static_cast<QKeyEvent *>(event)->text(), view()->currentIndex().row());
+        if (row >= 0)
+            view()->setCurrentIndex(model()->index(row, modelColumn(), rootModelIndex()));
+        return true;
+    }
     return QComboBox::eventFilter(watched, event);
+}
+
+void FlatComboBox::keyPressEvent(QKeyEvent *event)
+{
+    // Space opens the closed list, as it always has.
+    if (!typesText(event) || event->key() == Qt::Key_Space) {
+        QComboBox::keyPressEvent(event);
+        return;
+    }
+    const int row = typeAheadRow(event->text(), currentIndex());
+    if (row >= 0 && row != currentIndex())
+        chooseAsTheUser(row);
+    event->accept();
+}
+
+int FlatComboBox::typeAheadRow(const QString &typed, int current)
+{
+    QStringList keys;
+    keys.reserve(count());
+    for (int row = 0; row < count(); ++row)
+        keys.append(isEnabledRow(row) ? m_typeAheadKey(itemText(row)) : QString());
+    const bool quickly = m_sinceTypedKey.isValid() &&
+                         m_sinceTypedKey.elapsed() < QApplication::keyboardInputInterval();
+    m_sinceTypedKey.start();
+    return m_typeAhead.keyTyped(typed, quickly, keys, current);
 }
 
 void FlatComboBox::paintEntry(QPainter &painter, const QRect &row, int index, bool selected) const
@@ -255,16 +299,26 @@ void FlatComboBox::wheelEvent(QWheelEvent *event)
 bool FlatComboBox::stepSelection(int direction)
 {
     for (int row = currentIndex() + direction; row >= 0 && row < count(); row += direction) {
-        if (!model()
-                 ->flags(model()->index(row, modelColumn(), rootModelIndex()))
-                 .testFlag(Qt::ItemIsEnabled))
-            continue;
-        setCurrentIndex(row);
-        emit activated(row); // the user's choice: raises `changed`
-        emit textActivated(itemText(row));
-        return true;
+        if (isEnabledRow(row)) {
+            chooseAsTheUser(row);
+            return true;
+        }
     }
     return false;
+}
+
+bool FlatComboBox::isEnabledRow(int row) const
+{
+    return model()
+        ->flags(model()->index(row, modelColumn(), rootModelIndex()))
+        .testFlag(Qt::ItemIsEnabled);
+}
+
+void FlatComboBox::chooseAsTheUser(int row)
+{
+    setCurrentIndex(row);
+    emit activated(row); // the user's choice: raises `changed`
+    emit textActivated(itemText(row));
 }
 
 void FlatComboBox::changeEvent(QEvent *event)

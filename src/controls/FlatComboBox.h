@@ -4,11 +4,13 @@
 
 #pragma once
 
+#include "controls/TypeAhead.h"
 #include "controls/WheelNotches.h"
 
-#include <QCheckBox>
 #include <QComboBox>
+#include <QElapsedTimer>
 
+#include <functional>
 #include <optional>
 
 namespace controls {
@@ -23,6 +25,10 @@ namespace controls {
 // The wheel moves the selection of a focused, closed list only, one entry per
 // notch; over a list without the focus it does nothing and takes no focus, so
 // turning the wheel while typing elsewhere changes no verb, tense or font.
+//
+// Typing finds an entry by its key (by default the entry from its first letter
+// or digit): the closed list selects it as the user's choice, the open list
+// moves its highlight there (see TypeAhead).
 class FlatComboBox : public QComboBox {
     Q_OBJECT
 public:
@@ -51,6 +57,10 @@ public:
     int itemIndex() const { return currentIndex(); }
     virtual void setItemIndex(int index);
 
+    // What typing finds an entry by.
+    using TypeAheadKey = std::function<QString(const QString &entry)>;
+    void setTypeAheadKey(TypeAheadKey key) { m_typeAheadKey = std::move(key); }
+
     bool isPointerInside() const { return m_pointerInside; }
     bool isDropped() const;
     QRect dropDownButtonRect() const;
@@ -72,6 +82,7 @@ protected:
     void focusOutEvent(QFocusEvent *event) override;
     void changeEvent(QEvent *event) override;
     void wheelEvent(QWheelEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
     // The background colour of the field and the list.
@@ -82,6 +93,10 @@ private:
     // Selects the next enabled entry up (-1) or down (+1) as the user's
     // choice; false when there is none.
     bool stepSelection(int direction);
+    bool isEnabledRow(int row) const;
+    void chooseAsTheUser(int row);
+    // The row typing `typed` leads to from row `current`; -1: none.
+    int typeAheadRow(const QString &typed, int current);
 
     bool m_activate = true;
     std::optional<QColor> m_borderColor;
@@ -90,52 +105,9 @@ private:
     int m_itemHeight = 0;
     bool m_pointerInside = false;
     WheelNotches m_wheel;
-};
-
-// Check box with the platform's flat look: the box is a flat square (or, with
-// ButtonStyle, the whole control is a button that stays down while checked).
-// A click anywhere on the control toggles it; so do Space, Return and keypad
-// Enter while it has the focus.
-class FlatCheckBox : public QCheckBox {
-    Q_OBJECT
-public:
-    enum Alignment { taLeftJustify, taRightJustify, taCenter };
-
-    explicit FlatCheckBox(QWidget *parent = nullptr);
-
-    bool isFlat() const { return m_flat; }
-    void setFlat(bool flat);
-    bool buttonStyle() const { return m_buttonStyle; }
-    void setButtonStyle(bool buttonStyle);
-    // Alignment of the caption in the room beside the box.
-    Alignment alignment() const { return m_alignment; }
-    void setAlignment(Alignment alignment);
-    // taRightJustify puts the box to the right of the caption; taCenter is ignored.
-    Alignment buttonAlignment() const { return m_buttonAlignment; }
-    void setButtonAlignment(Alignment alignment);
-    QString version() const { return QStringLiteral("1.29"); }
-    void setVersion(const QString &) {} // the version cannot be written
-
-    // Where the box and the caption are drawn.
-    QRect boxRect() const;
-    QRect captionRect() const;
-
-    QSize sizeHint() const override;
-
-protected:
-    void paintEvent(QPaintEvent *event) override;
-    bool hitButton(const QPoint &pos) const override;
-    void keyPressEvent(QKeyEvent *event) override;
-
-private:
-    void paintCheckBox(QPainter &painter);
-    void paintPushLike(QPainter &painter);
-    void paintCaption(QPainter &painter, const QRect &area, Qt::Alignment alignment);
-
-    bool m_flat = true;
-    bool m_buttonStyle = false;
-    Alignment m_alignment = taLeftJustify;
-    Alignment m_buttonAlignment = taLeftJustify;
+    TypeAheadKey m_typeAheadKey = &fromFirstLetterOrDigit;
+    TypeAhead m_typeAhead;
+    QElapsedTimer m_sinceTypedKey;
 };
 
 } // namespace controls

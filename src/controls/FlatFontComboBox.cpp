@@ -100,6 +100,7 @@ int FlatFontComboBox::entryTag(int index) const
 void FlatFontComboBox::rebuild()
 {
     const QString remembered = fontName();
+    m_drawsItsName.clear(); // an installed font may have been replaced
     setUpdatesEnabled(false);
     clear();
     for (const FontListEntry &entry : buildFontList(m_source(m_device), m_options))
@@ -128,14 +129,20 @@ void FlatFontComboBox::paintEntry(QPainter &painter, const QRect &row, int index
         }
     }
     QFont nameFont = font();
-    if (m_showFonts && (tag & FontTag::NotSymbol))
-        nameFont.setFamilies({itemText(index)});
+    const QString name = itemText(index);
+    if (m_showFonts && (tag & FontTag::NotSymbol)) {
+        auto known = m_drawsItsName.constFind(name);
+        if (known == m_drawsItsName.cend())
+            known = m_drawsItsName.insert(name, familyDrawsLetters(name, name));
+        if (*known)
+            nameFont.setFamilies({name});
+    }
     painter.setFont(nameFont);
     painter.setPen(selected ? colours.color(QPalette::HighlightedText)
                             : colours.color(QPalette::Text));
     const int indent = m_showPictures ? NameIndentWithPictures : NameIndentWithoutPictures;
     painter.drawText(row.adjusted(indent, 0, 0, 0),
-                     Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, itemText(index));
+                     Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, name);
 }
 
 } // namespace controls

@@ -7,14 +7,16 @@
 #include "controls/FlatComboBox.h"
 #include "controls/FontList.h"
 
+#include <QHash>
 #include <QPixmap>
 
 #include <functional>
 
 namespace controls {
 
-// Lists the installed font families, each drawn in its own typeface (symbol
-// fonts in the control's font) after a mark for TrueType or printer fonts.
+// Lists the installed font families, each drawn in its own typeface after a
+// mark for TrueType or printer fonts. Symbol fonts, and fonts that would draw
+// their name as pictures, show their name in the control's font.
 //
 // The list is rebuilt when the control is created, when Device or Options
 // change, and whenever the set of installed fonts changes while the program
@@ -65,6 +67,9 @@ private:
     bool m_showPictures = true;
     QPixmap m_trueTypeMark;
     QPixmap m_printerMark;
+    // Whether a family draws its own name in letters, by family; asked when an
+    // entry is first drawn and forgotten at every rebuild.
+    mutable QHash<QString, bool> m_drawsItsName;
 };
 
 } // namespace controls

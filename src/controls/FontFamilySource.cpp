@@ -4,6 +4,10 @@
 
 #include "controls/FontFamilySource.h"
 
+#include "controls/FontGlyphNames.h"
+
+#include <QRawFont>
+
 namespace controls {
 
 FontCharset charsetOfWritingSystems(const QList<QFontDatabase::WritingSystem> &systems)
@@ -41,6 +45,36 @@ QList<FontFamilyInfo> installedFontFamilies(FontDevice device)
     if (device == fdBoth)
         return screen + screen;
     return screen;
+}
+
+bool familyDrawsLetters(const QString &family, const QString &text)
+{
+    QString letters;
+    for (QChar c : text) {
+        if (c.unicode() < 128 && c.isLetterOrNumber())
+            letters.append(c);
+    }
+    QFont font;
+    font.setFamilies({family});
+    const QRawFont raw = QRawFont::fromFont(font);
+    if (letters.isEmpty() || !raw.isValid())
+        return true; // nothing to tell by
+    const QList<quint32> glyphs = raw.glyphIndexesForString(letters);
+    if (glyphs.size() != letters.size())
+        return true;
+    // OpenType fonts with PostScript outlines name their glyphs in the CFF table,
+    // TrueType fonts in the post table; other fonts give no names to go by.
+    const QByteArray cff = raw.fontTable("CFF ");
+    const QByteArray post = cff.isEmpty() ? raw.fontTable("post") : QByteArray();
+    for (qsizetype i = 0; i < letters.size(); ++i) {
+        if (glyphs.at(i) == 0)
+            return false; // missing: another typeface would draw it
+        const QString name =
+            cff.isEmpty() ? postGlyphName(post, glyphs.at(i)) : cffGlyphName(cff, glyphs.at(i));
+        if (!name.isEmpty() && !glyphNameDraws(name, letters.at(i)))
+            return false;
+    }
+    return true;
 }
 
 } // namespace controls

@@ -30,4 +30,10 @@ FontFamilyInfo describeFontFamily(const QString &family);
 // foOEMFont none.
 FontCharset charsetOfWritingSystems(const QList<QFontDatabase::WritingSystem> &systems);
 
+// Whether `family` itself draws the ASCII letters and digits of `text` as
+// letters: it has a glyph for each, and where its tables name the glyphs, each
+// is named after its letter. A picture font that claims the Latin letters (a
+// dingbat font whose "D" is a pencil) does not.
+bool familyDrawsLetters(const QString &family, const QString &text);
+
 } // namespace controls

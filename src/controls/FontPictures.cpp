@@ -32,6 +32,18 @@ void paintT(QPainter &painter, int x, int y, const QColor &color)
     painter.fillRect(QRect(x + 3, y + 2, 2, 7), color);
 }
 
+// `rect` filled with `fill` in a one-pixel black outline, its bottom edge
+// left open unless `closed`.
+void paintOutlined(QPainter &painter, const QRect &rect, const QColor &fill, bool closed = true)
+{
+    painter.fillRect(rect, fill);
+    painter.fillRect(QRect(rect.left(), rect.top(), rect.width(), 1), Black);
+    painter.fillRect(QRect(rect.left(), rect.top(), 1, rect.height()), Black);
+    painter.fillRect(QRect(rect.right(), rect.top(), 1, rect.height()), Black);
+    if (closed)
+        painter.fillRect(QRect(rect.left(), rect.bottom(), rect.width(), 1), Black);
+}
+
 } // namespace
 
 QImage trueTypeMarkImage()
@@ -47,21 +59,11 @@ QImage printerMarkImage()
 {
     QImage picture = blankPicture();
     QPainter painter(&picture);
-    // The sheet, sticking out of the top.
-    painter.fillRect(QRect(6, 0, 8, 5), White);
-    painter.fillRect(QRect(6, 0, 8, 1), Black);
-    painter.fillRect(QRect(6, 0, 1, 5), Black);
-    painter.fillRect(QRect(13, 0, 1, 5), Black);
-    // The body, with its paper slot and a button.
-    painter.fillRect(QRect(2, 5, 16, 6), Silver);
-    painter.fillRect(QRect(2, 5, 16, 1), Black);
-    painter.fillRect(QRect(2, 10, 16, 1), Black);
-    painter.fillRect(QRect(2, 5, 1, 6), Black);
-    painter.fillRect(QRect(17, 5, 1, 6), Black);
-    painter.fillRect(QRect(5, 7, 10, 1), Grey);
-    painter.fillRect(QRect(15, 8, 1, 1), Black);
-    // The feet.
-    painter.fillRect(QRect(3, 11, 2, 1), Black);
+    paintOutlined(painter, QRect(6, 0, 8, 5), White, false); // the sheet, out of the top
+    paintOutlined(painter, QRect(2, 5, 16, 6), Silver);      // the body
+    painter.fillRect(QRect(5, 7, 10, 1), Grey);              // its paper slot
+    painter.fillRect(QRect(15, 8, 1, 1), Black);             // a button
+    painter.fillRect(QRect(3, 11, 2, 1), Black);             // the feet
     painter.fillRect(QRect(15, 11, 2, 1), Black);
     return picture;
 }

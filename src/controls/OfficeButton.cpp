@@ -4,14 +4,11 @@
 
 #include "controls/OfficeButton.h"
 
+#include "controls/CaptionPainter.h"
 #include "controls/KeyPresses.h"
 #include "controls/OfficeFramePainter.h"
 
-#include <QApplication>
-#include <QBitmap>
 #include <QPainter>
-#include <QStyle>
-#include <QStyleOption>
 
 namespace controls {
 
@@ -30,95 +27,24 @@ void OfficeButton::setFlat(bool flat)
     setStyles(buttonStylesAfterSettingFlat(flat));
 }
 
-void OfficeButton::setGlyph(const QPixmap &glyph)
-{
-    m_glyph = glyph;
-    update();
-}
-
-void OfficeButton::setNumGlyphs(int count)
-{
-    if (count < 1 || count > 4)
-        return;
-    m_numGlyphs = count;
-    update();
-}
-
-void OfficeButton::setGlyphLayout(ButtonLayout layout)
-{
-    m_layout = layout;
-    update();
-}
-
-void OfficeButton::setMargin(int margin)
-{
-    if (margin < -1)
-        return;
-    m_margin = margin;
-    update();
-}
-
-void OfficeButton::setSpacing(int spacing)
-{
-    m_spacing = spacing;
-    update();
-}
-
 ButtonFrame OfficeButton::currentFrame() const
 {
     return chooseButtonFrame(styles(), isFlat(), hasFocus(), isPointerInside(), isDown());
 }
 
-QPixmap OfficeButton::glyphImage() const
-{
-    if (m_glyph.isNull())
-        return {};
-    const int width = m_glyph.width() / m_numGlyphs;
-    int index = 0;
-    if (!isEnabled() && m_numGlyphs > 1)
-        index = 1;
-    else if (isDown() && m_numGlyphs > 2)
-        index = 2;
-    QPixmap image = m_glyph.copy(index * width, 0, width, m_glyph.height());
-    const QImage pixels = image.toImage();
-    image.setMask(QBitmap::fromImage(
-        pixels.createMaskFromColor(pixels.pixel(0, pixels.height() - 1), Qt::MaskInColor)));
-    if (!isEnabled() && m_numGlyphs == 1) {
-        QStyleOption option;
-        option.initFrom(this);
-        image = style()->generatedIconPixmap(QIcon::Disabled, image, &option);
-    }
-    return image;
-}
-
 void OfficeButton::paintContent(QPainter &painter, const QRect &area)
 {
-    const QPixmap glyph = glyphImage();
-    const bool mnemonics = style()->styleHint(QStyle::SH_UnderlineShortcut, nullptr, this);
-    const int textFlags =
-        Qt::TextSingleLine | (mnemonics ? Qt::TextShowMnemonic : Qt::TextHideMnemonic);
-    const QSize captionSize = text().isEmpty() ? QSize() : fontMetrics().size(textFlags, text());
-    const ButtonContent content =
-        layoutButtonContent(area, glyph.isNull() ? QSize() : glyph.deviceIndependentSize().toSize(),
-                            captionSize, m_layout, m_margin, m_spacing);
-    const QPoint shift = isDown() ? QPoint(1, 1) : QPoint();
-    if (!glyph.isNull())
-        painter.drawPixmap(content.glyph.topLeft() + shift, glyph);
     if (text().isEmpty())
         return;
-    const QRect caption = content.caption.translated(shift);
-    painter.setFont(font());
-    if (isEnabled()) {
-        painter.setPen(palette().color(QPalette::ButtonText));
-        painter.drawText(caption, textFlags | Qt::AlignCenter, text());
-        return;
-    }
-    // Greyed the classic way: a lit copy one pixel down and right, the shaded on top.
-    const SystemColors colors = systemColors(palette());
-    painter.setPen(colors.highlight);
-    painter.drawText(caption.translated(1, 1), textFlags | Qt::AlignCenter, text());
-    painter.setPen(colors.shadow);
-    painter.drawText(caption, textFlags | Qt::AlignCenter, text());
+    const int flags = Qt::TextSingleLine | mnemonicFlags(*this);
+    const QSize size = fontMetrics().size(flags, text());
+    // Centred, an odd pixel left over going to the right and bottom.
+    QRect caption(area.left() + (area.width() - size.width()) / 2,
+                  area.top() + (area.height() - size.height()) / 2, size.width(), size.height());
+    if (isDown())
+        caption.translate(1, 1);
+    paintButtonCaption(painter, *this, caption, flags | Qt::AlignCenter,
+                       palette().color(QPalette::ButtonText));
 }
 
 void OfficeButton::paintEvent(QPaintEvent *)

@@ -4,9 +4,12 @@
 
 #pragma once
 
+#include "controls/CaptionFit.h"
 #include "controls/OfficeFramed.h"
 
 #include <QLineEdit>
+
+#include <optional>
 
 namespace controls {
 
@@ -19,8 +22,12 @@ namespace controls {
 // that selection or lands at the caret; entering the box with Tab, Backtab or
 // from the program (setFocus) selects the whole text, entering it with a mouse
 // click places the caret, and getting the focus back because the window was
-// re-activated or a popup closed changes nothing. The kept selection is shown
-// only while the box has the focus.
+// re-activated or a popup closed changes nothing. The kept selection and the
+// caret are shown only while the box has the focus.
+//
+// Without the focus the box shows its text from the start: a text wider than
+// the box is drawn whole, at the largest size that fits (cut at the smallest).
+// With the focus it scrolls as any entry box does.
 //
 // Its height follows its font: on every font change it becomes the font's
 // line height plus 8 pixels.
@@ -40,6 +47,13 @@ public:
     // The style the frame is drawn in right now.
     OfficeBorderStyle currentFrameStyle() const { return textControlFrameStyle(); }
 
+    // Assistive technology: where character `offset` of the text stands in
+    // the box (empty outside the text), and whether the box is taking the
+    // focus right now (its entering selection is then no news to a screen
+    // reader, which reads the selection with the focus).
+    QRect characterRect(int offset) const;
+    bool isBeingEntered() const { return m_beingEntered; }
+
 protected:
     void paintEvent(QPaintEvent *event) override;
     void focusInEvent(QFocusEvent *event) override;
@@ -47,9 +61,27 @@ protected:
     void changeEvent(QEvent *event) override;
 
 private:
+    // Where the base entry box draws its text.
+    QRect textArea() const;
+    QFont fontAt(int pixels) const;
+    // The size the text is drawn at without the focus.
+    CaptionFit unfocusedFit() const;
+    void paintWholeText(QPainter &painter, const CaptionFit &fitted);
+
     // Without the focus the selection colours are the box's own background and
     // text colours; with it, the ones the box would inherit.
     void followFocusWithSelectionColours();
+
+    // The last fit, kept while text, font and room stay: every repaint of a
+    // box without the focus asks for it.
+    struct FitMemo {
+        QString text;
+        QFont font;
+        int room = 0;
+        CaptionFit fit;
+    };
+    mutable std::optional<FitMemo> m_fitMemo;
+    bool m_beingEntered = false;
 };
 
 } // namespace controls

@@ -6,6 +6,8 @@
 
 #include <QPainter>
 
+#include <array>
+
 namespace controls {
 
 void paintRing(QPainter &painter, const QRect &rect, const QColor &topLeft,
@@ -25,58 +27,61 @@ void paintRing(QPainter &painter, const QRect &rect, const QColor &color)
     paintRing(painter, rect, color, color);
 }
 
-void paintOfficeFrame(QPainter &painter, const QRect &rect, OfficeBorderStyle style,
-                      const SystemColors &c)
+namespace {
+
+// One ring of a frame: its top and left edges in one system colour, its
+// bottom and right edges in another; no colours, no ring.
+using Colour = QColor SystemColors::*;
+struct Ring {
+    Colour topLeft = nullptr;
+    Colour bottomRight = nullptr;
+};
+// Ring 0 on the frame's edge, ring 1 one pixel inside.
+struct FrameRings {
+    Ring outer;
+    Ring inner;
+};
+
+constexpr Colour Face = &SystemColors::buttonFace;
+constexpr Colour Lit = &SystemColors::litEdge;
+constexpr Colour Light = &SystemColors::light;
+constexpr Colour Shadow = &SystemColors::shadow;
+constexpr Colour Dark = &SystemColors::darkShadow;
+constexpr Colour Frame = &SystemColors::windowFrame;
+
+// By style, in the styles' stored order.
+constexpr std::array<FrameRings, 12> StyleRings = {{
+    {},                                 // None
+    {{Shadow, Shadow}, {}},             // Flat
+    {{Frame, Frame}, {}},               // Single
+    {{Face, Face}, {Face, Face}},       // Solid
+    {{Shadow, Lit}, {Lit, Shadow}},     // Etched
+    {{Lit, Shadow}, {Shadow, Lit}},     // Bump
+    {{Shadow, Lit}, {Dark, Light}},     // Sunken
+    {{Light, Dark}, {Lit, Shadow}},     // Raised
+    {{Frame, Frame}, {Shadow, Shadow}}, // Down
+    {{Lit, Frame}, {Face, Shadow}},     // Up
+    {{Lit, Shadow}, {Face, Face}},      // OuterRaised
+    {{Shadow, Lit}, {Face, Face}},      // OuterSunken
+}};
+
+void paintStyleRing(QPainter &painter, const QRect &rect, const Ring &ring,
+                    const SystemColors &colors)
 {
-    const QRect ring0 = rect;
-    const QRect ring1 = rect.adjusted(1, 1, -1, -1);
-    using S = OfficeBorderStyle;
-    switch (style) {
-    case S::None:
-        break;
-    case S::Flat:
-        paintRing(painter, ring0, c.shadow);
-        break;
-    case S::Single:
-        paintRing(painter, ring0, c.windowFrame);
-        break;
-    case S::Solid:
-        paintRing(painter, ring0, c.buttonFace);
-        paintRing(painter, ring1, c.buttonFace);
-        break;
-    case S::Etched:
-        paintRing(painter, ring0, c.shadow, c.highlight);
-        paintRing(painter, ring1, c.highlight, c.shadow);
-        break;
-    case S::Bump:
-        paintRing(painter, ring0, c.highlight, c.shadow);
-        paintRing(painter, ring1, c.shadow, c.highlight);
-        break;
-    case S::Sunken:
-        paintRing(painter, ring0, c.shadow, c.highlight);
-        paintRing(painter, ring1, c.darkShadow, c.light);
-        break;
-    case S::Raised:
-        paintRing(painter, ring0, c.light, c.darkShadow);
-        paintRing(painter, ring1, c.highlight, c.shadow);
-        break;
-    case S::Down:
-        paintRing(painter, ring0, c.windowFrame);
-        paintRing(painter, ring1, c.shadow);
-        break;
-    case S::Up:
-        paintRing(painter, ring0, c.highlight, c.windowFrame);
-        paintRing(painter, ring1, c.buttonFace, c.shadow);
-        break;
-    case S::OuterRaised:
-        paintRing(painter, ring0, c.highlight, c.shadow);
-        paintRing(painter, ring1, c.buttonFace);
-        break;
-    case S::OuterSunken:
-        paintRing(painter, ring0, c.shadow, c.highlight);
-        paintRing(painter, ring1, c.buttonFace);
-        break;
-    }
+    if (ring.topLeft)
+        paintRing(painter, rect, colors.*ring.topLeft, colors.*ring.bottomRight);
+}
+
+} // namespace
+
+void paintOfficeFrame(QPainter &painter, const QRect &rect, OfficeBorderStyle style,
+                      const SystemColors &colors)
+{
+    const auto index = std::size_t(style);
+    if (index >= StyleRings.size())
+        return;
+    paintStyleRing(painter, rect, StyleRings[index].outer, colors);
+    paintStyleRing(painter, rect.adjusted(1, 1, -1, -1), StyleRings[index].inner, colors);
 }
 
 void paintControlFrame(QPainter &painter, const QRect &rect, const QColor &background,

@@ -10,9 +10,9 @@ namespace controls {
 
 // Tells assistive technology what the window shows only to the eye (how many
 // answers Test Answers found wrong, which verb and tense a list or the
-// look-up chose). It draws nothing and takes no input; screen readers read it
-// as a notification each time it is announced, since the toolkit cannot send
-// a spoken announcement by itself.
+// look-up chose, the letters Show Random revealed). It draws nothing and
+// takes no input; screen readers read it as a notification each time it is
+// announced, since the toolkit cannot send a spoken announcement by itself.
 class StatusAnnouncer : public QWidget {
     Q_OBJECT
 public:

@@ -14,7 +14,7 @@ SystemColors systemColors(const QPalette &palette)
     colors.buttonFace = palette.color(QPalette::Button);
     colors.buttonText = palette.color(QPalette::ButtonText);
     colors.window = palette.color(QPalette::Base);
-    colors.highlight = palette.color(QPalette::Light);
+    colors.litEdge = palette.color(QPalette::Light);
     colors.light = palette.color(QPalette::Midlight);
     colors.shadow = palette.color(QPalette::Dark);
     colors.darkShadow = palette.color(QPalette::Shadow);

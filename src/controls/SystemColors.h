@@ -17,7 +17,7 @@ struct SystemColors {
     QColor buttonFace;  // face of buttons and of the window's background
     QColor buttonText;  // captions and the drop-down arrow
     QColor window;      // background of entry fields
-    QColor highlight;   // lit edge of a raised surface (the "3-D highlight")
+    QColor litEdge;     // lit edge of a raised surface (Light; the "3-D highlight")
     QColor light;       // the softer lit edge, second ring of a sunken edge
     QColor shadow;      // shaded edge ("button shadow")
     QColor darkShadow;  // the darker shade, second ring of a sunken edge

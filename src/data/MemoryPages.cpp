@@ -13,7 +13,7 @@
 
 namespace data {
 
-void mapPages(char *from, qint64 size)
+void prefaultPages(char *from, qint64 size)
 {
 #if defined(Q_OS_LINUX) && defined(MADV_POPULATE_WRITE)
     static const std::uintptr_t pageMask = std::uintptr_t(sysconf(_SC_PAGESIZE)) - 1;

@@ -10,10 +10,10 @@ namespace data {
 
 // Gives fresh memory its pages in one call rather than a page fault per page,
 // which on a virtual machine is much of the cost of filling a large buffer.
-// The bytes stay as they are; where the system cannot, writing faults the
-// pages in as before. Only pages the range covers whole are mapped, from the
-// page holding `from` on (the caller's already), so a part page at the end is
-// left to the next range.
-void mapPages(char *from, qint64 size);
+// The pages are faulted in ahead of the writes; the bytes stay as they are;
+// where the system cannot, writing faults the pages in as before. Only pages
+// the range covers whole are faulted in, from the page holding `from` on (the
+// caller's already), so a part page at the end is left to the next range.
+void prefaultPages(char *from, qint64 size);
 
 } // namespace data

@@ -177,7 +177,7 @@ void PayloadGatherer::makeRoom(qsizetype bytes)
     }
     if (m_mappedTo < m_written + MapAhead / 2) {
         const qsizetype mapTo = std::min(m_written + MapAhead, m_text.payloads.size());
-        mapPages(m_out + m_mappedTo, mapTo - m_mappedTo);
+        prefaultPages(m_out + m_mappedTo, mapTo - m_mappedTo);
         m_mappedTo = mapTo;
     }
 }

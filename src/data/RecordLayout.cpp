@@ -4,6 +4,7 @@
 
 #include "data/RecordLayout.h"
 
+#include <algorithm>
 #include <vector>
 
 namespace data {
@@ -12,8 +13,7 @@ namespace {
 
 constexpr int CaptionLines = 2;
 constexpr int RowsPerColumn = 4;
-constexpr int RightBlockOffset = 16; // box number of right-block column 1, row 1, minus 1
-constexpr int FirstImperativeBox = 33;
+constexpr int BoxesPerBlock = 16;
 
 // The grid columns (1 to 4) a category's tense block fills in one tense group.
 std::vector<int> columnSet(Category category, TenseGroup group)
@@ -67,20 +67,21 @@ int imperativeBoxCount(Category category)
 
 TenseBlock blockShape(Category category, int tense)
 {
+    // Box numbers run block by block, column by column, row by row: the order
+    // the answer lines come in.
     TenseBlock block;
     const TenseGroup group = tenseGroup(tense);
-    if (group == TenseGroup::Imperative) {
-        block.answerCount = imperativeBoxCount(category);
-        for (int j = 0; j < block.answerCount; ++j)
-            block.boxes[j] = FirstImperativeBox + j;
-        return block;
-    }
     const std::vector<int> columns = columnSet(category, group);
-    for (int boxOffset : {0, RightBlockOffset}) {
-        for (int column : columns) {
-            for (int row = 1; row <= RowsPerColumn; ++row)
-                block.boxes[block.answerCount++] = boxOffset + RowsPerColumn * (column - 1) + row;
-        }
+    for (int box = 1; box <= BoxCount; ++box) {
+        const GridPlace place = gridPlace(box);
+        const bool filled =
+            group == TenseGroup::Imperative
+                ? place.block == GridPlace::Imperative &&
+                      place.column <= imperativeBoxCount(category)
+                : place.block != GridPlace::Imperative &&
+                      std::find(columns.begin(), columns.end(), place.column) != columns.end();
+        if (filled)
+            block.boxes[block.answerCount++] = box;
     }
     return block;
 }
@@ -99,6 +100,16 @@ std::array<TenseBlock, TenseCount> recordBlocks(Category category)
 }
 
 } // namespace
+
+GridPlace gridPlace(int box)
+{
+    const int inGrid = box - 1;
+    if (inGrid >= 2 * BoxesPerBlock)
+        return {GridPlace::Imperative, inGrid - 2 * BoxesPerBlock + 1, 1};
+    const int inBlock = inGrid % BoxesPerBlock;
+    return {inGrid < BoxesPerBlock ? GridPlace::Left : GridPlace::Right,
+            inBlock / RowsPerColumn + 1, inBlock % RowsPerColumn + 1};
+}
 
 std::optional<Category> categoryFromCode(char code)
 {

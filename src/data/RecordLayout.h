@@ -12,6 +12,18 @@ namespace data {
 constexpr int TenseCount = 15;
 constexpr int BoxCount = 36;
 
+// Where entry box `box` (1 to BoxCount) stands. Each block of the grid has
+// four columns of four person rows, numbered down the columns: box
+// 4 * (column - 1) + row on the left, 16 more on the right. The imperative row
+// below them holds the last four boxes as its columns 1 to 4.
+struct GridPlace {
+    enum Block { Left, Right, Imperative };
+    Block block;
+    int column; // 1 to 4
+    int row;    // 1 to 4 in a block, 1 in the imperative row
+};
+GridPlace gridPlace(int box);
+
 // The category letter of record line 0 chooses how the tense blocks are laid out.
 enum class Category { Reflexive, Separable, Normal, TwoWord };
 std::optional<Category> categoryFromCode(char code); // 'r', 's', 'n', 'd'; exact

@@ -4,7 +4,7 @@
 
 #include "data/VerbFile.h"
 
-#include "data/LineScanner.h"
+#include "data/LineIndexer.h"
 #include "data/MemoryPages.h"
 
 #include <QFile>
@@ -65,7 +65,7 @@ std::optional<QByteArray> readWhole(QFile &file, LineIndexer &indexer)
     qint64 got = 0;
     while (got < expected) {
         const qint64 want = std::min(PieceSize, expected - got);
-        mapPages(bytes.data() + got, want);
+        prefaultPages(bytes.data() + got, want);
         const qint64 n = file.read(bytes.data() + got, want);
         if (n < 0)
             return std::nullopt;
@@ -95,7 +95,7 @@ std::optional<PayloadText> readPayloads(QFile &file)
     PayloadGatherer gatherer(VerbFile::LinesPerRecord, VerbFile::PrefixLength,
                              VerbFile::HeaderLines, file.isSequential() ? 0 : file.size());
     const auto piece = std::make_unique_for_overwrite<char[]>(PieceSize);
-    mapPages(piece.get(), PieceSize);
+    prefaultPages(piece.get(), PieceSize);
     for (;;) {
         const qint64 n = file.read(piece.get(), PieceSize);
         if (n < 0)
@@ -212,7 +212,7 @@ std::vector<QByteArrayView> VerbFile::recordPayloads(qsizetype record, int first
     std::vector<QByteArrayView> lines = keptLines(record, firstLine, count);
     if (m_keep == Keep::WholeLines) {
         for (QByteArrayView &line : lines)
-            line = payloadOf(line);
+            line = payloadBytes(line);
     }
     return lines;
 }
@@ -244,24 +244,24 @@ char lineCode(QByteArrayView line)
     return line.isEmpty() ? '\0' : line.front();
 }
 
-QByteArrayView payloadOf(QByteArrayView line)
+QByteArrayView payloadBytes(QByteArrayView line)
 {
     if (line.size() <= VerbFile::PrefixLength)
         return {};
     return line.sliced(VerbFile::PrefixLength);
 }
 
-QString linePayload(QByteArrayView line)
+QString payloadText(QByteArrayView line)
 {
-    return decodeWindows1252(payloadOf(line));
+    return decodeWindows1252(payloadBytes(line));
 }
 
 QString answerText(QByteArrayView line)
 {
-    return answerOfPayload(payloadOf(line));
+    return answerTextOfPayload(payloadBytes(line));
 }
 
-QString answerOfPayload(QByteArrayView payload)
+QString answerTextOfPayload(QByteArrayView payload)
 {
     while (!payload.isEmpty() && isBlankOrControl(payload.front()))
         payload = payload.sliced(1);

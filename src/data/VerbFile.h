@@ -4,7 +4,7 @@
 
 #pragma once
 
-#include "data/LineScanner.h"
+#include "data/LineIndexer.h"
 #include "data/PayloadGatherer.h"
 
 #include <QByteArray>
@@ -99,11 +99,13 @@ private:
 
 // A line's 30-character prefix is dropped before use, except for its first
 // character, which carries the record header's codes on record lines 0 to 2.
-char lineCode(QByteArrayView line);              // '\0' for an empty line
-QByteArrayView payloadOf(QByteArrayView line);   // character 31 onward
-QString linePayload(QByteArrayView line);        // character 31 onward, decoded
-QString answerText(QByteArrayView line);         // payload trimmed of codes <= 32
-QString answerOfPayload(QByteArrayView payload); // the same from the payload alone
+// The functions named ...Bytes give the file's own bytes, those named ...Text
+// decoded text.
+char lineCode(QByteArrayView line);                  // '\0' for an empty line
+QByteArrayView payloadBytes(QByteArrayView line);    // character 31 onward
+QString payloadText(QByteArrayView line);            // character 31 onward, decoded
+QString answerText(QByteArrayView line);             // payload trimmed of codes <= 32
+QString answerTextOfPayload(QByteArrayView payload); // the same from payloadBytes()
 
 // Single-byte Windows-1252 to text and back. Bytes the code page leaves
 // undefined map to the control characters of the same value.

@@ -41,6 +41,16 @@ SortsAtOrBefore collatedOrder(const QLocale &locale)
     return [collator](const QString &a, const QString &b) { return collator.compare(a, b) <= 0; };
 }
 
+QString verbName(const QString &entry)
+{
+    qsizetype start = 0;
+    while (start < entry.size() && entry.at(start) == QLatin1Char(' '))
+        ++start;
+    if (QStringView(entry).sliced(start).startsWith(ReflexiveMarker))
+        start += ReflexiveMarker.size();
+    return entry.sliced(start);
+}
+
 QString trimmedOfControls(const QString &text)
 {
     qsizetype begin = 0;
@@ -82,7 +92,9 @@ int lookUpEntry(const QStringList &entries, const QString &typed, const SortsAtO
             }
         }
     }
-    if (chosen < 0)
+    // Nothing at or after the whole compared text: it sorts after every entry,
+    // even where a shorter prefix was noted ("zz" after "zwingen").
+    if (!found[std::clamp(int(text.size()), 1, PrefixLengths) - 1])
         return int(entries.size()) - 1;
     if (!typed.isEmpty() && entries.at(chosen).contains(typed))
         return chosen;

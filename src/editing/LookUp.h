@@ -21,8 +21,10 @@ using SortsAtOrBefore = std::function<bool(const QString &a, const QString &b)>;
 // name (without the leading blank and a reflexive "sich ") sorts at or after
 // that prefix is noted; the last noted entry wins. If it does not contain the
 // text as typed, the entry before it is taken, which in a sorted list is the
-// last verb before the typed text. Nothing noted (the text sorts after every
-// entry): the last entry. Returns -1 only for an empty list.
+// last verb before the typed text. A text that no entry sorts at or after in
+// full (its first ten characters) sorts after every entry, even when a shorter
+// prefix was noted ("zz" past "zwingen"): the last entry. Returns -1 only for
+// an empty list.
 int lookUpEntry(const QStringList &entries, const QString &typed, const SortsAtOrBefore &compare);
 
 // The locale whose collation orders the verb list for the look-up: the
@@ -34,6 +36,10 @@ QLocale lookUpCollationLocale(const QLocale &learnersCollation);
 
 // Case-sensitive comparison in `locale`'s collation.
 SortsAtOrBefore collatedOrder(const QLocale &locale);
+
+// The verb's name in a verb-list entry, by which typing in the list finds it:
+// without its leading blanks and a reflexive "sich ".
+QString verbName(const QString &entry);
 
 // Removes leading and trailing characters of code 32 or below.
 QString trimmedOfControls(const QString &text);

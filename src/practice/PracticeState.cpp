@@ -83,12 +83,4 @@ std::optional<QChar> PracticeState::revealNext(RandomSource &random)
     return revealed;
 }
 
-std::array<bool, data::BoxCount> wrongAnswers(const BoxTexts &boxTexts, const BoxTexts &answers)
-{
-    std::array<bool, data::BoxCount> wrong{};
-    for (int i = 0; i < data::BoxCount; ++i)
-        wrong[i] = boxTexts[i] != answers[i];
-    return wrong;
-}
-
 } // namespace practice

@@ -71,8 +71,4 @@ private:
     std::array<bool, data::BoxCount> m_hasSaved{};
 };
 
-// Test Answers: which boxes hold a text that is not exactly their answer
-// (case, blanks and umlauts all count).
-std::array<bool, data::BoxCount> wrongAnswers(const BoxTexts &boxTexts, const BoxTexts &answers);
-
 } // namespace practice

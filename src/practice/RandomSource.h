@@ -15,12 +15,14 @@ public:
     virtual ~RandomSource() = default;
     // A position from 0 to count - 1, each equally likely; count >= 1.
     virtual int draw(int count) = 0;
+    // Starts the draws afresh from `seed`; a source whose draws are fixed keeps them.
+    virtual void reseed(std::uint32_t) {}
 };
 
 class SeededRandomSource : public RandomSource {
 public:
     explicit SeededRandomSource(std::uint32_t seed = 0) : m_engine(seed) {}
-    void reseed(std::uint32_t seed) { m_engine.seed(seed); }
+    void reseed(std::uint32_t seed) override { m_engine.seed(seed); }
     int draw(int count) override;
 
 private:

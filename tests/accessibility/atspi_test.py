@@ -12,11 +12,15 @@ Starts its own X server (Xvfb), D-Bus session and AT-SPI bus, starts PROGRAM
 in DATA_DIR (which holds Verb12Data.txt) with accessibility on, and walks its
 accessible tree with pyatspi. It checks that the window is a frame, that every
 showing control has a name, that the entry boxes name their persons, that the
-lists are labelled by their labels, and, pressing buttons through their AT-SPI
-actions, that Show All fills the boxes, that Test Answers' result is exposed
-(each wrong box says so, the count is announced, with the events a screen
-reader hears), that the type panel can be pressed and that Restore takes the
-result back. Exits 1 on a failed check.
+lists are labelled by their labels and give their entry as their text, and,
+pressing buttons through their AT-SPI actions, that Show All fills the boxes,
+each read whole by line, word and character, that Test Answers' result is
+exposed (each wrong box says so, the count is announced, with the events a
+screen reader hears), that Restore takes the result back, and that the type
+panel, Show Random and Show Correct are announced. Then, with real keys
+(xdotool), that Alt+B and Alt+L move the focus, that a look-up and a change of
+verb or tense are announced with the board's captions, and that entry boxes
+without the focus send no text or selection events. Exits 1 on a failed check.
 
 With --count it only prints how many showing controls have a useful name
 (see useful_name) and never fails: run it on any version of the program.
@@ -144,23 +148,21 @@ def label_of(node):
 
 
 def spoken_name(node):
-    """What a screen reader says the control is. A Qt list's own name is its
-    current entry, so a list is known by its label or its description."""
-    if node.getRole() == pyatspi.ROLE_COMBO_BOX:
-        return label_of(node) or node.description or ""
+    """What a screen reader says the control is (before its role)."""
     return node.name or ""
 
 
 def useful_name(node, controls):
     """At least two characters (not "F", "1", "ä"), and, unless the node is a
-    label, shared with no other showing control (not three "Restore"s)."""
+    label, shared with no other showing control of its role (not three
+    "Restore" buttons)."""
     name = spoken_name(node).strip()
     if len(name) < 2:
         return False
     if node.getRole() == pyatspi.ROLE_LABEL:
         return True
-    return sum(1 for other in controls
-               if other.getRole() != pyatspi.ROLE_LABEL and spoken_name(other).strip() == name) == 1
+    return sum(1 for other in controls if other.getRole() == node.getRole()
+               and spoken_name(other).strip() == name) == 1
 
 
 def press(controls, name):
@@ -194,6 +196,44 @@ def text_of(node):
     return text.getText(0, text.characterCount)
 
 
+def read_whole(node):
+    """What a screen reader reads of a box: its one text run, its line and
+    word at the start and its last character all end where the text ends."""
+    text = node.queryText()
+    length = text.characterCount
+    return (tuple(text.getAttributeRun(0, False)[1:]), text.getTextAtOffset(0, pyatspi.TEXT_BOUNDARY_LINE_START)[0],
+            text.getTextAtOffset(0, pyatspi.TEXT_BOUNDARY_WORD_START)[0],
+            text.getTextAtOffset(length - 1, pyatspi.TEXT_BOUNDARY_CHAR)[0])
+
+
+def told(window, before=None):
+    """The announcement showing, once it is another than `before`."""
+    return wait_for(lambda: next((node.name for node in notifications(window) if node.name != before),
+                                 None)) or ""
+
+
+def keys(program, *names):
+    """Real key presses, into the trainer's window."""
+    window = subprocess.run(["xdotool", "search", "--onlyvisible", "--pid", str(program.pid)],
+                            capture_output=True, text=True).stdout.split()[:1]
+    subprocess.run(["xdotool", "windowfocus", "--sync", *window], check=True)
+    for name in names:
+        subprocess.run(["xdotool", "key", name], check=True)
+        time.sleep(0.3)
+
+
+def focused(window, name):
+    """Waits until the control named `name` has the focus."""
+    return wait_for(lambda: any(node.name == name and node.getState().contains(pyatspi.STATE_FOCUSED)
+                                for node in showing_controls(window)))
+
+
+def box_text_events():
+    """Text and selection events of entry boxes (asked while none has the focus)."""
+    return [event for event in EVENTS
+            if event[0].startswith("object:text-") and re.match(PERSONS + ", ", event[1] or "")]
+
+
 def notifications(window):
     return [node for node in showing_controls(window)
             if node.getRole() == pyatspi.ROLE_NOTIFICATION]
@@ -208,7 +248,7 @@ def check_names(checker, window, when):
     return controls
 
 
-def run_checks(checker, window):
+def run_checks(checker, window, program):
     controls = showing_controls(window)
     useful = sum(1 for node in controls if useful_name(node, controls))
     print(f"showing controls with a useful name: {useful} of {len(controls)}", flush=True)
@@ -227,17 +267,23 @@ def run_checks(checker, window):
     checker.check(len(boxes) == len(texts) - 2,
                   "every showing entry box but Alpha and the Show Random letters names its person")
     lists = [node for node in controls if node.getRole() == pyatspi.ROLE_COMBO_BOX]
-    # A list's own name is its current entry: the verb file's first verb at start.
-    first_verb = [node.name.strip() for node in lists if label_of(node) == "Verb List"]
-    board = [node.name for node in notifications(window)]
-    checker.check(board == [f"{name}, present" for name in first_verb],
-                  f"the board shown is announced ({board}, verb list on {first_verb})")
+    verb_list, tense_list = (next(node for node in lists if label_of(node) == label)
+                             for label in ("Verb List", "Tense"))
+    entries = [text_of(verb_list), text_of(tense_list)]
+    checker.check(entries[1] == "present" and verb_list.name == "Verb List",
+                  f"the lists are named by their labels and give their entries as text ({entries})")
+    board = told(window)
+    checker.check(re.fullmatch(re.escape(f"{entries[0]}, present") + r"(\. [^.]+){2}", board),
+                  f"the board shown is announced with its captions ({board!r})")
     labels = sorted(label_of(node) for node in lists)
     checker.check(labels == ["Tense", "Verb List"], f"the lists are labelled by their labels ({labels})")
 
     checker.check(press(controls, "Show All"), "Show All is pressed through its action")
     checker.check(wait_for(lambda: all(text_of(node) for node in boxes)),
                   "Show All filled every box")
+    cut = [read_whole(node) for node in boxes
+           if read_whole(node) != ((0, len(text_of(node))), text_of(node), text_of(node), text_of(node)[-1])]
+    checker.check(not cut, f"every box is read whole: one run, by line, word and character ({cut})")
     wrong_box = next((node for node in boxes if node.name == "du, verb"), None)
     right_box = next((node for node in boxes if node.name == "du, separable prefix"), None)
     if not checker.check(wrong_box and right_box, "the boxes to test are there"):
@@ -273,10 +319,52 @@ def run_checks(checker, window):
     revealed = wait_for(lambda: type_panel.name if type_panel.name != "Type" else None)
     checker.check(revealed in {"Weak", "Strong", "Mixed", "Irreg", "Modal"},
                   f"the type panel's name is then the verb's type ({revealed})")
+    said = [told(window), press(controls, revealed) and told(window, f"Type: {revealed}")]
+    checker.check(said == [f"Type: {revealed}", "Type hidden"], f"the type is announced ({said})")
+
+    # Restore after Show All empties the boxes: none without the focus may tell of it.
+    del EVENTS[:]
+    checker.check(press(controls, "Restore after Show All") and
+                  wait_for(lambda: not any(text_of(node) for node in boxes)), "Restore empties the boxes")
+    wait_for(lambda: False, 1.0)
+    checker.check(not box_text_events(), f"unfocused boxes stay quiet ({box_text_events()[:3]})")
+    keys(program)  # the window takes the focus: the letters display, with box 13 active
+    said = [press(controls, "Show Random") and told(window, "Type hidden")]
+    said += [press(controls, "Show Correct") and told(window, said[0])]
+    shown = [text_of(node) for node in boxes if text_of(node)]
+    said += [press(controls, "Restore after Show Correct") and told(window, said[1])]
+    checker.check(re.fullmatch(r"Letters: \S", said[0]) and [said[1]] == shown and said[2] == "empty",
+                  f"Show Random's letter, Show Correct's form and its Restore are announced ({said})")
+
+    press(controls, "Show All")
+    wait_for(lambda: all(text_of(node) for node in boxes))
+    del EVENTS[:]
+    keys(program, "alt+b")
+    checker.check(focused(window, boxes[0].name), f"Alt+B takes the focus to the first box ({boxes[0].name})")
+    wait_for(lambda: False, 0.5)
+    entering = [event for event in EVENTS if event[0] == "object:text-selection-changed"]
+    checker.check(not entering, f"the box entered tells no selection of its own ({entering})")
+    keys(program, "alt+l")
+    checker.check(focused(window, "Alpha look-up"), "Alt+L takes the focus to the Alpha box")
+    before = told(window)
+    keys(program, "d", "e", "n", "k", "e", "n", "Return")
+    board = told(window, before)
+    checker.check(re.fullmatch(r"denken, present(\. [^.]+){2}", board) and text_of(verb_list) == "denken",
+                  f"a look-up is announced with the captions ({board!r})")
+    press(controls, "Show All")
+    wait_for(lambda: all(text_of(node) for node in entry_boxes(showing_controls(window))))
+    del EVENTS[:]
+    keys(program, "Tab", "Tab", "Tab", "Down")  # the tense list: past
+    board = told(window, board)
+    checker.check(re.fullmatch(r"denken, past(\. [^.]+){2}", board), f"a tense change is announced ({board!r})")
+    wait_for(lambda: False, 1.0)
+    checker.check(not box_text_events(), f"unfocused boxes stay quiet ({box_text_events()[:3]})")
 
     checker.check(press(controls, "Help") and press(controls, "Fonts"), "Help and Fonts are pressed")
     wait_for(lambda: any(node.name == "Help text" for node in showing_controls(window)))
     check_names(checker, window, "with the help and the font lists open")
+    font = next((node for node in showing_controls(window) if node.name == "Font"), None)
+    checker.check(font and text_of(font), "the font list gives its entry as text")
 
 
 def main():
@@ -290,7 +378,8 @@ def main():
     from gi.repository import GLib
     pyatspi.Registry.registerEventListener(record_event,
                                            "object:property-change:accessible-description",
-                                           "object:state-changed:showing")
+                                           "object:state-changed:showing",
+                                           "object:text-changed", "object:text-selection-changed")
 
     # A copy of the verb file, so the program cannot touch the bundled one.
     work = tempfile.mkdtemp()
@@ -303,7 +392,7 @@ def main():
         if window is None:
             print("FAIL  the trainer did not show up on the AT-SPI bus")
             return 1
-        run_checks(checker, window)
+        run_checks(checker, window, trainer)
     finally:
         trainer.terminate()
         trainer.wait()

@@ -6,11 +6,15 @@
 // a screen reader reads, on the real window with real key presses.
 #include "app/CommandKeys.h"
 #include "app/Unit1.h"
+#include "controls/OfficeButton.h"
+#include "controls/OfficeEdit.h"
+#include "controls/OfficePanel.h"
 #include "support/WindowFixture.h"
 
 #include <QAbstractButton>
 #include <QAccessible>
 #include <QCheckBox>
+#include <QFile>
 #include <QLabel>
 #include <QSignalSpy>
 
@@ -33,17 +37,39 @@ QAccessibleInterface *accessible(QObject *object)
     return QAccessible::queryAccessibleInterface(object);
 }
 
-// What a screen reader says the control is: a list is known by its label
-// (its own name is its entry), else by its description.
+// What a screen reader says the control is.
 QString spokenName(QWidget *control)
 {
-    QAccessibleInterface *iface = accessible(control);
-    if (iface->role() == QAccessible::ComboBox) {
-        const auto labels = iface->relations(QAccessible::Label);
-        return labels.isEmpty() ? iface->text(QAccessible::Description)
-                                : labels.first().first->text(QAccessible::Name);
+    return accessible(control)->text(QAccessible::Name);
+}
+
+QString announced(WindowFixture &window)
+{
+    return accessible(window.findWidget("Announcer"))->text(QAccessible::Name);
+}
+
+// The README's table of keys, "| Alt+T | Test Answers: mark every wrong answer |" (a key may
+// carry a note in brackets): each key, with the command of the program whose purpose the
+// README's words hold (-1: none).
+QList<std::pair<QKeySequence, int>> readmeKeys()
+{
+    QFile readme(QStringLiteral(ZANDREL_README));
+    if (!readme.open(QIODevice::ReadOnly))
+        qFatal("cannot read %s", ZANDREL_README);
+    const QString text = QString::fromUtf8(readme.readAll());
+    QList<std::pair<QKeySequence, int>> keys;
+    for (const QString &row : text.mid(text.indexOf(u"| key | command |")).split(u'\n').mid(2)) {
+        const QStringList cells = row.split(u'|');
+        if (cells.size() < 4)
+            break;
+        const auto &commands = app::commandKeys();
+        const auto named = std::find_if(commands.begin(), commands.end(), [&](const auto &command) {
+            return cells[2].contains(command.purpose, Qt::CaseInsensitive);
+        });
+        keys.append({QKeySequence::fromString(cells[1].section(u'(', 0, 0).trimmed()),
+                     named == commands.end() ? -1 : int(named - commands.begin())});
     }
-    return iface->text(QAccessible::Name);
+    return keys;
 }
 
 } // namespace
@@ -57,14 +83,18 @@ private slots:
     void cleanup() { m_window.reset(); }
 
     void commandKeysLeaveTypingAlone();
-    void commandKeyPressesWithoutMovingTheFocus_data();
+    void commandKeyPressesWithoutMovingTheFocus_data(); // rows from the README
     void commandKeyPressesWithoutMovingTheFocus();
+    void focusKeysGoWhereTheySay_data();
+    void focusKeysGoWhereTheySay();
     void returnPressesTheFocusedButton_data();
     void returnPressesTheFocusedButton();
     void controlsHaveTheirNamesAndRoles_data();
     void controlsHaveTheirNamesAndRoles();
     void everyShowingControlIsNamedOnce();
     void boxesAreNamedForTheBoardShown();
+    void entryBoxIsReadAsOneText();
+    void listsSayTheirEntry();
     void testAnswersSaysWhichAndHowManyAreWrong();
 
 private:
@@ -123,6 +153,12 @@ void AccessWindowTest::commandKeysLeaveTypingAlone()
         QVERIFY2(!typed, qPrintable(command.keys.toString()));
         used.append(command.keys);
     }
+    // Every key of the program is in the README's table.
+    QList<QKeySequence> documented;
+    for (const auto &[keys, command] : readmeKeys())
+        documented.append(keys);
+    for (const app::CommandKey &command : app::commandKeys())
+        QVERIFY2(documented.contains(command.keys), qPrintable(command.keys.toString()));
     // Keys, not mnemonics: every caption stays as designed.
     for (const QAbstractButton *button : window().form().findChildren<QAbstractButton *>()) {
         QVERIFY2(!button->text().contains(u'&'), qPrintable(button->objectName()));
@@ -132,29 +168,75 @@ void AccessWindowTest::commandKeysLeaveTypingAlone()
 
 void AccessWindowTest::commandKeyPressesWithoutMovingTheFocus_data()
 {
-    testwindow::addWindowShortcutRows(
-        [](const QString &control, const QKeySequence &) { return control; });
+    // The README's keys, so that a key the program gives another command is caught.
+    QTest::addColumn<QKeySequence>("keys");
+    QTest::addColumn<int>("command");
+    for (const auto &[keys, command] : readmeKeys())
+        QTest::newRow(qPrintable(keys.toString())) << keys << command;
 }
 
 void AccessWindowTest::commandKeyPressesWithoutMovingTheFocus()
 {
-    QFETCH(QString, control);
     QFETCH(QKeySequence, keys);
-    if (control == u"btnHelpClose") { // Escape closes the help only while it is open
-        QTest::keySequence(window().box(6), QKeySequence(Qt::Key_F1));
-        QTRY_VERIFY(window().findWidget("helppanel")->isVisible());
-    }
+    QFETCH(int, command);
+    QVERIFY2(command >= 0, "the README names no command of the program");
+    const app::CommandKey &named = app::commandKeys()[command];
+    QCOMPARE(named.keys, keys);
+    // The tooltip tells the key.
+    QVERIFY(window()
+                .findWidget(app::toolTipControls(named).first())
+                ->toolTip()
+                .endsWith(QStringLiteral("(%1)").arg(keys.toString(QKeySequence::NativeText))));
+    if (!named.windowShortcut || named.movesFocus)
+        return; // typed in a box, or going somewhere: their own tests
+    QWidget *target = window().findWidget(named.controls.first());
     window().retype(6, QStringLiteral("hole"));
-    auto pressed = pressSpy(window().findWidget(control));
+    QWidget *help = window().findWidget("HelpMemo");
+    if (target->objectName() == u"btnHelpClose") // Escape closes the help only while it is open
+        QTest::keySequence(window().box(6), QKeySequence(Qt::Key_F1));
+    auto pressed = pressSpy(target);
 
-    QTest::keySequence(window().box(6), keys);
+    QTest::keySequence(QApplication::focusWidget(), keys);
 
     QCOMPARE(pressed->count(), 1); // at once: keys typed next land after it
-    QCOMPARE(QApplication::focusWidget(), window().box(6));
+    // The help takes the focus; everything else leaves it in the box, Esc gives it back.
+    QCOMPARE(QApplication::focusWidget(),
+             target->objectName() == u"btnHelp" ? help : window().box(6));
     QCOMPARE(window().form().practiceState().activeBox(), 6);
-    // The tooltip tells the key.
-    QVERIFY(window().findWidget(control)->toolTip().endsWith(
-        QStringLiteral("(%1)").arg(keys.toString(QKeySequence::NativeText))));
+}
+
+void AccessWindowTest::focusKeysGoWhereTheySay_data()
+{
+    QTest::addColumn<QKeySequence>("keys");
+    QTest::addColumn<bool>("helpOpen");
+    QTest::addColumn<QString>("target");
+    const QKeySequence altB(Qt::ALT | Qt::Key_B);
+    QTest::newRow("Alt+B: the board's first box") << altB << false << "E5";
+    QTest::newRow("Alt+B: out of the help") << altB << true << "E5";
+    QTest::newRow("Alt+L: the Alpha box")
+        << QKeySequence(Qt::ALT | Qt::Key_L) << false << "AlphaEdit";
+}
+
+void AccessWindowTest::focusKeysGoWhereTheySay()
+{
+    QFETCH(QKeySequence, keys);
+    QFETCH(bool, helpOpen);
+    QFETCH(QString, target);
+    window().retype(5, QStringLiteral("hole"));
+    window().click(window().box(7));
+    if (helpOpen)
+        window().click("btnHelp");
+
+    QTest::keySequence(QApplication::focusWidget(), keys);
+
+    QCOMPARE(QApplication::focusWidget(), window().findWidget(target));
+    QVERIFY(!window().findWidget("helppanel")->isVisible());
+    if (target == u"E5") { // entered as by Tab
+        QCOMPARE(window().box(5)->selectedText(), u"hole");
+        QCOMPARE(window().form().practiceState().activeBox(), 5);
+    } else {
+        QVERIFY(window().form().practiceState().lookUpActive());
+    }
 }
 
 void AccessWindowTest::returnPressesTheFocusedButton_data()
@@ -202,8 +284,9 @@ void AccessWindowTest::controlsHaveTheirNamesAndRoles_data()
     QTest::newRow("green panel") << "Panel2" << QAccessible::Grouping
                                  << "Test Answers and Show All";
     QTest::newRow("type panel") << "panTy" << QAccessible::Button << "Type";
-    QTest::newRow("help panel") << "helppanel" << QAccessible::Grouping << "Help panel";
-    QTest::newRow("verb list") << "ComboBox1" << QAccessible::ComboBox << "Verb List";
+    QTest::newRow("help panel") << "helppanel" << QAccessible::Grouping << "Help";
+    QTest::newRow("verb list: its label") << "ComboBox1" << QAccessible::ComboBox << "Verb List";
+    QTest::newRow("font list") << "ComboBox4" << QAccessible::ComboBox << "Font";
     QTest::newRow("variants") << "btnVar" << QAccessible::Button << "Participle variants: 1";
     QTest::newRow("reveal display") << "EdS4" << QAccessible::EditableText << "Show Random letters";
 }
@@ -222,16 +305,20 @@ void AccessWindowTest::everyShowingControlIsNamedOnce()
 {
     window().click("btnHelp");
     window().click("btnFont");
-    QStringList names;
+    QStringList names; // as spoken: with the role ("Help push button", "Help panel")
     for (QWidget *control : window().form().findChildren<QWidget *>()) {
         if (!control->isVisible() || control->objectName().isEmpty() ||
             control->objectName().startsWith(u"qt_"))
             continue;
         const QString name = spokenName(control);
         QVERIFY2(name.size() > 1, qPrintable(control->objectName()));
+        // Pointing at a button says what it does, however little its caption says.
+        if (qobject_cast<controls::OfficeButton *>(control))
+            QVERIFY2(!control->toolTip().isEmpty(), qPrintable(control->objectName()));
+        const QString spoken = name + QString::number(accessible(control)->role());
         if (!qobject_cast<QLabel *>(control)) {
-            QVERIFY2(!names.contains(name), qPrintable(name));
-            names.append(name);
+            QVERIFY2(!names.contains(spoken), qPrintable(name));
+            names.append(spoken);
         }
     }
     QVERIFY(names.size() > 40);
@@ -243,9 +330,8 @@ void AccessWindowTest::boxesAreNamedForTheBoardShown()
     QCOMPARE(spokenName(window().box(14)), u"du, separable prefix");
 
     window().chooseInList("ComboBox2", 4); // past perfect: auxiliary and participle
-    QCOMPARE(accessible(window().findWidget("Announcer"))->text(QAccessible::Name),
-             u"abholen, past perfect");
-    QCOMPARE(spokenName(window().box(6)), u"du, column 2"); // hidden now
+    QCOMPARE(announced(window()),
+             u"abholen, past perfect. caption 1 of tense 4. caption 2 of tense 4");
     QCOMPARE(spokenName(window().box(2)), u"du, auxiliary");
     QCOMPARE(spokenName(window().box(10)), u"du, participle");
 }
@@ -267,6 +353,73 @@ void AccessWindowTest::testAnswersSaysWhichAndHowManyAreWrong()
     window().click("btnTestAnswersRestore");
     QCOMPARE(accessible(window().box(7))->text(QAccessible::Description), QString());
     QVERIFY(accessible(result)->state().invisible);
+}
+
+void AccessWindowTest::entryBoxIsReadAsOneText()
+{
+    controls::OfficeEdit *box = window().box(7);
+    window().retype(7, QStringLiteral("holen"));
+    QAccessibleTextInterface *text = accessible(box)->textInterface();
+    int start = -1;
+    int end = -1;
+    for (int offset : {0, 4, 5}) { // a screen reader cuts its line at the run's end
+        text->attributes(offset, &start, &end);
+        QCOMPARE(QPair(start, end), QPair(0, 5));
+    }
+    QCOMPARE(text->textAtOffset(0, QAccessible::LineBoundary, &start, &end), u"holen");
+    QCOMPARE(text->textAtOffset(0, QAccessible::WordBoundary, &start, &end), u"holen");
+    QCOMPARE(text->textAtOffset(4, QAccessible::CharBoundary, &start, &end), u"n");
+    // The selection kept for pasting is the focused box's only.
+    window().click(window().box(6));
+    QTest::keyClick(window().box(6), Qt::Key_Tab);
+    QCOMPARE(text->selectionCount(), 1);
+    QTest::keyClick(box, Qt::Key_Tab);
+    QVERIFY(box->hasSelectedText());
+    QCOMPARE(text->selectionCount(), 0);
+    // The characters stand where the box draws them (unfocused: no caret, no
+    // highlight), a form too long for its box too, drawn whole at a smaller size.
+    const auto inkMatchesCharacters = [&] {
+        QRect first = text->characterRect(0);
+        QRect last = text->characterRect(box->text().size() - 1);
+        first.moveTopLeft(box->mapFromGlobal(first.topLeft()));
+        last.moveTopLeft(box->mapFromGlobal(last.topLeft()));
+        const QImage drawn = box->grab().toImage();
+        int inkLeft = drawn.width();
+        int inkRight = -1;
+        for (int x = 3; x < drawn.width() - 3; ++x)
+            for (int y = 3; y < drawn.height() - 3; ++y)
+                if (drawn.pixelColor(x, y).lightness() < 128) {
+                    inkLeft = std::min(inkLeft, x);
+                    inkRight = std::max(inkRight, x);
+                }
+        QVERIFY2(std::abs(inkLeft - first.left()) <= 2, qPrintable(QString::number(inkLeft)));
+        QVERIFY2(std::abs(inkRight - last.right()) <= 2, qPrintable(QString::number(inkRight)));
+    };
+    inkMatchesCharacters();
+    window().retype(7, QStringLiteral("zusammengestellten"));
+    window().click(window().box(6));
+    inkMatchesCharacters();
+    window().retype(7, QStringLiteral("holen"));
+
+    // Edited as typed, but not the read-only display.
+    accessible(box)->editableTextInterface()->replaceText(0, 5, QStringLiteral("hole"));
+    QCOMPARE(box->text(), u"hole");
+    auto *display = window().find<QLineEdit>("EdS4");
+    accessible(display)->editableTextInterface()->insertText(0, QStringLiteral("x"));
+    QVERIFY(display->text().isEmpty());
+}
+
+void AccessWindowTest::listsSayTheirEntry()
+{
+    QAccessibleInterface *tense = accessible(window().findWidget("ComboBox2"));
+    QAccessibleTextInterface *text = tense->textInterface();
+    QCOMPARE(text->text(0, text->characterCount()), u"present"); // the entry is " present"
+    window().chooseInList("ComboBox2", 1);
+    QCOMPARE(tense->text(QAccessible::Value), u"past");
+    // A style or size chosen is told; the list cannot tell it itself.
+    window().click("btnFont");
+    window().chooseInList("ComboBox5", 1);
+    QCOMPARE(announced(window()), u"Bold");
 }
 
 ZANDREL_WINDOW_TEST_MAIN(AccessWindowTest)

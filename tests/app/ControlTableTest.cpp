@@ -2,23 +2,57 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// The window as designed: every control by its name, in its place.
+// The window as designed: every control by its name, in its place (drawn
+// smaller, in proportion, on a screen too small for it), and every name the
+// window's other tables use standing for a control of the class they expect.
+#include "app/ControlTable.h"
+#include "app/AccessibleNames.h"
+#include "app/CommandKeys.h"
+#include "app/FrameStylesAndListFlags.h"
 #include "app/Unit1.h"
+#include "app/WindowScale.h"
+#include "appearance/FontGroups.h"
+#include "appearance/FontStyle.h"
+#include "controls/OfficePanel.h"
 #include "support/WindowFixture.h"
 
+#include <QAbstractButton>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QScreen>
 
 class ControlTableTest : public QObject {
     Q_OBJECT
 private slots:
+    void windowScale_data();
+    void windowScale();
     void placesAndSizes_data();
     void placesAndSizes();
     void windowAndLists();
     void tabOrderRunsThroughTheGridInNumberOrder();
     void hiddenAtStart();
+    void tablesNameControlsOfTheClassTheyExpect();
+    void focusedBoxKeepsItsPlainFrame();
 };
+
+void ControlTableTest::windowScale_data()
+{
+    QTest::addColumn<QSize>("available");
+    QTest::addColumn<double>("scale");
+    QTest::newRow("fits") << QSize(1366, 728) << 1.0;
+    QTest::newRow("1366 x 768 at 150 %") << QSize(910, 512) << (910.0 - 16) / 1014;
+    QTest::newRow("1920 x 1080 at 200 %") << QSize(960, 540) << (960.0 - 16) / 1014;
+    QTest::newRow("wide but low") << QSize(1280, 400) << (400.0 - 48) / 471;
+    QTest::newRow("screen unknown") << QSize() << 1.0;
+}
+
+void ControlTableTest::windowScale()
+{
+    QFETCH(QSize, available);
+    QFETCH(double, scale);
+    QCOMPARE(app::windowScale(available, QSize(1014, 471)), scale);
+}
 
 void ControlTableTest::placesAndSizes_data()
 {
@@ -77,10 +111,20 @@ void ControlTableTest::placesAndSizes()
     QWidget *control = window.findWidget(name);
     QVERIFY2(control, qPrintable(name));
     QCOMPARE(control->parentWidget()->objectName(), parent);
-    QCOMPARE(control->pos(), geometry.topLeft());
-    QCOMPARE(control->width(), geometry.width());
+    // The window as designed on a screen it fits, in proportion on one too small for it
+    // (CMakeLists.txt runs both), its frame on the screen.
+    const double scale = window.form().designScale();
+    const QRect screen = window.form().screen()->availableGeometry();
+    QCOMPARE(scale == 1.0, screen.width() >= 1030 && screen.height() >= 519);
+    QVERIFY(scale <= 1.0 && screen.contains(window.form().frameGeometry()));
+    QCOMPARE(QFontInfo(window.findWidget("btnHelp")->font()).pixelSize(),
+             app::scaledPixels(11, scale)); // design fonts are in pixels, the lettering in points
+    QCOMPARE(window.findWidget("Label10")->font().pointSizeF(), 14 * scale);
+    const QRect drawn = app::scaled(geometry, scale);
+    QCOMPARE(control->pos(), drawn.topLeft());
+    QCOMPARE(control->width(), drawn.width());
     if (!qobject_cast<QLineEdit *>(control)) // entry boxes size their height to their font
-        QCOMPARE(control->height(), geometry.height());
+        QCOMPARE(control->height(), drawn.height());
 }
 
 void ControlTableTest::windowAndLists()
@@ -126,6 +170,66 @@ void ControlTableTest::hiddenAtStart()
         QVERIFY2(window.findWidget(QString::fromLatin1(name))->isHidden(), name);
     for (int box = 1; box <= 36; ++box)
         QVERIFY(window.box(box)->isHidden());
+}
+
+void ControlTableTest::tablesNameControlsOfTheClassTheyExpect()
+{
+    testwindow::WindowFixture window(testwindow::WindowFixture::NoFile{});
+    QStringList designed;
+    for (const app::ControlSpec &control : app::controlTable())
+        designed.append(control.name);
+    QStringList faults;
+    const auto expect = [&](const QString &name, const QMetaObject &expected, const char *table) {
+        if (!designed.contains(name) || !expected.cast(window.findWidget(name)))
+            faults.append(
+                QStringLiteral("%1 (%2) is no %3").arg(name, table, expected.className()));
+    };
+    for (const auto &group : appearance::fontGroups())
+        for (const QString &name : group.controls)
+            expect(name, QWidget::staticMetaObject, "font groups");
+    for (const QString &name : appearance::styleGroup())
+        expect(name, QWidget::staticMetaObject, "style group");
+    for (const app::CommandKey &command : app::commandKeys()) {
+        for (const QString &name : command.controls)
+            expect(name,
+                   command.movesFocus ? controls::OfficeEdit::staticMetaObject
+                   : name == u"panTy" ? controls::OfficePanel::staticMetaObject
+                                      : QAbstractButton::staticMetaObject,
+                   "command keys");
+        for (const QString &name : app::toolTipControls(command))
+            expect(name, QWidget::staticMetaObject, "command keys' tooltips");
+    }
+    for (const app::AccessibleName &named : app::accessibleNames())
+        expect(named.control, QWidget::staticMetaObject, "accessible names");
+    for (const app::LabelFor &pair : app::labelsFor()) {
+        expect(pair.label, QLabel::staticMetaObject, "label pairs");
+        expect(pair.control, QWidget::staticMetaObject, "label pairs");
+    }
+    for (const app::ControlSpec &control : app::controlTable())
+        if (control.look != app::Look::Own)
+            expect(control.name, app::lookClass(control.look), "looks");
+    QCOMPARE(faults, QStringList());
+    QCOMPARE(appearance::styleGroup().size(), 80);
+}
+
+void ControlTableTest::focusedBoxKeepsItsPlainFrame()
+{
+    testdata::VerbRecordBuilder record;
+    record.verb(QStringLiteral("gehen")).fillEveryForm();
+    testwindow::WindowFixture window({record});
+    QWidget *box = window.box(5);
+    const QColor face = window.form().palette().color(QPalette::Button);
+    for (bool focused : {false, true}) {
+        if (focused)
+            window.click(box);
+        QCOMPARE(box->hasFocus(), focused);
+        const QImage image = box->grab().toImage();
+        for (int ring = 0; ring < 2; ++ring) {
+            QCOMPARE(image.pixelColor(20, ring), face);
+            QCOMPARE(image.pixelColor(ring, 10), face);
+            QCOMPARE(image.pixelColor(image.width() - 1 - ring, 10), face);
+        }
+    }
 }
 
 ZANDREL_WINDOW_TEST_MAIN(ControlTableTest)

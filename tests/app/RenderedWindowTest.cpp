@@ -4,18 +4,22 @@
 
 // What the learner sees, read from the rendered window: every text readable
 // under a light and a dark palette, the revealed type in red, long record
-// captions shrunk to their room, and selections shown only in the focused box.
+// captions shrunk to their room, and selections and the caret shown only in
+// the focused box.
 #include "app/Unit1.h"
 #include "appearance/Contrast.h"
+#include "board/Board.h"
 #include "controls/OfficeButton.h"
 #include "controls/OfficeEdit.h"
 #include "controls/OfficePanel.h"
+#include "editing/LookUp.h"
 #include "support/WindowFixture.h"
 #include "support/Wine.h"
 
 #include <QAbstractButton>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFile>
 #include <QHash>
 #include <QLabel>
 #include <QPainter>
@@ -24,6 +28,7 @@
 #include <QToolTip>
 
 #include <optional>
+#include <tuple>
 
 using testdata::VerbRecordBuilder;
 using testwindow::WindowFixture;
@@ -252,24 +257,30 @@ private slots:
     void revealedTypeIsDrawnRed();
     void longCaptionShrinksToItsRoom_data();
     void longCaptionShrinksToItsRoom();
-    void onlyTheFocusedBoxShowsItsSelection();
+    void longestFormsAreShownWhole_data();
+    void longestFormsAreShownWhole();
+    void onlyTheFocusedBoxShowsItsSelectionAndCaret();
 };
 
 void RenderedWindowTest::everyTextIsReadable_data()
 {
-    QTest::addColumn<bool>("dark");
+    // The palette the window starts under, then those the desktop switches to while it runs.
+    QTest::addColumn<QStringList>("palettes");
     QTest::addColumn<QString>("state");
-    for (const bool dark : {false, true}) {
-        for (const char *state : {"show all", "test answers", "help"})
-            QTest::addRow("%s, %s", dark ? "dark" : "light", state) << dark << QString(state);
+    for (const char *palettes : {"light", "dark", "light, dark", "light, dark, light"}) {
+        for (const char *state : {"show all", "test answers", "restore", "help"})
+            QTest::addRow("%s; %s", palettes, state)
+                << QString::fromLatin1(palettes).split(QStringLiteral(", ")) << QString(state);
     }
 }
 
 void RenderedWindowTest::everyTextIsReadable()
 {
-    QFETCH(bool, dark);
+    QFETCH(QStringList, palettes);
     QFETCH(QString, state);
-    ApplicationPalette palette(dark ? std::optional(darkPalette()) : std::nullopt);
+    const QPalette light = QApplication::palette();
+    ApplicationPalette palette(palettes[0] == u"dark" ? std::optional(darkPalette())
+                                                      : std::nullopt);
     WindowFixture window(oneVerb());
     const QList<int> boxes = visibleBoxes(window);
     QVERIFY(boxes.size() >= 2);
@@ -280,15 +291,19 @@ void RenderedWindowTest::everyTextIsReadable()
         for (int letter = 0; letter < window.box(boxes[0])->text().size(); ++letter)
             window.click(QStringLiteral("btnShowRand"));
         window.click(QStringLiteral("panTy"));
-    } else if (state == u"test answers") {
+    } else if (state == u"help") {
+        window.click(QStringLiteral("btnHelp"));
+    } else { // a wrong form tested, and the marks removed again
         window.click(QStringLiteral("btnShowAll"));
         window.retype(boxes[1], QStringLiteral("falsch"));
         window.click(QStringLiteral("btnTestAnswers"));
         QCOMPARE(window.box(boxes[1])->palette().color(QPalette::Base),
                  app::TForm1::wrongAnswerColor());
-    } else {
-        window.click(QStringLiteral("btnHelp"));
+        if (state == u"restore")
+            window.click(QStringLiteral("btnTestAnswersRestore"));
     }
+    for (const QString &next : palettes.mid(1))
+        QApplication::setPalette(next == u"dark" ? darkPalette() : light);
 
     const QImage image = grabbed(window.form());
     const QList<ShownText> texts = shownTexts(window.form());
@@ -407,17 +422,113 @@ void RenderedWindowTest::longCaptionShrinksToItsRoom()
     QToolTip::hideText();
 }
 
-void RenderedWindowTest::onlyTheFocusedBoxShowsItsSelection()
+void RenderedWindowTest::longestFormsAreShownWhole_data()
 {
+    QTest::addColumn<int>("size"); // entry of the size list chosen; -1: none
+    QTest::newRow("default font") << -1;
+    QTest::newRow("largest size") << 4;
+}
+
+void RenderedWindowTest::longestFormsAreShownWhole()
+{
+    QFETCH(int, size);
+    QFile bundled(QStringLiteral(ZANDREL_SHIPPED_VERB_FILE));
+    QVERIFY(bundled.open(QIODevice::ReadOnly));
+    const QByteArray bytes = bundled.readAll();
+    const data::VerbFile file(bytes);
+    WindowFixture window(bytes);
+    if (size >= 0) {
+        window.click(QStringLiteral("btnFont"));
+        window.chooseInList(QStringLiteral("ComboBox6"), size);
+    }
+    const QStringList verbs = board::verbListEntries(file);
+    for (int tense = 0; tense < data::TenseCount; ++tense) {
+        // The form of the block longest for its box, at the box's width.
+        qsizetype longestVerb = 0;
+        int longestBox = 1;
+        double longest = 0;
+        for (qsizetype verb = 0; verb < verbs.size(); ++verb) {
+            const board::BoardContent board = board::readBoard(file, verb, tense);
+            for (int box = 1; box <= data::BoxCount; ++box) {
+                const double length =
+                    double(board.answers[box - 1].size()) / window.box(box)->width();
+                if (length > longest)
+                    std::tie(longest, longestVerb, longestBox) = std::tuple(length, verb, box);
+            }
+        }
+        // The learner looks the verb up, typing ä, ö, ü and ß with F5 to F8.
+        QWidget *lookUp = window.findWidget(QStringLiteral("AlphaEdit"));
+        window.click(lookUp);
+        QTest::keyClick(lookUp, Qt::Key_A, Qt::ControlModifier);
+        for (QChar letter : editing::verbName(verbs[longestVerb])) {
+            const qsizetype umlaut = QStringLiteral("äöüß").indexOf(letter);
+            if (umlaut >= 0)
+                QTest::keyClick(lookUp, Qt::Key(Qt::Key_F5 + umlaut));
+            else
+                QTest::keyClick(lookUp, letter.toLatin1());
+        }
+        QTest::keyClick(lookUp, Qt::Key_Return);
+        window.chooseInList(QStringLiteral("ComboBox2"), tense);
+        window.click(QStringLiteral("btnShowAll"));
+
+        // Drawn whole: the ink keeps off the edges of the box's text area and fills most of it.
+        controls::OfficeEdit *box = window.box(longestBox);
+        qInfo("tense %d: \"%s\" in E%d", tense, qPrintable(box->text()), longestBox);
+        const QRect area = inWindow(box, window.form()).adjusted(2, 2, -2, -2);
+        const QRect ink =
+            inkBounds(grabbed(window.form()), area, box->palette().color(QPalette::Base));
+        QVERIFY2(ink.left() > area.left() && ink.right() < area.right() &&
+                     ink.width() > area.width() / 2,
+                 qPrintable(QStringLiteral("\"%1\" in E%2, %3 px: ink %4 to %5 of %6 to %7")
+                                .arg(box->text())
+                                .arg(longestBox)
+                                .arg(QFontInfo(box->font()).pixelSize())
+                                .arg(ink.left())
+                                .arg(ink.right())
+                                .arg(area.left())
+                                .arg(area.right())));
+    }
+}
+
+void RenderedWindowTest::onlyTheFocusedBoxShowsItsSelectionAndCaret()
+{
+    const int flashTime = QApplication::cursorFlashTime();
+    QApplication::setCursorFlashTime(0); // a steady caret: every grab shows it
     WindowFixture window(oneVerb());
     const QList<int> boxes = visibleBoxes(window);
     QVERIFY(boxes.size() >= 4);
-    window.retype(boxes[0], QStringLiteral("gehe"));
-    window.retype(boxes[1], QStringLiteral("gehst"));
-    window.retype(boxes[2], QStringLiteral("gehen"));
+    // A caret is a column of ink as tall as the box's line of text.
+    auto withACaret = [&](const QImage &image) {
+        QList<int> showing;
+        for (int box : boxes) {
+            const QRect area = inWindow(window.box(box), window.form()).adjusted(3, 3, -3, -3);
+            const QColor base = window.box(box)->palette().color(QPalette::Base);
+            const int caretHeight = window.box(box)->fontMetrics().height() - 1;
+            bool found = false;
+            for (int x = area.left(); x <= area.right() && !found; ++x) {
+                for (int y = area.top(), run = 0; y <= area.bottom() && !found; ++y) {
+                    run =
+                        appearance::contrastRatio(image.pixelColor(x, y), base) >= 3 ? run + 1 : 0;
+                    found = run >= caretHeight;
+                }
+            }
+            if (found)
+                showing.append(box);
+        }
+        return showing;
+    };
+    window.click(window.box(boxes[0]));
+    QTest::keyClicks(window.box(boxes[0]), QStringLiteral("geh"));
+    for (int i : {1, 2}) { // typing, with Tab between the boxes
+        QTest::keyClick(window.box(boxes[i - 1]), Qt::Key_Tab);
+        QTest::keyClicks(window.box(boxes[i]), QStringLiteral("geh"));
+    }
+    QCOMPARE(withACaret(grabbed(window.form())), QList<int>{boxes[2]});
+
     window.retype(boxes[3], QStringLiteral("geht"));
     window.click(window.box(boxes[0]));
     window.click(QStringLiteral("leftCopy")); // selects all of the first box
+    QCOMPARE(withACaret(grabbed(window.form())), QList<int>{});
     window.clickIntoBox(boxes[1], 1);
     QTest::keyClick(window.box(boxes[1]), Qt::Key_Right, Qt::ShiftModifier);
     QTest::keyClick(window.box(boxes[1]), Qt::Key_Tab);
@@ -436,13 +547,21 @@ void RenderedWindowTest::onlyTheFocusedBoxShowsItsSelection()
     };
     QCOMPARE(highlighted(grabbed(window.form())), QList<int>{boxes[3]});
     // The boxes keep their selections all the same.
-    QCOMPARE(window.box(boxes[0])->selectedText(), QStringLiteral("gehe"));
+    QCOMPARE(window.box(boxes[0])->selectedText(), QStringLiteral("geh"));
     QCOMPARE(window.box(boxes[1])->selectedText(), QStringLiteral("e"));
 
     // Paste replaces the selection the focused box keeps when the button takes the focus.
     window.click(QStringLiteral("leftPaste"));
-    QCOMPARE(focused->text(), QStringLiteral("gehe"));
-    QCOMPARE(highlighted(grabbed(window.form())), QList<int>{});
+    QCOMPARE(focused->text(), QStringLiteral("geh"));
+    const QImage afterPaste = grabbed(window.form());
+    QCOMPARE(highlighted(afterPaste), QList<int>{});
+    QCOMPARE(withACaret(afterPaste), QList<int>{});
+    // and lands at the caret a box keeps.
+    window.clickIntoBox(boxes[2], 1);
+    window.click(QStringLiteral("leftPaste"));
+    QCOMPARE(window.box(boxes[2])->text(), QStringLiteral("ggeheh"));
+    QCOMPARE(withACaret(grabbed(window.form())), QList<int>{});
+    QApplication::setCursorFlashTime(flashTime);
 }
 
 ZANDREL_WINDOW_TEST_MAIN(RenderedWindowTest)

@@ -2,15 +2,12 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "app/ControlTable.h"
 #include "appearance/FontGroups.h"
 #include "appearance/FontStyle.h"
 
 #include <gtest/gtest.h>
 
 #include <QSet>
-
-#include <algorithm>
 
 namespace {
 
@@ -32,92 +29,11 @@ QStringList allGroupControls()
     return names;
 }
 
-// What each group must hold, written out independently of the code's table.
-struct GroupCase {
-    const char *label;
-    QStringList controls;
-    int defaultSize;
-    int sizeAfterChangeWithEntrySize12;
-    bool takesChosenTypeface;
-};
-
-void PrintTo(const GroupCase &c, std::ostream *os)
-{
-    *os << c.label;
-}
-
-class FontGroupTable : public testing::TestWithParam<GroupCase> {};
-
-TEST_P(FontGroupTable, DefaultSetGivesTheDesignTypefaceAtTheDefaultSize)
-{
-    const GroupCase &expected = GetParam();
-    const auto steps = appearance::defaultFontSet();
-    for (const QString &control : expected.controls) {
-        const auto step = std::find_if(steps.begin(), steps.end(),
-                                       [&](const auto &s) { return s.control == control; });
-        ASSERT_NE(step, steps.end()) << control.toStdString();
-        EXPECT_EQ(step->typeface, Franklin) << control.toStdString();
-        EXPECT_EQ(step->pointSize, expected.defaultSize) << control.toStdString();
-    }
-}
-
-TEST_P(FontGroupTable, FontChangeGivesTheChosenTypefaceAndItsSize)
-{
-    const GroupCase &expected = GetParam();
-    const auto steps = appearance::fontChange(QStringLiteral("DejaVu Serif"), 12);
-    for (const QString &control : expected.controls) {
-        const auto step = std::find_if(steps.begin(), steps.end(),
-                                       [&](const auto &s) { return s.control == control; });
-        ASSERT_NE(step, steps.end()) << control.toStdString();
-        EXPECT_EQ(step->typeface,
-                  expected.takesChosenTypeface ? QStringLiteral("DejaVu Serif") : Franklin)
-            << control.toStdString();
-        EXPECT_EQ(step->pointSize, expected.sizeAfterChangeWithEntrySize12)
-            << control.toStdString();
-    }
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    SixGroups, FontGroupTable,
-    testing::Values(
-        GroupCase{"Headings", {"Label10", "Label11", "Label14"}, 14, 14, true},
-        GroupCase{"PersonLabels",
-                  numbered("Label", 1, 8) + QStringList{"Label19", "Label20", "Label21"}, 12, 12,
-                  true},
-        GroupCase{"Lists",
-                  {"ComboBox1", "ComboBox2", "AlphaEdit", "ComboBox5", "ComboBox6"},
-                  12,
-                  12,
-                  true},
-        GroupCase{"Commands",
-                  {"btnTestAnswers", "btnTestAnswersRestore",
-                   "btnShowAll",     "btnShowAllRestore",
-                   "btnShowCorrect", "btnShowCorrectRestore",
-                   "btnShowRand",    "leftCopy",
-                   "leftPaste",      "btnVar",
-                   "rightCopy",      "rightPaste",
-                   "panTy",          "btnUmlauta",
-                   "btnUmlauto",     "btnUmlautu",
-                   "btnSzet",        "btnUmlautaR",
-                   "btnUmlautoR",    "btnUmlautuR",
-                   "btnSzetR"},
-                  12,
-                  12,
-                  true},
-        GroupCase{"AnswerBoxes", numbered("E", 1, 36) + QStringList{"EdS4"}, 10, 12, true},
-        GroupCase{"RecordCaptions", {"Label9", "Label15"}, 16, 16, false}),
-    [](const auto &info) { return std::string(info.param.label); });
-
-TEST(FontGroups, SeventyNineDistinctControlsThatAllExistOnTheWindow)
+TEST(FontGroups, SeventyNineDistinctControls)
 {
     const QStringList names = allGroupControls();
     EXPECT_EQ(names.size(), 79);
     EXPECT_EQ(QSet<QString>(names.begin(), names.end()).size(), 79);
-    QSet<QString> windowControls;
-    for (const app::ControlSpec &control : app::controlTable())
-        windowControls.insert(control.name);
-    for (const QString &name : names)
-        EXPECT_TRUE(windowControls.contains(name)) << name.toStdString();
 }
 
 TEST(FontGroups, LeaveOutTheChooserTheSmallButtonsTheHelpPanelAndTheScratchBox)
@@ -174,27 +90,6 @@ TEST(FontChange, AnswerBoxesTakeTheEntryFontSizeThatTheDefaultSetIgnores)
             EXPECT_EQ(step.pointSize, 10) << step.control.toStdString();
         }
     }
-}
-
-TEST(StyleGroup, EightyControlsInTheirOrderWithLabel12)
-{
-    const QStringList &names = appearance::styleGroup();
-    ASSERT_EQ(names.size(), 80);
-    EXPECT_EQ(QSet<QString>(names.begin(), names.end()).size(), 80);
-    QStringList expectedStart = numbered("Label", 1, 12);
-    expectedStart += QStringList{"Label14",   "Label15",   "Label19",   "Label20",   "Label21",
-                                 "ComboBox1", "ComboBox2", "AlphaEdit", "ComboBox5", "ComboBox6"};
-    EXPECT_EQ(names.mid(0, expectedStart.size()), expectedStart);
-    EXPECT_EQ(names.indexOf(QStringLiteral("panTy")), 31);
-    EXPECT_EQ(names.indexOf(QStringLiteral("btnVar")), 40);
-    EXPECT_EQ(names.indexOf(QStringLiteral("rightPaste")), 42);
-    EXPECT_EQ(names.mid(43, 36), numbered("E", 1, 36));
-    EXPECT_EQ(names.last(), u"EdS4");
-    // The font groups and Label12, nothing else.
-    const QStringList groupControls = allGroupControls();
-    QSet<QString> groups(groupControls.begin(), groupControls.end());
-    groups.insert(QStringLiteral("Label12"));
-    EXPECT_EQ(QSet<QString>(names.begin(), names.end()), groups);
 }
 
 struct StyleCase {

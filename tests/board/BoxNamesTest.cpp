@@ -69,4 +69,16 @@ TEST(BoxNames, EveryFilledBoxHasItsOwnLayoutName)
     }
 }
 
+TEST(BoardAnnouncement, SaysVerbTenseAndCaptionsAsSentences)
+{
+    const QString verb = QStringLiteral(" abbauen");
+    EXPECT_EQ(board::boardAnnouncement(
+                  verb, QStringLiteral(" present"),
+                  {QStringLiteral("baute ab, hat abgebaut "), QStringLiteral("to dismantle.")}),
+              QStringLiteral("abbauen, present. baute ab, hat abgebaut. to dismantle."));
+    EXPECT_EQ(board::boardAnnouncement(verb, QStringLiteral(" (imperative mood)."),
+                                       {QStringLiteral(" "), QStringLiteral("to dismantle")}),
+              QStringLiteral("abbauen, (imperative mood). to dismantle"));
+}
+
 } // namespace

@@ -32,7 +32,7 @@ TEST_P(EveryBlock, FillsItsBoxesAndNoOthers)
     const data::TenseBlock block = data::tenseBlock(*data::categoryFromCode(category), tense);
 
     const BoardContent content = board::readBoard(fileOf({record}), 0, tense);
-    ASSERT_TRUE(content.layoutFound);
+    ASSERT_TRUE(content.categoryKnown());
     EXPECT_EQ(content.caption1, VerbRecordBuilder::sampleCaption(tense, 1));
     EXPECT_EQ(content.caption2, VerbRecordBuilder::sampleCaption(tense, 2));
     int filled = 0;
@@ -140,7 +140,7 @@ TEST_P(HeaderCodes, SetTypeAndVariants)
     const CodeCase &c = GetParam();
     VerbRecordBuilder record('d', c.code, c.code);
     const BoardContent content = board::readBoard(fileOf({record}), 0, 0);
-    ASSERT_TRUE(content.layoutFound);
+    ASSERT_TRUE(content.categoryKnown());
     EXPECT_EQ(content.typeName, c.typeName);
     EXPECT_EQ(content.variantsDigit, c.variantsDigit);
 }
@@ -174,7 +174,7 @@ TEST_P(UnknownCategory, ReadsNothingElse)
     for (int i = 1; i < lines.size(); ++i)
         lines[i] += "text";
     const BoardContent content = board::readBoard(data::VerbFile(testdata::joinLines(lines)), 0, 0);
-    EXPECT_FALSE(content.layoutFound);
+    EXPECT_FALSE(content.categoryKnown());
     EXPECT_FALSE(content.typeName.has_value());
     EXPECT_TRUE(content.caption1.isEmpty());
     EXPECT_TRUE(content.caption2.isEmpty());
@@ -189,7 +189,7 @@ TEST(NoTense, ReadsTheHeaderOnly)
     VerbRecordBuilder record('r', 'i', '4');
     record.fillEveryForm();
     const BoardContent content = board::readBoard(fileOf({record}), 0, -1);
-    EXPECT_TRUE(content.layoutFound);
+    EXPECT_TRUE(content.categoryKnown());
     EXPECT_EQ(content.typeName, QStringLiteral("Irreg"));
     EXPECT_EQ(content.variantsDigit, u"4");
     EXPECT_TRUE(content.caption1.isEmpty());
@@ -217,9 +217,9 @@ TEST(Records, EachReadsOnlyItsOwnLines)
 TEST(Records, MissingRecordReadsAsUnknown)
 {
     const data::VerbFile file = fileOf({VerbRecordBuilder('n')});
-    EXPECT_FALSE(board::readBoard(file, 1, 0).layoutFound);
-    EXPECT_FALSE(board::readBoard(file, -1, 0).layoutFound);
-    EXPECT_FALSE(board::readBoard(data::VerbFile(), 0, 0).layoutFound);
+    EXPECT_FALSE(board::readBoard(file, 1, 0).categoryKnown());
+    EXPECT_FALSE(board::readBoard(file, -1, 0).categoryKnown());
+    EXPECT_FALSE(board::readBoard(data::VerbFile(), 0, 0).categoryKnown());
 }
 
 TEST(Records, TruncatedRecordGivesEmptyLinesNotOthersLines)

@@ -22,7 +22,7 @@ inline QPalette distinctPalette()
     palette.setColor(QPalette::Button, QColor(192, 192, 192)); // button face
     palette.setColor(QPalette::ButtonText, QColor(0, 0, 128));
     palette.setColor(QPalette::Base, QColor(255, 255, 224));     // window (fields)
-    palette.setColor(QPalette::Light, QColor(255, 255, 255));    // highlight
+    palette.setColor(QPalette::Light, QColor(255, 255, 255));    // lit edge
     palette.setColor(QPalette::Midlight, QColor(224, 224, 224)); // light
     palette.setColor(QPalette::Dark, QColor(128, 128, 128));     // shadow
     palette.setColor(QPalette::Shadow, QColor(64, 64, 64));      // dark shadow

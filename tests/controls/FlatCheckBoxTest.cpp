@@ -7,7 +7,7 @@
 
 #include "ControlTestSupport.h"
 
-#include "controls/FlatComboBox.h"
+#include "controls/FlatCheckBox.h"
 
 #include <QtTest>
 

@@ -209,11 +209,11 @@ void FlatComboBoxTest::dropDownButtonEdgeFollowsState()
                          pixel(image, button.left() + 3, button.top() + 1)};
     };
     // At rest: thin raised edge with a button-face ring inside.
-    QCOMPARE(topLeftOfButton(), std::pair(m_colors.highlight, m_colors.buttonFace));
+    QCOMPARE(topLeftOfButton(), std::pair(m_colors.litEdge, m_colors.buttonFace));
     // Under the pointer: the full raised edge.
     QTest::mouseMove(m_combo, m_combo->rect().center());
     QTRY_VERIFY(m_combo->isPointerInside());
-    QCOMPARE(topLeftOfButton(), std::pair(m_colors.light, m_colors.highlight));
+    QCOMPARE(topLeftOfButton(), std::pair(m_colors.light, m_colors.litEdge));
     // List open: outlined in the window-frame colour.
     m_combo->showPopup();
     QTRY_VERIFY(m_combo->isDropped());
@@ -222,7 +222,7 @@ void FlatComboBoxTest::dropDownButtonEdgeFollowsState()
     QTRY_VERIFY(!m_combo->isDropped());
     // Not flat: the outline, and the thin raised edge while closed.
     m_combo->setFlat(false);
-    QCOMPARE(topLeftOfButton(), std::pair(m_colors.windowFrame, m_colors.highlight));
+    QCOMPARE(topLeftOfButton(), std::pair(m_colors.windowFrame, m_colors.litEdge));
 }
 
 QPoint FlatComboBoxTest::arrowTopLeft() const

@@ -276,17 +276,27 @@ void FlatFontComboBoxTest::symbolFontNamesAreDrawnInTheControlsFont()
     FlatFontComboBox chooser;
     chooser.setFont(QFont("DejaVu Sans Mono", 12));
     chooser.setShowPictures(false);
+    // A dingbat font that maps the Latin letters to pictures and claims them,
+    // as its OpenType file alone is reported (here under a name of its own).
+    const QByteArray dingbats = renamedFontFamily(
+        "/usr/share/fonts/opentype/urw-base35/D050000L.otf", "D050000L", "ZDingbat");
+    const int dingbatsId = QFontDatabase::addApplicationFontFromData(dingbats);
+    QVERIFY2(dingbatsId >= 0, "fonts-urw-base35 is not installed");
     chooser.setFamilySource([](FontDevice) {
         return QList<FontFamilyInfo>{
             {"DejaVu Serif", FontTag::TrueType, FontCharset::Ansi, false},
-            {"Liberation Serif", FontTag::TrueType, FontCharset::Symbol, false}};
+            {"Liberation Serif", FontTag::TrueType, FontCharset::Symbol, false},
+            {"ZDingbat", FontTag::TrueType, FontCharset::Ansi, false}};
     });
-    // The symbol font's name looks as it does with ShowFonts off.
+    // The symbol fonts' names look as they do with ShowFonts off.
     const QImage symbolOwn = paintedEntry(chooser, 1);
+    const QImage dingbatsOwn = paintedEntry(chooser, 2);
     const QImage serifOwn = paintedEntry(chooser, 0);
     chooser.setShowFonts(false);
     QCOMPARE(paintedEntry(chooser, 1), symbolOwn);
+    QCOMPARE(paintedEntry(chooser, 2), dingbatsOwn);
     QVERIFY(paintedEntry(chooser, 0) != serifOwn);
+    QVERIFY(QFontDatabase::removeApplicationFont(dingbatsId));
 }
 
 void FlatFontComboBoxTest::picturesMarkTrueTypeAndPrinterFonts()

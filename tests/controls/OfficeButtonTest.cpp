@@ -69,9 +69,9 @@ void OfficeButtonTest::cleanup()
 void OfficeButtonTest::atRestDrawsItsNormalStyle()
 {
     const QImage image = controltest::grabbed(m_button);
-    QCOMPARE(pixel(image, 10, 0), m_colors.shadow); // etched: shadow, then highlight
-    QCOMPARE(pixel(image, 10, 1), m_colors.highlight);
-    QCOMPARE(pixel(image, 10, 24), m_colors.highlight);
+    QCOMPARE(pixel(image, 10, 0), m_colors.shadow); // etched: shadow, then the lit edge
+    QCOMPARE(pixel(image, 10, 1), m_colors.litEdge);
+    QCOMPARE(pixel(image, 10, 24), m_colors.litEdge);
     QCOMPARE(pixel(image, 10, 23), m_colors.shadow);
     QCOMPARE(pixel(image, 4, 4), m_colors.buttonFace); // no focus rectangle
 }
@@ -84,11 +84,11 @@ void OfficeButtonTest::focusedShowsRingInsideStyleAndDots_data()
     QTest::addColumn<QColor>("ring2");
     const controls::SystemColors c = controltest::distinctColors();
     QTest::newRow("command button: OuterRaised inside")
-        << OfficeBorderStyle::OuterRaised << c.highlight << c.shadow << c.buttonFace;
+        << OfficeBorderStyle::OuterRaised << c.litEdge << c.shadow << c.buttonFace;
     QTest::newRow("small button: nothing inside")
         << OfficeBorderStyle::None << c.buttonFace << c.buttonFace << c.buttonFace;
     QTest::newRow("Etched inside")
-        << OfficeBorderStyle::Etched << c.shadow << c.highlight << c.highlight;
+        << OfficeBorderStyle::Etched << c.shadow << c.litEdge << c.litEdge;
 }
 
 void OfficeButtonTest::focusedShowsRingInsideStyleAndDots()
@@ -129,7 +129,7 @@ void OfficeButtonTest::heldDownShowsDownStyleWithoutRing()
     const QImage image = controltest::grabbed(m_button);
     QCOMPARE(pixel(image, 30, 0), m_colors.shadow); // Sunken ring 0, no window-frame ring
     QCOMPARE(pixel(image, 30, 1), m_colors.darkShadow);
-    QCOMPARE(pixel(image, 30, 24), m_colors.highlight);
+    QCOMPARE(pixel(image, 30, 24), m_colors.litEdge);
     QCOMPARE(m_button->currentFrame(),
              (controls::ButtonFrame{false, OfficeBorderStyle::Sunken, 0}));
     QSignalSpy clicked(m_button, &QAbstractButton::clicked);
@@ -150,7 +150,7 @@ void OfficeButtonTest::pointerChangesAFlatButtonOnly()
     QTest::mouseMove(m_other, m_other->rect().center());
     QTRY_VERIFY(!m_button->isPointerInside());
     QCOMPARE(m_button->currentFrame().style, OfficeBorderStyle::OuterRaised);
-    QCOMPARE(pixel(controltest::grabbed(m_button), 30, 0), m_colors.highlight);
+    QCOMPARE(pixel(controltest::grabbed(m_button), 30, 0), m_colors.litEdge);
 }
 
 void OfficeButtonTest::settingFlatAlwaysReplacesTheStyles()

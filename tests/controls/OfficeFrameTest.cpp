@@ -29,7 +29,7 @@ QColor colourOf(Ring ring, const QColor &own)
     case Ring::Face:
         return c.buttonFace;
     case Ring::Highlight:
-        return c.highlight;
+        return c.litEdge;
     case Ring::Light:
         return c.light;
     case Ring::Shadow:

@@ -15,7 +15,7 @@ const QByteArray Prefix = "r2345678901234567890123456789x"; // 30 characters
 TEST(LinePrefix, IsThirtyCharacters)
 {
     ASSERT_EQ(Prefix.size(), data::VerbFile::PrefixLength);
-    EXPECT_EQ(data::linePayload(QByteArray(Prefix + "gehe")), u"gehe");
+    EXPECT_EQ(data::payloadText(QByteArray(Prefix + "gehe")), u"gehe");
     EXPECT_EQ(data::answerText(QByteArray(Prefix + "gehe")), u"gehe");
 }
 
@@ -39,7 +39,7 @@ class LineParts : public testing::TestWithParam<PartsCase> {};
 TEST_P(LineParts, PayloadUntrimmedAnswerTrimmed)
 {
     const PartsCase &c = GetParam();
-    EXPECT_EQ(data::linePayload(c.line), c.payload);
+    EXPECT_EQ(data::payloadText(c.line), c.payload);
     EXPECT_EQ(data::answerText(c.line), c.answer);
 }
 

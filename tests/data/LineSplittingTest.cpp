@@ -2,7 +2,7 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "data/LineScanner.h"
+#include "data/LineIndexer.h"
 #include "data/PayloadGatherer.h"
 #include "data/VerbFile.h"
 #include "support/VerbFileBuilder.h"

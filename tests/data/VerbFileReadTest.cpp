@@ -65,8 +65,8 @@ TEST_F(VerbFileRead, ReadsRecordsWrittenInWindows1252)
     EXPECT_EQ(data::lineCode(file.recordLine(1, 0)), 'n');
     EXPECT_EQ(data::lineCode(file.recordLine(1, 1)), 's');
     EXPECT_EQ(data::lineCode(file.recordLine(1, 2)), '2');
-    EXPECT_EQ(data::linePayload(file.recordLine(1, 0)), u" gehen ");
-    EXPECT_EQ(data::linePayload(file.recordLine(1, 12)), QStringLiteral(u" to go – Straße "));
+    EXPECT_EQ(data::payloadText(file.recordLine(1, 0)), u" gehen ");
+    EXPECT_EQ(data::payloadText(file.recordLine(1, 12)), QStringLiteral(u" to go – Straße "));
     EXPECT_EQ(data::answerText(file.recordLine(1, 13)), u"ging");
     EXPECT_EQ(data::answerText(file.recordLine(1, 245 + 2)), u"geh!");
 

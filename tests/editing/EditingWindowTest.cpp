@@ -5,15 +5,19 @@
 // Copy and paste, special characters, the look-up and the panels, on the real
 // window with real input.
 #include "app/Unit1.h"
+#include "controls/FlatComboBox.h"
 #include "controls/OfficeButton.h"
 #include "controls/OfficeMemo.h"
 #include "controls/OfficePanel.h"
 #include "editing/HelpText.h"
 #include "support/WindowFixture.h"
 
+#include <QAbstractItemView>
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
+#include <QScopeGuard>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QTextBlock>
 #include <QTextLayout>
@@ -83,9 +87,12 @@ private slots:
     void lookUpPastTheUmlauts_data();
     void lookUpPastTheUmlauts();
     void returnInAnEntryBoxDoesNothing();
+    void typingInAListFindsTheEntry_data();
+    void typingInAListFindsTheEntry();
     void typePanelAcrossAVerbChange();
     void variantsButtonDoesNothing();
-    void helpPanelOpensClosesAndHoldsTheHelpText();
+    void helpHoldsTheKeyboard_data();
+    void helpHoldsTheKeyboard();
     void helpTextLinesUpAndKeepsLastWordsCompany_data();
     void helpTextLinesUpAndKeepsLastWordsCompany();
 
@@ -287,7 +294,8 @@ void EditingWindowTest::lookUpExamples_data()
     QTest::newRow("geben with a blank") << "geben " << false << 1;
     QTest::newRow("Geben") << "Geben" << true << 4;
     QTest::newRow("empty keeps the first") << "" << true << 0;
-    QTest::newRow("after every entry: the last") << "zz" << false << 6;
+    QTest::newRow("after every entry: the last") << "zz" << false << 7;
+    QTest::newRow("before zeigen: the entry before") << "x" << true << 6;
     QTest::newRow("sorting after every entry: the last") << "ω" << true << 7;
 }
 
@@ -367,8 +375,54 @@ void EditingWindowTest::returnInAnEntryBoxDoesNothing()
     QCOMPARE(box(5)->text(), QStringLiteral("zeigen"));
 }
 
+void EditingWindowTest::typingInAListFindsTheEntry_data()
+{
+    QTest::addColumn<QString>("list");
+    QTest::addColumn<bool>("open");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<int>("selected");
+    QTest::newRow("first letter") << "ComboBox1" << false << "g" << 2;
+    QTest::newRow("the same letter again: the next") << "ComboBox1" << false << "gg" << 3;
+    QTest::newRow("a reflexive by its name") << "ComboBox1" << false << "F" << 1;
+    QTest::newRow("letters in quick succession") << "ComboBox1" << false << "gi" << 4;
+    QTest::newRow("open list") << "ComboBox1" << true << "hab" << 5;
+    QTest::newRow("tense past the bracket") << "ComboBox2" << false << "i" << 14;
+    QTest::newRow("open tense list, with a blank") << "ComboBox2" << true << "past p" << 4;
+}
+
+void EditingWindowTest::typingInAListFindsTheEntry()
+{
+    QFETCH(QString, list);
+    QFETCH(bool, open);
+    QFETCH(QString, typed);
+    QFETCH(int, selected);
+    window().click(box(5));
+    auto *combo = window().find<controls::FlatComboBox>(list);
+    window().click(combo); // opens its list
+    QTRY_VERIFY(combo->view()->isVisible());
+    QSignalSpy changes(combo, &controls::FlatComboBox::changed);
+    if (open) {
+        QTest::keyClicks(combo->view(), typed);
+        QCOMPARE(changes.size(), 0); // the open list moves its highlight only
+        QTest::keyClick(combo->view(), Qt::Key_Return);
+    } else {
+        QTest::keyClick(combo->view(), Qt::Key_Escape);
+        QTRY_VERIFY(!combo->view()->isVisible() && combo->hasFocus());
+        QTest::keyClicks(combo, typed);
+    }
+    QCOMPARE(combo->currentIndex(), selected);
+    QVERIFY(!changes.isEmpty());
+    QCOMPARE(window().form().practiceState().activeBox(), 0); // the board was refreshed
+}
+
 void EditingWindowTest::typePanelAcrossAVerbChange()
 {
+    // Under a desktop palette whose window colour is the button face, switched to meanwhile.
+    const auto restore =
+        qScopeGuard([palette = QApplication::palette()] { QApplication::setPalette(palette); });
+    QPalette plain = QApplication::palette();
+    plain.setColor(QPalette::Base, plain.color(QPalette::Button));
+    QApplication::setPalette(plain);
     auto *typePanel = window().find<controls::OfficePanel>(QStringLiteral("panTy"));
     QCOMPARE(typePanel->caption(), QStringLiteral("Type"));
     window().chooseInList(QStringLiteral("ComboBox1"), 3); // gehen, irregular
@@ -397,28 +451,76 @@ void EditingWindowTest::variantsButtonDoesNothing()
     QCOMPARE(window().form().practiceState().activeBox(), 5);
 }
 
-void EditingWindowTest::helpPanelOpensClosesAndHoldsTheHelpText()
+void EditingWindowTest::helpHoldsTheKeyboard_data()
 {
+    QTest::addColumn<QString>("focused"); // where the learner was
+    QTest::addColumn<int>("closing");     // the key that closes the help, 0: a click on Close
+    QTest::newRow("F1 in a box, Esc") << "E5" << int(Qt::Key_Escape);
+    QTest::newRow("F1 in Alpha, Space on Close") << "AlphaEdit" << int(Qt::Key_Space);
+    QTest::newRow("H clicked, Close clicked") << "btnHelp" << 0;
+}
+
+void EditingWindowTest::helpHoldsTheKeyboard()
+{
+    QFETCH(QString, focused);
+    QFETCH(int, closing);
+    QWidget *before = window().findWidget(focused);
+    window().click(before);
+    auto *edit = qobject_cast<QLineEdit *>(before);
+    if (edit) {
+        QTest::keyClicks(edit, QStringLiteral("gehe"));
+        QTest::keyClick(edit, Qt::Key_Left);
+    }
+    // After "H" it opens again: it stays open, and where the focus goes back to stays.
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_F1);
+    const int activeBox = window().form().practiceState().activeBox();
     QWidget *panel = window().findWidget(QStringLiteral("helppanel"));
-    window().click(QStringLiteral("btnHelp"));
-    window().click(QStringLiteral("btnHelp"));
-    QVERIFY(panel->isVisible());
-    QCOMPARE(panel->pos(), QPoint(34, 24));
-
     auto *memo = window().find<controls::OfficeMemo>(QStringLiteral("HelpMemo"));
-    QVERIFY(memo->isReadOnly());
-    const QStringList shown = memo->toPlainText().split(QLatin1Char('\n'));
-    QCOMPARE(shown.size(), 41);
-    for (int line = 0; line < 41; ++line)
-        QCOMPARE(shown.at(line), editing::helpLines().at(line));
-
-    auto *secret = window().find<QCheckBox>(QStringLiteral("SecretCheckBox"));
-    window().click(secret, QPoint(6, 8));
-    QVERIFY(secret->isChecked());
-    window().click(QStringLiteral("btnHelpClose"));
-    QVERIFY(panel->isHidden());
-    QVERIFY(secret->isChecked());
+    QCOMPARE(QApplication::focusWidget(), memo);
     QCOMPARE(panel->pos(), QPoint(34, 24));
+    QVERIFY(memo->isReadOnly());
+    QCOMPARE(memo->toPlainText(), editing::helpLines().join(u'\n'));
+    // Nothing the help covers takes a key, or a click on its edge showing beside the help.
+    QTest::keyClicks(memo, QStringLiteral("xyz"));
+    QTest::keyClick(memo, Qt::Key_F5);
+    QTest::keySequence(memo, QKeySequence(Qt::ALT | Qt::Key_T)); // Test Answers
+    QTest::mouseClick(window().form().windowHandle(), Qt::LeftButton, {}, QPoint(25, 61));
+    QCOMPARE(box(6)->palette().color(QPalette::Base), window().form().normalBoxColor());
+    // Tab goes round the help's three controls, Shift+Tab back.
+    QWidgetList round;
+    for (int step = 0; step < 4; ++step) {
+        round.append(QApplication::focusWidget());
+        QTest::keyClick(round.last(), step < 3 ? Qt::Key_Tab : Qt::Key_Backtab);
+    }
+    QCOMPARE(round, (QWidgetList{memo, window().findWidget("btnHelpClose"),
+                                 window().findWidget("SecretCheckBox"), memo}));
+    QCOMPARE(QApplication::focusWidget(), round[2]);
+    QTest::keyClick(round[2], Qt::Key_Space); // parade mode on, kept when the help closes
+    QTest::keyClick(round[2], Qt::Key_Tab);
+    // The page keys scroll it, the arrows reach every line.
+    QTest::keyClick(memo, Qt::Key_PageDown);
+    QVERIFY(memo->verticalScrollBar()->value() > 0);
+    for (int press = 0; press < 300 && memo->textCursor().blockNumber() < 40; ++press)
+        QTest::keyClick(memo, Qt::Key_Down);
+    QCOMPARE(memo->textCursor().blockNumber(), 40);
+
+    if (closing == Qt::Key_Space)
+        QTest::keyClick(memo, Qt::Key_Tab); // to Close
+    if (closing)
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key(closing));
+    else
+        window().click(QStringLiteral("btnHelpClose"));
+    QVERIFY(panel->isHidden());
+    QCOMPARE(panel->pos(), QPoint(34, 24));
+    QVERIFY(qobject_cast<QCheckBox *>(round[2])->isChecked());
+    // The focus is back where it was: the same box active, its text and caret as they were.
+    QCOMPARE(QApplication::focusWidget(), before);
+    QCOMPARE(window().form().practiceState().activeBox(), activeBox);
+    if (edit) {
+        QCOMPARE(edit->text(), QStringLiteral("gehe"));
+        QCOMPARE(edit->cursorPosition(), 3);
+        QVERIFY(!edit->hasSelectedText());
+    }
 }
 
 void EditingWindowTest::helpTextLinesUpAndKeepsLastWordsCompany_data()

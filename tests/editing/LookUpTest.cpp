@@ -50,7 +50,9 @@ INSTANTIATE_TEST_SUITE_P(
                     LookUpCase{"fahren", " fahren"},
                     LookUpCase{"", " fahren"}, // stepping back from the first keeps it
                     LookUpCase{"   ", " fahren"}, LookUpCase{"a", " fahren"},
-                    LookUpCase{"zz", " sagen"}, // zeigen noted for "z" only, one back
+                    LookUpCase{"zz", " zeigen"},      // after every entry: the last
+                    LookUpCase{"zeigenx", " zeigen"}, // likewise, though "zeigen" was noted
+                    LookUpCase{"x", " sagen"},        // stands before zeigen: one back
                     LookUpCase{"zeigen", " zeigen"}));
 
 struct CollationCase {

@@ -6,6 +6,7 @@
 #include "practice/PracticeState.h"
 #include "practice/RandomSource.h"
 #include "practice/TestResult.h"
+#include "practice/WrongAnswers.h"
 
 #include <gtest/gtest.h>
 

@@ -9,6 +9,7 @@
 #include "support/WindowFixture.h"
 
 #include <QAbstractItemView>
+#include <QAccessible>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QScrollBar>
@@ -80,6 +81,12 @@ private slots:
 private:
     WindowFixture &window() { return *m_window; }
     controls::OfficeEdit *box(int number) { return m_window->box(number); }
+    // What a screen reader was last told.
+    QString announced()
+    {
+        return QAccessible::queryAccessibleInterface(m_window->findWidget("Announcer"))
+            ->text(QAccessible::Name);
+    }
     void typeInto(int number, const QString &text) { m_window->retype(number, text); }
     void typeEveryFormCorrectly()
     {
@@ -208,8 +215,10 @@ void PracticeWindowTest::showCorrectThenRestoreGivesTheTypedTextBack()
     typeInto(7, QStringLiteral("geh"));
     window().click(QStringLiteral("btnShowCorrect"));
     QCOMPARE(box(7)->text(), QStringLiteral("gehen"));
+    QCOMPARE(announced(), u"gehen"); // a screen reader says nothing of a text put in by a key
     window().click(QStringLiteral("btnShowCorrectRestore"));
     QCOMPARE(box(7)->text(), QStringLiteral("geh"));
+    QCOMPARE(announced(), u"geh");
 }
 
 void PracticeWindowTest::restoreWithoutShowAllKeepsWhatWasTyped()
@@ -344,6 +353,10 @@ void PracticeWindowTest::showRandomRevealsAPermutation()
     const QString shown = window().find<QLineEdit>(QStringLiteral("EdS4"))->text();
     QCOMPARE(shown.size(), form.size());
     QCOMPARE(sorted(shown), sorted(form));
+    QString spelled = QStringLiteral("Letters:");
+    for (const QChar letter : shown)
+        spelled += u' ' + QString(letter);
+    QCOMPARE(announced(), spelled);    // spelled out, not read as one word
     QVERIFY(box(6)->text().isEmpty()); // the learner's box is never changed
 }
 

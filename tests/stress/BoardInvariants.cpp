@@ -31,7 +31,7 @@ QString expectedSlotsMismatch(const app::TForm1 &form)
     if (record >= 0 && record < file.recordCount())
         expected = board::readBoard(file, record, tense);
     for (int box = 1; box <= data::BoxCount; ++box) {
-        const QString slot = expected.layoutFound ? expected.answers[box - 1] : QString();
+        const QString slot = expected.categoryKnown() ? expected.answers[box - 1] : QString();
         if (form.answerSlot(box) != slot)
             return QStringLiteral("AnswerSlot %1 is \"%2\" but record %3, tense %4 gives \"%5\"")
                 .arg(box)

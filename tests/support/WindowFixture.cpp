@@ -4,7 +4,6 @@
 
 #include "support/WindowFixture.h"
 
-#include "app/CommandKeys.h"
 #include "app/Unit1.h"
 #include "controls/OfficeEdit.h"
 #include "controls/OfficePanel.h"
@@ -65,17 +64,6 @@ std::unique_ptr<QSignalSpy> pressSpy(QWidget *control)
         return std::make_unique<QSignalSpy>(panel, &controls::OfficePanel::clicked);
     return std::make_unique<QSignalSpy>(qobject_cast<QAbstractButton *>(control),
                                         &QAbstractButton::clicked);
-}
-
-void addWindowShortcutRows(QString (*rowName)(const QString &control, const QKeySequence &keys))
-{
-    QTest::addColumn<QString>("control");
-    QTest::addColumn<QKeySequence>("keys");
-    for (const app::CommandKey &command : app::commandKeys()) {
-        if (command.windowShortcut)
-            QTest::newRow(qPrintable(rowName(command.controls.first(), command.keys)))
-                << command.controls.first() << command.keys;
-    }
 }
 
 bool startWindow(std::unique_ptr<app::TForm1> &form, QList<ShownMessage> &messages, int timeoutMs,

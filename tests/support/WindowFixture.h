@@ -10,7 +10,6 @@
 
 #include <QApplication>
 #include <QByteArray>
-#include <QKeySequence>
 #include <QPoint>
 #include <QStandardPaths>
 #include <QStringList>
@@ -58,10 +57,6 @@ void turnWheel(QWidget *over, int angleDelta);
 
 // The signal a press of the control (a button, or a panel that acts as one) raises.
 std::unique_ptr<QSignalSpy> pressSpy(QWidget *control);
-
-// Test data: a row ("control", "keys") for each command key that acts from anywhere in the
-// window, named by `rowName` of the command's control and keys.
-void addWindowShortcutRows(QString (*rowName)(const QString &control, const QKeySequence &keys));
 
 // Starts the real window in a fresh working directory that holds the given
 // verb file (or none), the way the learner starts it, and waits until it is

@@ -5,6 +5,7 @@
 # Sourced by the shell tests: count failed checks, and end with the verdict.
 #   fail MESSAGE   report one failed check and go on
 #   finish         exit 1 if any check failed, else say that all passed
+#   wait_until SECONDS COMMAND...   run the command every 0.1 s until it succeeds
 
 failures=0
 fail() {
@@ -17,4 +18,12 @@ finish() {
         exit 1
     fi
     echo "all checks passed"
+}
+wait_until() {
+    local deadline=$((SECONDS + $1))
+    shift
+    until "$@"; do
+        ((SECONDS < deadline)) || return 1
+        sleep 0.1
+    done
 }

@@ -5,12 +5,14 @@
 // The verb file the trainer ships: sound by the checker (captions that fit
 // their labels included), large enough, exactly what the generator makes from
 // the table and the dictionary, spelled right by the German hunspell
-// dictionary or a reviewed exception, and its meanings matching Ding's
-// translations or a reviewed exception.
+// dictionary or a reviewed exception, its meanings matching Ding's
+// translations, its separability and auxiliaries the references', or a
+// reviewed exception, and holding the A1 to B1 word lists' verbs.
 #include "CaptionWidth.h"
 #include "FormCorrections.h"
 #include "FormDictionary.h"
 #include "MeaningsReport.h"
+#include "ReferenceComparison.h"
 #include "VerbFileChecker.h"
 
 #include "data/VerbFile.h"
@@ -100,16 +102,23 @@ TEST_F(BundledVerbFile, IsWhatTheGeneratorMakes)
         << "data/Verb12Data.txt is out of date: cmake --build <dir> --target regenerate-verb-file";
 }
 
+// Ding, read once for the tests that compare with it; empty when it is missing.
+const verbcheck::DingDictionary &dingDictionary()
+{
+    static const verbcheck::DingDictionary ding =
+        verbcheck::DingDictionary::parse(QString::fromUtf8(readBytes(Ding)));
+    return ding;
+}
+const char *const DingHint = "install trans-de-en (scripts/debian-packages.txt)";
+
 // Every meaning matches one of Ding's translations of the verb or is a
 // reviewed exception, and no exception outlives its need.
 TEST_F(BundledVerbFile, MeaningsMatchDingOrAreReviewed)
 {
-    QFile dingFile(Ding);
-    ASSERT_TRUE(dingFile.open(QIODevice::ReadOnly))
-        << "install trans-de-en (scripts/debian-packages.txt)";
-    const auto ding = verbcheck::DingDictionary::parse(QString::fromUtf8(dingFile.readAll()));
+    ASSERT_TRUE(QFile::exists(Ding)) << DingHint;
+    const verbcheck::DingDictionary &ding = dingDictionary();
     const QSet<QString> exceptions =
-        verbcheck::parseMeaningExceptions(QString::fromUtf8(readBytes(MeaningExceptions)));
+        verbcheck::parseReviewedList(QString::fromUtf8(readBytes(MeaningExceptions)));
     QStringList unreviewed;
     QSet<QString> needed;
     int matched = 0;
@@ -132,6 +141,45 @@ TEST_F(BundledVerbFile, MeaningsMatchDingOrAreReviewed)
     EXPECT_GT(matched, 4 * needed.size()) << "Ding seems unreadable: too few matches";
 }
 
+// Separability as the verb-form dictionary has it and auxiliaries as Ding
+// spells them out and the base verbs take them, or a reviewed disagreement.
+TEST_F(BundledVerbFile, AgreesWithTheReferencesOrIsReviewed)
+{
+    ASSERT_TRUE(QFile::exists(Dictionary)) << FetchHint;
+    ASSERT_TRUE(QFile::exists(Ding)) << DingHint;
+    const auto dictionary = verbgen::FormDictionary::load(Dictionary);
+    verbcheck::References references;
+    references.splitsOffPrefix = [&](const QString &verb) {
+        return dictionary.splitsOffPrefix(verb);
+    };
+    references.ding = &dingDictionary();
+    const QSet<QString> reviewed = verbcheck::parseReviewedList(
+        QString::fromUtf8(readBytes(SourceDir + "/tools/verbs/reference-exceptions.txt")));
+    QStringList unreviewed;
+    QSet<QString> needed;
+    for (const auto &found : verbcheck::compareWithReferences(data::VerbFile(bytes), references)) {
+        if (reviewed.contains(verbcheck::reviewKey(found)))
+            needed.insert(verbcheck::reviewKey(found));
+        else
+            unreviewed << found.kind + " " + found.verb + ": " + found.detail;
+    }
+    EXPECT_TRUE(unreviewed.isEmpty())
+        << "disagreements with the references (zandrel-verbcheck --reference): mend the table or "
+           "add them to tools/verbs/reference-exceptions.txt with a reason:\n"
+        << unreviewed.join('\n').toStdString();
+    EXPECT_EQ(reviewed - needed, QSet<QString>()) << "reference exceptions no longer needed";
+}
+
+// Every verb of the A1 to B1 word lists, but those left out on purpose.
+TEST_F(BundledVerbFile, HoldsTheVerbsOfTheA1ToB1WordLists)
+{
+    const auto wanted = verbcheck::parseWantedVerbs(
+        QString::fromUtf8(readBytes(SourceDir + "/tools/verbs/a1-b1-verbs.txt")));
+    EXPECT_GT(wanted.verbs.size(), 600);
+    for (const QString &fault : verbcheck::wantedVerbFaults(data::VerbFile(bytes), wanted))
+        ADD_FAILURE() << fault.toStdString();
+}
+
 // The spelling gate. A word passes when hunspell knows it, when the verb
 // dictionary gives it (hunspell lacks many rare but correct forms: Konjunktiv
 // I and II, some participles), or when it is the du imperative without -e
@@ -149,17 +197,6 @@ protected:
         hunspell.closeWriteChannel();
         hunspell.waitForFinished(120000);
         return QString::fromUtf8(hunspell.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
-    }
-
-    static QSet<QString> exceptionList()
-    {
-        QSet<QString> words;
-        for (const QString &line : QString::fromUtf8(readBytes(Exceptions)).split('\n')) {
-            const QString word = line.trimmed();
-            if (!word.isEmpty() && !word.startsWith('#'))
-                words.insert(word);
-        }
-        return words;
     }
 
     // Every word of the dictionary's forms, in today's spelling, and its du imperatives.
@@ -197,7 +234,8 @@ TEST_F(SpellingGate, AcceptsEveryWordOfEveryForm)
 
     QSet<QString> known, imperatives;
     dictionaryWords(known, imperatives);
-    const QSet<QString> exceptions = exceptionList();
+    const QSet<QString> exceptions =
+        verbcheck::parseReviewedList(QString::fromUtf8(readBytes(Exceptions)));
     QStringList suspects;
     QSet<QString> neededExceptions;
     for (const QString &word : rejected) {

@@ -7,9 +7,10 @@
 #include <QByteArray>
 #include <QString>
 
-// A small verb file made by the generator from a table of a dozen verbs (one
-// or more of every category, an impersonal one among them, and one the
-// dictionary lacks) and an excerpt of the verb dictionary.
+// A small verb file made by the generator from a table of eighteen verbs (one
+// or more of every category, an impersonal one and one without imperative
+// among them, and one the dictionary lacks) and an excerpt of the verb
+// dictionary.
 namespace minifile {
 
 QString fixturePath(const QString &name);

@@ -8,6 +8,7 @@
 
 #include "CaptionWidth.h"
 #include "MeaningsReport.h"
+#include "ReferenceComparison.h"
 #include "VerbFileChecker.h"
 
 #include "RecordWriter.h"
@@ -130,6 +131,23 @@ const FaultCase faultCases[] = {
     {"UnmarkedImpersonal",
      [](Lines &l) { l.at("gelingen", 0).replace("impersonal", "          "); },
      "no imperative form for E33", "gelingen", 247},
+    {"ImpersonalFirstPerson", [](Lines &l) { l.setPayload("gelingen", 3, "gelinge"); },
+     "only third-person forms", "gelingen", 3},
+    {"NoImperativeBidden", [](Lines &l) { l.setPayload("leidtun", 279, "tu leid"); },
+     "marked \"no imperative\" has no imperative", "leidtun", 279},
+    // The endings and the type letter.
+    {"SibilantDu", [](Lines &l) { l.setPayload("lesen", 4, "liesst"); }, "takes only -t", "lesen",
+     4},
+    {"ShDu", [](Lines &l) { l.setPayload("waschen", 4, "wäscht"); }, "-sch takes -st", "waschen",
+     4},
+    {"LinkingE", [](Lines &l) { l.setPayload("arbeiten", 4, "arbeitst"); }, "keeps the e of -est",
+     "arbeiten", 4},
+    {"PastDu", [](Lines &l) { l.setPayload("lesen", 14, "last"); }, "Präteritum du \"last\"",
+     "lesen", 14},
+    {"WeakTypedMixed", [](Lines &l) { l.at("arbeiten", 1)[0] = 'm'; }, "are weak: type w",
+     "arbeiten", 1},
+    {"StrongTypedWeak", [](Lines &l) { l.at("gehen", 1)[0] = 'w'; }, "type w, but the forms",
+     "gehen", 1},
     {"EmptyCaption", [](Lines &l) { l.setPayload("gehen", 12, ""); },
      "empty caption line of tense 1", "gehen", 12},
     {"FormOnUnreadLine", [](Lines &l) { l.setPayload("gehen", 300, "ging"); },
@@ -168,13 +186,13 @@ INSTANTIATE_TEST_SUITE_P(Damage, VerbCheckerFaults, testing::ValuesIn(faultCases
 TEST(VerbChecker, ReportsACaptionWiderThanItsLabelOnce)
 {
     Lines lines(minifile::bytes());
-    const auto width = [](const QString &text) { return static_cast<int>(text.size()) * 10; };
+    const auto width = [](const QString &text) { return static_cast<int>(text.size()) * 9; };
     EXPECT_TRUE(verbcheck::checkCaptionWidths(data::VerbFile(lines.bytes()), width).isEmpty());
-    lines.setPayload("gehen", 12, QByteArray(41, 'x')); // tense 1's caption line 1: 410 pixels
+    lines.setPayload("gehen", 12, QByteArray(46, 'x')); // tense 1's caption line 1: 414 pixels
     const auto faults = verbcheck::checkCaptionWidths(data::VerbFile(lines.bytes()), width);
     ASSERT_EQ(faults.size(), 1);
     EXPECT_EQ(faults[0].fileLine, lines.recordStart("gehen") + 12);
-    EXPECT_TRUE(faults[0].message.contains("410 pixels wide; its label has 405"));
+    EXPECT_TRUE(faults[0].message.contains("414 pixels wide; its label has 405"));
 }
 
 // The meanings report against a few lines in Ding's format.
@@ -187,6 +205,7 @@ TEST(MeaningsReport, MatchesDingsTranslationsOfTheSameVerb)
         "sich (über etw.) freuen {vr} | sich freuend :: to be glad (about sth.); to be pleased\n"
         "jdn. erkennen {vt} :: to recognize sb.\n"
         "von etw. abhängen {vi} :: to depend on sth.\n"
+        "sich etw. vorstellen {vr} :: to imagine\n"
         "etw. abschicken {vt} :: to send off <>\n"
         "Haus {n} :: house\n"));
     struct Row {
@@ -198,6 +217,7 @@ TEST(MeaningsReport, MatchesDingsTranslationsOfTheSameVerb)
                         {"sich freuen", "to be glad", verbcheck::MeaningRow::Matched},
                         {"erkennen", "to recognise", verbcheck::MeaningRow::Matched},
                         {"abhängen", "to depend", verbcheck::MeaningRow::Matched},
+                        {"sich etwas vorstellen", "to imagine", verbcheck::MeaningRow::Matched},
                         {"abschicken", "to send off", verbcheck::MeaningRow::Matched},
                         {"jagen", "to hunt", verbcheck::MeaningRow::NoMatch},
                         {"Haus", "to house", verbcheck::MeaningRow::NotInDing},
@@ -215,8 +235,57 @@ TEST(MeaningsReport, MatchesDingsTranslationsOfTheSameVerb)
     ASSERT_EQ(report.size(), std::size(rows));
     for (qsizetype i = 0; i < report.size(); ++i)
         EXPECT_EQ(report[i].outcome, rows[i].outcome) << rows[i].verb;
-    EXPECT_EQ(verbcheck::parseMeaningExceptions("# reason\nhetzen\n\n  jagen \n"),
+    EXPECT_EQ(verbcheck::parseReviewedList("# reason\nhetzen\n\n  jagen \n"),
               (QSet<QString>{"hetzen", "jagen"}));
+}
+
+// The Perfekt and prefix of a record, enough for the reference comparison.
+verbgen::RecordText perfectRecord(const char *listed, char category, const char *auxiliary,
+                                  const char *participle, const char *particle, const char *english)
+{
+    verbgen::RecordText record;
+    record.listed = QString::fromUtf8(listed);
+    record.category = category;
+    record.english = QString::fromUtf8(english);
+    record.principalParts = QStringLiteral("-");
+    record.boxes[3][4] = auxiliary;
+    record.boxes[3][12] = QString::fromUtf8(participle);
+    record.boxes[0][16] = QString::fromUtf8(particle);
+    return record;
+}
+
+TEST(ReferenceComparison, FindsSeparabilityAndAuxiliariesTheReferencesContradict)
+{
+    const auto ding = verbcheck::DingDictionary::parse(QString::fromUtf8(
+        "gehen {vi} | gehend | gegangen | er/sie hat/hatte gegangen :: to go\n"
+        "schwimmen {vi} | schwimmend | er/sie hat/hatte geschwommen :: to float\n"));
+    const QList<verbgen::RecordText> records = {
+        perfectRecord("angehen", 's', "hat", "angegangen", "an", "to tackle"),
+        perfectRecord("aufgehen", 's', "ist", "aufgegangen", "auf", "to rise"),
+        perfectRecord("gehen", 'n', "ist", "gegangen", "", "to go"),
+        perfectRecord("schwimmen", 'n', "ist", "geschwommen", "", "to swim"),
+        perfectRecord("übersetzen", 'n', "hat", "übersetzt", "", "to translate"),
+        perfectRecord("umarmen", 'n', "hat", "umarmt", "", "to hug")};
+    verbcheck::References references;
+    references.splitsOffPrefix = [](const QString &verb) {
+        return std::optional(verb != "umarmen");
+    };
+    references.ding = &ding;
+    QSet<QString> found;
+    for (const auto &disagreement : verbcheck::compareWithReferences(
+             data::VerbFile(verbgen::verbFileBytes(records)), references))
+        found.insert(verbcheck::reviewKey(disagreement));
+    EXPECT_EQ(found, (QSet<QString>{"auxiliary\tangehen", "auxiliary\tgehen",
+                                    QString::fromUtf8("separable\tübersetzen")}));
+}
+
+TEST(VerbChecker, NamesTheWordListsVerbsTheFileLacks)
+{
+    const auto wanted = verbcheck::parseWantedVerbs(
+        "# A1\ngehen\nlaufen\nmöchten | the Konjunktiv II of mögen\nkönnen | a modal\n");
+    EXPECT_EQ(verbcheck::wantedVerbFaults(data::VerbFile(minifile::bytes()), wanted),
+              (QStringList{"\"laufen\" is not in the file",
+                           "\"können\" is in the file, but the list leaves it out (a modal)"}));
 }
 
 TEST(VerbChecker, DescribesFaultsWithFileAndRecordLines)

@@ -153,7 +153,9 @@ INSTANTIATE_TEST_SUITE_P(
         TableFault{"gehen\tn\tsein\t-\t-\ts\tto go\tPAST=ging\t-", "go together"},
         TableFault{"gehen\tn\tsein\t-\t-\ts\tto go\tPAST=ging\twhy", "six forms"},
         TableFault{"gehen\tn\tsein\t-\t-\ts\tto go\tFUT=x\twhy", "unknown override"},
-        TableFault{"gehen\tn\tsein\t-\t-\ts\tto go\tIMP=geh\twhy", "du and the ihr form"}));
+        TableFault{"gehen\tn\tsein\t-\t-\ts\tto go\tIMP=geh\twhy", "du and the ihr form"},
+        TableFault{"sich etwas vorstellen\tr\thaben\tacc\tvor\tw\tto imagine\t-\t-", "dative"},
+        TableFault{"sich Sorgen machen\tr\thaben\tdat\t-\tw\tto worry\t-\t-", "blanks"}));
 
 TEST(VerbTable, DerivesTheBaseVerb)
 {
@@ -161,9 +163,11 @@ TEST(VerbTable, DerivesTheBaseVerb)
         parseVerbTable("aufstehen\ts\tsein\t-\tauf\ts\tto get up\t-\t-\n"
                        "sich anziehen\tr\thaben\tacc\tan\ts\tto get dressed\t-\t-\n"
                        "Rad fahren\td\tsein\t-\tRad\ts\tto cycle\t-\t-\n"
-                       "sich freuen\tr\thaben\tacc\t-\tw\tto be glad\tPAST=freute\tbecause\n",
+                       "sich freuen\tr\thaben\tacc\t-\tw\tto be glad\tPAST=freute\tbecause\n"
+                       "sich etwas vorstellen\tr\thaben\tdat\tvor\tw\tto imagine\t-\t-\n",
                        "t.tsv");
-    ASSERT_EQ(entries.size(), 4u);
+    ASSERT_EQ(entries.size(), 5u);
+    EXPECT_EQ(entries[4].baseInfinitive(), "stellen"); // "etwas" only names the verb
     EXPECT_EQ(entries[0].baseInfinitive(), "stehen");
     EXPECT_EQ(entries[1].baseInfinitive(), "ziehen");
     EXPECT_EQ(entries[1].infinitive(), "anziehen");
@@ -289,7 +293,16 @@ INSTANTIATE_TEST_SUITE_P(
         // dictionary's gaps filled.
         BoxCase{"können", 14, 33, ""}, BoxCase{"können", 3, 9, "gekonnt"},
         BoxCase{"gelingen", 14, 33, ""}, BoxCase{"gelingen", 14, 35, ""},
-        BoxCase{"gelingen", 0, 8, "gelingt"},
+        BoxCase{"leidtun", 14, 33, ""}, BoxCase{"leidtun", 0, 6, "tust"},
+        // An impersonal verb keeps only the er/sie/es and sie rows.
+        BoxCase{"gelingen", 0, 8, "gelingt"}, BoxCase{"gelingen", 0, 24, "gelingen"},
+        BoxCase{"gelingen", 0, 5, ""}, BoxCase{"gelingen", 0, 7, ""},
+        BoxCase{"gelingen", 3, 20, "sind"}, BoxCase{"gelingen", 3, 9, ""},
+        // A reflexive verb's words stay apart from the verb.
+        BoxCase{"sich Sorgen machen", 0, 9, "mir"}, BoxCase{"sich Sorgen machen", 0, 13, "Sorgen"},
+        BoxCase{"sich Sorgen machen", 3, 9, "Sorgen gemacht"},
+        BoxCase{"sich Sorgen machen", 14, 33, "mach dir Sorgen"},
+        BoxCase{"sich Sorgen machen", 14, 36, "sich Sorgen"},
         // A verb the dictionary lacks, given whole by its table line.
         BoxCase{"frühstücken", 1, 6, "frühstücktest"}, BoxCase{"frühstücken", 3, 9, "gefrühstückt"},
         BoxCase{"frühstücken", 14, 33, "frühstück"}, BoxCase{"müssen", 0, 5, "muss"},
@@ -310,10 +323,10 @@ TEST_F(MiniFile, HeadersCarryCodesAndCaptions)
     EXPECT_EQ(data::lineCode(file->recordLine(gehen, 1)), 's');
     EXPECT_EQ(data::lineCode(file->recordLine(gehen, 2)), '1');
     const qsizetype anziehen = recordOf("sich anziehen");
-    EXPECT_EQ(data::linePayload(file->recordLine(anziehen, 27)), "zog sich an, hat sich angezogen");
-    EXPECT_EQ(data::linePayload(file->recordLine(anziehen, 28)), "to get dressed");
+    EXPECT_EQ(data::payloadText(file->recordLine(anziehen, 27)), "zog sich an, hat sich angezogen");
+    EXPECT_EQ(data::payloadText(file->recordLine(anziehen, 28)), "to get dressed");
     const qsizetype rad = recordOf("Rad fahren");
-    EXPECT_EQ(data::linePayload(file->recordLine(rad, 1)), "fuhr Rad, ist Rad gefahren");
+    EXPECT_EQ(data::payloadText(file->recordLine(rad, 1)), "fuhr Rad, ist Rad gefahren");
     EXPECT_EQ(data::lineCode(file->recordLine(recordOf("können"), 1)), 'd');
 }
 
@@ -321,6 +334,7 @@ TEST_F(MiniFile, HeadersCarryCodesAndCaptions)
 struct CaptionCase {
     int room; // characters, standing in for the label's pixels
     const char *past, *auxiliary, *repeated, *participle;
+    bool reflexive;
     const char *expected;
 };
 
@@ -331,20 +345,23 @@ TEST_P(PrincipalParts, TakeTheFirstFormThatFits)
     const CaptionCase &c = GetParam();
     const auto fits = [&](const QString &caption) { return caption.size() <= c.room; };
     EXPECT_EQ(principalParts(QString::fromUtf8(c.past), c.auxiliary, c.repeated,
-                             QString::fromUtf8(c.participle), fits),
+                             QString::fromUtf8(c.participle), c.reflexive, fits),
               QString::fromUtf8(c.expected));
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Ladder, PrincipalParts,
     testing::Values(
-        CaptionCase{99, "zog sich an", "hat", "sich", "angezogen",
+        CaptionCase{99, "zog an", "hat", "sich", "angezogen", true,
                     "zog sich an, hat sich angezogen"},
-        CaptionCase{30, "zog sich an", "hat", "sich", "angezogen", "zog sich an, hat angezogen"},
-        CaptionCase{24, "zog sich an", "hat", "sich", "angezogen", "zog sich an, angezogen"},
-        CaptionCase{20, "fuhr Rad", "ist", "Rad", "gefahren", "fuhr Rad, ist gefahren"},
-        CaptionCase{5, "fuhr Rad", "ist", "Rad", "gefahren", "fuhr Rad, ist gefahren"},
-        CaptionCase{10, "ging", "ist", "", "gegangen", "ging, ist gegangen"}));
+        // Shortened, a reflexive caption still says "sich".
+        CaptionCase{30, "zog an", "hat", "sich", "angezogen", true, "zog an, hat sich angezogen"},
+        CaptionCase{24, "zog an", "hat", "sich", "angezogen", true, "zog an, sich angezogen"},
+        CaptionCase{30, "arbeitete mit", "hat", "", "mitgearbeitet", false,
+                    "arbeitete mit, mitgearbeitet"},
+        CaptionCase{20, "fuhr Rad", "ist", "Rad", "gefahren", false, "fuhr Rad, ist gefahren"},
+        CaptionCase{5, "fuhr Rad", "ist", "Rad", "gefahren", false, "fuhr Rad, ist gefahren"},
+        CaptionCase{10, "ging", "ist", "", "gegangen", false, "ging, ist gegangen"}));
 
 TEST_F(MiniFile, EveryLineHasItsThirtyCharacterLabel)
 {
@@ -364,10 +381,10 @@ TEST_F(MiniFile, ListsTheVerbsInGermanOrder)
     QStringList names;
     for (qsizetype r = 0; r < file->recordCount(); ++r)
         names << data::answerText(file->recordLine(r, 0));
-    EXPECT_EQ(names,
-              (QStringList{"sich anziehen", "arbeiten", "aufstehen", "bereiten", "frühstücken",
-                           "gehen", "gelingen", "kennen", "können", "lesen", "sich merken",
-                           "müssen", "Rad fahren", "übersetzen", "vorbereiten"}));
+    EXPECT_EQ(names, (QStringList{"sich anziehen", "arbeiten", "aufstehen", "bereiten",
+                                  "frühstücken", "gehen", "gelingen", "kennen", "können", "leidtun",
+                                  "lesen", "sich merken", "müssen", "Rad fahren",
+                                  "sich Sorgen machen", "übersetzen", "vorbereiten", "waschen"}));
 }
 
 TEST(Sorting, IgnoresSichAndFoldsUmlauts)

@@ -103,15 +103,6 @@ EOF
     point_at $ParkX $ParkY
 }
 
-wait_until() { # seconds command...: runs the command every 0.1 s until it succeeds
-    local deadline=$((SECONDS + $1))
-    shift
-    until "$@"; do
-        ((SECONDS < deadline)) || return 1
-        sleep 0.1
-    done
-}
-
 # --- the trainer -------------------------------------------------------------------------------
 start_trainer() { # name, then extra environment assignments
     local name=$1

@@ -21,7 +21,7 @@ template <typename Visit> void forEachCaption(const data::VerbFile &file, Visit 
 {
     forEachTenseBlock(file, [&](qsizetype record, const data::TenseBlock &block) {
         for (const int line : {block.captionLine1(), block.captionLine2()})
-            visit(record, line, data::linePayload(file.recordLine(record, line)));
+            visit(record, line, data::payloadText(file.recordLine(record, line)));
     });
 }
 

@@ -15,6 +15,7 @@ namespace verbcheck {
 namespace {
 
 const QString ReflexivePrefix = QStringLiteral("sich ");
+const QString ObjectPlaceholder = QStringLiteral("etwas ");
 
 QString withoutAnnotations(QString text)
 {
@@ -42,6 +43,23 @@ QString withoutTrailingPreposition(const QString &translation)
     QString shorter = translation;
     shorter.remove(preposition);
     return shorter;
+}
+
+// The Perfekt forms among an entry's German forms: "er/sie ist/war gefahren".
+QList<DingDictionary::Perfect> spelledPerfects(const QList<QStringView> &germanParts,
+                                               const QSet<QString> &translations)
+{
+    static const QRegularExpression perfect(QStringLiteral(R"(\b(ist/war|hat/hatte) )"));
+    QList<DingDictionary::Perfect> perfects;
+    for (qsizetype i = 1; i < germanParts.size(); ++i) {
+        for (const QString &item : withoutAnnotations(germanParts[i].toString()).split(u';')) {
+            const QRegularExpressionMatch found = perfect.match(item);
+            const QStringList words = item.split(' ', Qt::SkipEmptyParts);
+            if (found.hasMatch() && !words.isEmpty())
+                perfects.append({words.last(), found.captured(1) == "ist/war", translations});
+        }
+    }
+    return perfects;
 }
 
 } // namespace
@@ -91,7 +109,8 @@ DingDictionary DingDictionary::parse(const QString &text)
         const qsizetype sides = line.indexOf(u" :: ");
         if (sides < 0)
             continue;
-        const QStringView german = line.left(sides).split(u" | ").first();
+        const QList<QStringView> germanParts = line.left(sides).split(u" | ");
+        const QStringView german = germanParts.first();
         const QStringView english = line.mid(sides + 4).split(u" | ").first();
         // Only verb entries: their headword carries {vt}, {vi}, {vr} or similar.
         if (!german.contains(u"{v"))
@@ -102,10 +121,14 @@ DingDictionary DingDictionary::parse(const QString &text)
             const QString normalised = normalisedEnglish(translation);
             translations << normalised << withoutTrailingPreposition(normalised);
         }
+        const QList<Perfect> perfects = spelledPerfects(germanParts, translations);
         for (const QString &headword : withoutAnnotations(german.toString()).split(u';')) {
             const QString key = normalisedHeadword(headword);
-            if (!key.isEmpty())
-                ding.m_translations[key].unite(translations);
+            if (key.isEmpty())
+                continue;
+            ding.m_translations[key].unite(translations);
+            if (!perfects.isEmpty())
+                ding.m_perfects[key].append(perfects);
         }
     }
     return ding;
@@ -129,8 +152,14 @@ QList<MeaningRow> meaningsReport(const data::VerbFile &file, const DingDictionar
         row.english = data::answerText(
             file.recordLine(record, data::tenseBlock(*category, 0).captionLine2()));
         QSet<QString> known = ding.translations(row.verb);
-        if (row.verb.startsWith(ReflexivePrefix))
-            known.unite(ding.translations(row.verb.mid(ReflexivePrefix.size())));
+        if (row.verb.startsWith(ReflexivePrefix)) {
+            QString verb = row.verb.mid(ReflexivePrefix.size());
+            known.unite(ding.translations(verb));
+            // "sich etwas vorstellen" is Ding's "sich vorstellen".
+            if (verb.startsWith(ObjectPlaceholder))
+                known.unite(
+                    ding.translations(ReflexivePrefix + verb.mid(ObjectPlaceholder.size())));
+        }
         if (known.isEmpty()) {
             row.outcome = MeaningRow::NotInDing;
         } else {
@@ -143,17 +172,6 @@ QList<MeaningRow> meaningsReport(const data::VerbFile &file, const DingDictionar
         rows << row;
     }
     return rows;
-}
-
-QSet<QString> parseMeaningExceptions(const QString &text)
-{
-    QSet<QString> verbs;
-    for (const QString &line : text.split('\n')) {
-        const QString verb = line.trimmed();
-        if (!verb.isEmpty() && !verb.startsWith('#'))
-            verbs.insert(verb);
-    }
-    return verbs;
 }
 
 } // namespace verbcheck

@@ -26,8 +26,18 @@ public:
     QSet<QString> translations(const QString &verb) const;
     qsizetype headwordCount() const { return m_translations.size(); }
 
+    // A Perfekt an entry spells out ("er/sie ist/war gefahren", "es hat/hatte
+    // geregnet"), with the translations of that entry.
+    struct Perfect {
+        QString participle;
+        bool sein = false;
+        QSet<QString> translations;
+    };
+    QList<Perfect> perfects(const QString &verb) const { return m_perfects.value(verb); }
+
 private:
     QHash<QString, QSet<QString>> m_translations;
+    QHash<QString, QList<Perfect>> m_perfects;
 };
 
 // How a translation is compared: annotations in braces, brackets and
@@ -48,11 +58,11 @@ struct MeaningRow {
 
 // Each verb's English meaning (caption line 2 of tense 0, its parts split at
 // ", ") against Ding's translations of the same verb; a reflexive verb is
-// also looked up without "sich", as Ding often lists the plain verb alone.
+// also looked up without "sich", as Ding often lists the plain verb alone,
+// and without the object "etwas" ("sich etwas vorstellen").
 QList<MeaningRow> meaningsReport(const data::VerbFile &file, const DingDictionary &ding);
 
-// The reviewed exceptions: one listed verb a line, grouped under "# reason"
-// comments.
-QSet<QString> parseMeaningExceptions(const QString &text);
+// The reviewed exceptions (tools/verbs/meaning-exceptions.txt) are one listed
+// verb a line, read with parseReviewedList.
 
 } // namespace verbcheck

@@ -4,6 +4,8 @@
 
 #include "VerbFileChecker.h"
 
+#include "FormRules.h"
+
 #include "data/RecordLayout.h"
 
 #include <QCollator>
@@ -21,14 +23,20 @@ constexpr int LinesPerRecord = VerbFile::LinesPerRecord;
 constexpr int ImperativeTense = 14;
 const QString ReflexivePrefix = QStringLiteral("sich ");
 
-// An impersonal verb (es regnet, es gelingt) has no imperative. Its record
-// says so in line 0's label, which the trainer never reads; a file without
-// the word needs every imperative as before.
-bool markedImpersonal(QByteArrayView line0)
+// What line 0's label, which the trainer never reads, says of the verb: an
+// impersonal verb (es regnet, es gelingt mir) has only third-person forms and
+// no imperative, a verb marked "no imperative" (du tust mir leid) every person
+// but no imperative. A file without these words needs every form as before.
+bool labelSays(QByteArrayView line0, const char *words)
 {
     const QByteArrayView label =
         line0.first(std::min(line0.size(), qsizetype(VerbFile::PrefixLength)));
-    return label.indexOf("impersonal", 1) > 0;
+    return label.indexOf(words, 1) > 0;
+}
+
+bool isThirdPersonBox(int box)
+{
+    return box % 4 == 0; // the er/sie/es and sie rows
 }
 
 class Checker {
@@ -135,10 +143,11 @@ private:
                   QStringLiteral("unknown category code %1 (r, s, n, d)").arg(shown(categoryCode)));
             return;
         }
-        const Imperative imperative = typeCode == 'd' ? Imperative::Modal
-                                      : markedImpersonal(m_file.recordLine(record, 0))
-                                          ? Imperative::Impersonal
-                                          : Imperative::Required;
+        const QByteArrayView line0 = m_file.recordLine(record, 0);
+        const Imperative imperative = typeCode == 'd'                     ? Imperative::Modal
+                                      : labelSays(line0, "impersonal")    ? Imperative::Impersonal
+                                      : labelSays(line0, "no imperative") ? Imperative::None
+                                                                          : Imperative::Required;
         std::array<bool, LinesPerRecord> read{};
         read[0] = true;
         for (int tense = 0; tense < data::TenseCount; ++tense) {
@@ -152,15 +161,22 @@ private:
                 fault(record, line,
                       QStringLiteral("text on a line category %1 never reads").arg(categoryCode));
         }
+        checkEndingsAndType(record, *category);
     }
 
-    enum class Imperative { Required, Modal, Impersonal };
+    enum class Imperative { Required, Modal, Impersonal, None };
+
+    void checkEndingsAndType(qsizetype record, data::Category category)
+    {
+        for (const FormFinding &finding : checkKeyForms(keyFormsOf(m_file, record, category)))
+            fault(record, recordLineOf(category, finding.place), finding.message);
+    }
 
     void checkBlock(qsizetype record, data::Category category, Imperative imperative, int tense,
                     const data::TenseBlock &block)
     {
         for (int line : {block.captionLine1(), block.captionLine2()}) {
-            if (data::linePayload(m_file.recordLine(record, line)).trimmed().isEmpty())
+            if (data::payloadText(m_file.recordLine(record, line)).trimmed().isEmpty())
                 fault(record, line, QStringLiteral("empty caption line of tense %1").arg(tense));
         }
         if (tense == ImperativeTense) {
@@ -170,6 +186,9 @@ private:
                     fault(record, block.answerLine(j), "a modal verb has no imperative");
                 else if (imperative == Imperative::Impersonal && filled)
                     fault(record, block.answerLine(j), "an impersonal verb has no imperative");
+                else if (imperative == Imperative::None && filled)
+                    fault(record, block.answerLine(j),
+                          "a verb marked \"no imperative\" has no imperative");
                 else if (imperative == Imperative::Required && !filled)
                     fault(record, block.answerLine(j),
                           QStringLiteral("no imperative form for E%1").arg(block.boxes[j]));
@@ -182,20 +201,31 @@ private:
         const bool optionalPrefixColumn = category == data::Category::Reflexive &&
                                           data::tenseGroup(tense) == data::TenseGroup::Simple;
         int prefixFormsSeen = 0;
+        const bool impersonal = imperative == Imperative::Impersonal;
+        const int rows = impersonal ? 2 : 8;
         for (int j = 0; j < block.answerCount; ++j) {
             const int column = (block.boxes[j] - 1) % 16 / 4 + 1;
             const bool filled = hasForm(record, block.answerLine(j));
-            if (optionalPrefixColumn && column == 4)
+            if (impersonal && !isThirdPersonBox(block.boxes[j])) {
+                if (filled)
+                    fault(record, block.answerLine(j),
+                          QStringLiteral("an impersonal verb has only third-person forms; E%1 "
+                                         "in tense %2 has one")
+                              .arg(block.boxes[j])
+                              .arg(tense));
+            } else if (optionalPrefixColumn && column == 4) {
                 prefixFormsSeen += filled ? 1 : 0;
-            else if (!filled)
+            } else if (!filled) {
                 fault(record, block.answerLine(j),
                       QStringLiteral("no form for E%1 in tense %2").arg(block.boxes[j]).arg(tense));
+            }
         }
-        if (prefixFormsSeen != 0 && prefixFormsSeen != 8)
+        if (prefixFormsSeen != 0 && prefixFormsSeen != rows)
             fault(record, block.firstLine,
-                  QStringLiteral("column 4 of tense %1 has %2 of 8 prefixes")
+                  QStringLiteral("column 4 of tense %1 has %2 of %3 prefixes")
                       .arg(tense)
-                      .arg(prefixFormsSeen));
+                      .arg(prefixFormsSeen)
+                      .arg(rows));
     }
 
     bool hasForm(qsizetype record, int line) const
@@ -279,6 +309,51 @@ QStringList formWords(const data::VerbFile &file)
     QStringList sorted(words.begin(), words.end());
     sorted.sort();
     return sorted;
+}
+
+QSet<QString> parseReviewedList(const QString &text)
+{
+    QSet<QString> entries;
+    for (const QString &line : text.split('\n')) {
+        const QString entry = line.trimmed();
+        if (!entry.isEmpty() && !entry.startsWith('#'))
+            entries.insert(entry);
+    }
+    return entries;
+}
+
+WantedVerbs parseWantedVerbs(const QString &text)
+{
+    WantedVerbs wanted;
+    for (const QString &line : text.split('\n')) {
+        const QString trimmed = line.trimmed();
+        if (trimmed.isEmpty() || trimmed.startsWith('#'))
+            continue;
+        const qsizetype bar = trimmed.indexOf(QStringLiteral(" | "));
+        if (bar < 0)
+            wanted.verbs << trimmed;
+        else
+            wanted.leftOut.insert(trimmed.left(bar), trimmed.mid(bar + 3));
+    }
+    return wanted;
+}
+
+QStringList wantedVerbFaults(const data::VerbFile &file, const WantedVerbs &wanted)
+{
+    QSet<QString> held;
+    for (qsizetype record = 0; record < file.recordCount(); ++record)
+        held.insert(data::answerText(file.recordLine(record, 0)));
+    QStringList faults;
+    for (const QString &verb : wanted.verbs) {
+        if (!held.contains(verb))
+            faults << QStringLiteral("\"%1\" is not in the file").arg(verb);
+    }
+    for (auto it = wanted.leftOut.cbegin(); it != wanted.leftOut.cend(); ++it) {
+        if (held.contains(it.key()))
+            faults << QStringLiteral("\"%1\" is in the file, but the list leaves it out (%2)")
+                          .arg(it.key(), it.value());
+    }
+    return faults;
 }
 
 Tally tally(const data::VerbFile &file)

@@ -10,6 +10,7 @@
 #include <QByteArray>
 #include <QList>
 #include <QMap>
+#include <QSet>
 #include <QString>
 #include <QStringList>
 
@@ -54,6 +55,21 @@ template <typename Visit> void forEachTenseBlock(const data::VerbFile &file, Vis
 
 // The distinct words of every form the boxes can show, for the spelling gate.
 QStringList formWords(const data::VerbFile &file);
+
+// A reviewed list (the meaning, spelling and reference exceptions): its
+// lines, trimmed, but empty ones and "# reason" comments that group them.
+QSet<QString> parseReviewedList(const QString &text);
+
+// A word list of the verbs a file should hold (tools/verbs/a1-b1-verbs.txt):
+// one verb a line as the verb list shows it; "verb | reason" for one left out
+// on purpose; "#" starts a comment line.
+struct WantedVerbs {
+    QStringList verbs;
+    QMap<QString, QString> leftOut; // verb -> why
+};
+WantedVerbs parseWantedVerbs(const QString &text);
+// The list's verbs the file lacks, then those left out on purpose that it holds.
+QStringList wantedVerbFaults(const data::VerbFile &file, const WantedVerbs &wanted);
 
 // How many records have each category letter and each type letter.
 struct Tally {

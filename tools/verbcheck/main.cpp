@@ -11,8 +11,14 @@
 // verbs whose English meaning matches no translation of the German-English
 // dictionary Ding and that the exceptions list does not hold (exit 1 then,
 // or when an exception is no longer needed).
+// --reference verbs.json [--ding de-en] [--reference-exceptions FILE] compares
+// separability with the verb-form dictionary and the auxiliaries with Ding's
+// and the base verbs'; the same way, it lists what no exception explains.
+// --wanted LIST lists the verbs of a word list the file lacks (exit 1 then).
 #include "CaptionWidth.h"
+#include "FormDictionary.h"
 #include "MeaningsReport.h"
+#include "ReferenceComparison.h"
 #include "VerbFileChecker.h"
 #include "common/TextFile.h"
 
@@ -24,6 +30,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <functional>
 
 namespace {
 
@@ -34,9 +41,8 @@ bool reportMeanings(const data::VerbFile &file, const QString &dingPath,
 {
     const auto ding = verbcheck::DingDictionary::parse(tools::readText(dingPath));
     const QSet<QString> exceptions =
-        exceptionsPath.isEmpty()
-            ? QSet<QString>()
-            : verbcheck::parseMeaningExceptions(tools::readText(exceptionsPath));
+        exceptionsPath.isEmpty() ? QSet<QString>()
+                                 : verbcheck::parseReviewedList(tools::readText(exceptionsPath));
     int matched = 0, reviewed = 0, unreviewed = 0;
     QSet<QString> needed;
     for (const verbcheck::MeaningRow &row : verbcheck::meaningsReport(file, ding)) {
@@ -70,6 +76,73 @@ bool reportMeanings(const data::VerbFile &file, const QString &dingPath,
     return unreviewed == 0 && stale.isEmpty();
 }
 
+// Prints the disagreements with the references that no reviewed exception
+// explains; true when there are none and every exception is still needed.
+bool reportReferences(const data::VerbFile &file, const QString &dictionaryPath,
+                      const QString &dingPath, const QString &exceptionsPath)
+{
+    const auto dictionary = verbgen::FormDictionary::load(dictionaryPath);
+    std::optional<verbcheck::DingDictionary> ding;
+    if (!dingPath.isEmpty())
+        ding = verbcheck::DingDictionary::parse(tools::readText(dingPath));
+    const QSet<QString> reviewed =
+        exceptionsPath.isEmpty() ? QSet<QString>()
+                                 : verbcheck::parseReviewedList(tools::readText(exceptionsPath));
+    verbcheck::References references;
+    references.splitsOffPrefix = [&](const QString &verb) {
+        return dictionary.splitsOffPrefix(verb);
+    };
+    references.ding = ding ? &*ding : nullptr;
+    QSet<QString> needed;
+    int unreviewed = 0;
+    const auto disagreements = verbcheck::compareWithReferences(file, references);
+    for (const verbcheck::Disagreement &found : disagreements) {
+        if (reviewed.contains(verbcheck::reviewKey(found))) {
+            needed.insert(verbcheck::reviewKey(found));
+            continue;
+        }
+        ++unreviewed;
+        std::printf("%s\t%s\t%s\n", qPrintable(found.kind), qPrintable(found.verb),
+                    qPrintable(found.detail));
+    }
+    QStringList stale = (reviewed - needed).values();
+    stale.sort();
+    for (const QString &key : stale)
+        std::printf("%s\tan exception no longer needed (or no such verb)\n", qPrintable(key));
+    std::printf("reference: %lld verbs, %lld disagreements, %lld reviewed, %d to review, "
+                "%lld stale exceptions\n",
+                static_cast<long long>(file.recordCount()),
+                static_cast<long long>(disagreements.size()),
+                static_cast<long long>(disagreements.size() - unreviewed), unreviewed,
+                static_cast<long long>(stale.size()));
+    return unreviewed == 0 && stale.isEmpty();
+}
+
+// Prints the verbs of the word list the file lacks, and those it holds that
+// the list leaves out on purpose; true when there are none.
+bool reportWanted(const data::VerbFile &file, const QString &listPath)
+{
+    const QStringList faults =
+        verbcheck::wantedVerbFaults(file, verbcheck::parseWantedVerbs(tools::readText(listPath)));
+    for (const QString &fault : faults)
+        std::printf("%s\n", qPrintable(fault));
+    std::printf("%s: %lld of the list's verbs missing or held against it\n", qPrintable(listPath),
+                static_cast<long long>(faults.size()));
+    return faults.isEmpty();
+}
+
+// A report's exit code: 0 when it passed, 1 when it found something, 2 when
+// it could not read what it compares with.
+int exitCodeOf(const std::function<bool()> &report)
+{
+    try {
+        return report() ? 0 : 1;
+    } catch (const std::exception &error) {
+        std::fprintf(stderr, "%s\n", error.what());
+        return 2;
+    }
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -90,7 +163,14 @@ int main(int argc, char *argv[])
     const QCommandLineOption meanings("meanings", "Report the meanings against Ding.", "de-en");
     const QCommandLineOption meaningExceptions(
         "meaning-exceptions", "The reviewed meanings Ding does not match.", "file");
-    parser.addOptions({words, summary, meanings, meaningExceptions});
+    const QCommandLineOption reference(
+        "reference", "Compare with the verb-form dictionary (verbs.json) and Ding.", "file");
+    const QCommandLineOption ding("ding", "Ding's de-en, for --reference.", "de-en");
+    const QCommandLineOption referenceExceptions(
+        "reference-exceptions", "The reviewed disagreements with the references.", "file");
+    const QCommandLineOption wanted("wanted", "List the verbs of a word list it lacks.", "file");
+    parser.addOptions({words, summary, meanings, meaningExceptions, reference, ding,
+                       referenceExceptions, wanted});
     parser.addPositionalArgument("file", "The verb file, e.g. data/Verb12Data.txt.");
     parser.process(app);
     if (parser.positionalArguments().size() != 1)
@@ -111,16 +191,17 @@ int main(int argc, char *argv[])
             std::printf("%s\n", word.toUtf8().constData());
         return 0;
     }
-    if (parser.isSet(meanings)) {
-        try {
-            return reportMeanings(file, parser.value(meanings), parser.value(meaningExceptions))
-                       ? 0
-                       : 1;
-        } catch (const std::exception &error) {
-            std::fprintf(stderr, "%s\n", error.what());
-            return 2;
-        }
-    }
+    if (parser.isSet(meanings))
+        return exitCodeOf([&] {
+            return reportMeanings(file, parser.value(meanings), parser.value(meaningExceptions));
+        });
+    if (parser.isSet(reference))
+        return exitCodeOf([&] {
+            return reportReferences(file, parser.value(reference), parser.value(ding),
+                                    parser.value(referenceExceptions));
+        });
+    if (parser.isSet(wanted))
+        return exitCodeOf([&] { return reportWanted(file, parser.value(wanted)); });
     if (parser.isSet(summary)) {
         const verbcheck::Tally counts = verbcheck::tally(file);
         std::printf("%lld verbs\n", static_cast<long long>(file.recordCount()));

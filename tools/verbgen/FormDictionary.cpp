@@ -136,4 +136,12 @@ std::optional<SimpleForms> FormDictionary::forms(const QString &infinitive) cons
     return forms;
 }
 
+std::optional<bool> FormDictionary::splitsOffPrefix(const QString &infinitive) const
+{
+    const auto found = m_entries.constFind(infinitive);
+    if (found == m_entries.cend())
+        return std::nullopt;
+    return !found->splitPrefix.isEmpty();
+}
+
 } // namespace verbgen

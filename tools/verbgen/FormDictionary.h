@@ -33,6 +33,9 @@ public:
 
     // Exactly as the dictionary has them; missing persons are empty texts.
     std::optional<SimpleForms> forms(const QString &infinitive) const;
+    // Whether the dictionary conjugates the verb as separable, splitting off
+    // its prefix ("gestalte um"); none when it lacks the verb.
+    std::optional<bool> splitsOffPrefix(const QString &infinitive) const;
     qsizetype size() const { return m_entries.size(); }
     QStringList infinitives() const { return m_entries.keys(); }
 

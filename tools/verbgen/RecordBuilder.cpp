@@ -65,6 +65,7 @@ public:
         record.category = m_entry.category;
         record.type = m_entry.type;
         record.impersonal = m_entry.impersonal;
+        record.withoutImperative = m_entry.withoutImperative;
         record.variants = static_cast<char>('0' + m_forms.participles.size());
         record.principalParts = principalParts();
         record.english = m_entry.english;
@@ -86,6 +87,8 @@ public:
         futurePerfect(record.boxes[13], m_aux.werden.subjunctive2);
         if (m_entry.hasImperative())
             imperative(record.boxes[14]);
+        if (m_entry.impersonal)
+            keepThirdPersonOnly(record);
         return record;
     }
 
@@ -96,10 +99,24 @@ private:
     QString auxiliaryInfinitive() const { return m_entry.auxiliarySein ? "sein" : "haben"; }
 
     // The participle or infinitive as column 3 shows it: with the separable
-    // prefix fused, without a two-word verb's first word.
+    // prefix fused, a reflexive verb's words apart ("Sorgen gemacht"), without
+    // a two-word verb's first word.
     QString nonFinite(const QString &baseForm) const
     {
+        if (m_entry.particleIsWords())
+            return joined({particle(), baseForm});
         return separable() ? particle() + baseForm : baseForm;
+    }
+
+    // A verb said only of things and events keeps the er/sie/es and sie rows.
+    static void keepThirdPersonOnly(RecordText &record)
+    {
+        for (int tense = 0; tense < TenseCount; ++tense) {
+            for (int box = 1; box <= 32; ++box) {
+                if (box % RowsPerColumn != 0)
+                    record.boxes[tense][box].clear();
+            }
+        }
     }
 
     void simple(Boxes &boxes, const PersonForms &finite) const
@@ -143,12 +160,12 @@ private:
 
     QString principalParts() const
     {
-        const QString pronoun = category() == 'r' ? QStringLiteral("sich") : QString();
-        const QString past = joined({m_forms.past[ThirdSingular], pronoun, particle()});
+        const bool reflexive = category() == 'r';
+        const QString past = joined({m_forms.past[ThirdSingular], particle()});
         const QString firstWord = category() == 'd' ? particle() : QString();
         return verbgen::principalParts(past, m_auxiliary.present[ThirdSingular],
-                                       joined({pronoun, firstWord}),
-                                       nonFinite(m_forms.participles.value(0)), m_fits);
+                                       reflexive ? QString("sich") : firstWord,
+                                       nonFinite(m_forms.participles.value(0)), reflexive, m_fits);
     }
 
     const VerbEntry &m_entry;
@@ -162,13 +179,22 @@ private:
 } // namespace
 
 QString principalParts(const QString &past, const QString &auxiliary, const QString &repeated,
-                       const QString &participle, const CaptionFits &fits)
+                       const QString &participle, bool reflexive, const CaptionFits &fits)
 {
+    // "zog an" says "zog sich an"; a reflexive Perfekt always keeps "sich".
+    const auto said = [&](const QString &pastWords) {
+        if (!reflexive)
+            return pastWords;
+        QStringList words = pastWords.split(' ');
+        words.insert(1, "sich");
+        return words.join(' ');
+    };
+    const QString kept = reflexive ? repeated : QString();
+    const QString perfectAuxiliary = auxiliary == QLatin1String("hat") ? QString() : auxiliary;
     const QString candidates[] = {
-        QStringLiteral("%1, %2").arg(past, joined({auxiliary, repeated, participle})),
-        QStringLiteral("%1, %2").arg(past, joined({auxiliary, participle})),
-        QStringLiteral("%1, %2").arg(
-            past, auxiliary == QLatin1String("hat") ? participle : joined({auxiliary, participle})),
+        QStringLiteral("%1, %2").arg(said(past), joined({auxiliary, repeated, participle})),
+        QStringLiteral("%1, %2").arg(past, joined({auxiliary, kept, participle})),
+        QStringLiteral("%1, %2").arg(past, joined({perfectAuxiliary, kept, participle})),
     };
     for (const QString &caption : candidates) {
         if (!fits || fits(caption))

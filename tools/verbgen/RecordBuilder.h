@@ -23,9 +23,10 @@ struct RecordText {
     char category = 'n';
     char type = 'w';
     char variants = '1';
-    bool impersonal = false; // no imperative; line 0's label says so
-    QString principalParts;  // caption line 1 of every tense block
-    QString english;         // caption line 2
+    bool impersonal = false;        // third person only, no imperative; line 0's label says so
+    bool withoutImperative = false; // every person, no imperative; line 0's label says so
+    QString principalParts;         // caption line 1 of every tense block
+    QString english;                // caption line 2
     // boxes[tense][k] is the text of box Ek (index 0 unused); empty: no form.
     std::array<std::array<QString, BoxCount + 1>, TenseCount> boxes;
 };
@@ -42,15 +43,19 @@ struct Auxiliaries {
 using CaptionFits = std::function<bool(const QString &)>;
 
 // Caption line 1: the Präteritum and the Perfekt, beside the verb list that
-// shows the infinitive on the same row. The first of these that fits:
-//   "zog sich an, hat sich angezogen"  both as said;
-//   "verabschiedete sich, hat verabschiedet"  the Perfekt without the words the
-//       Präteritum already shows (sich, a two-word verb's first word);
-//   "arbeitete zusammen, zusammengearbeitet"  and without "hat" (haben is the
-//       default; "ist" always stays).
+// shows the infinitive on the same row. `past` is the Präteritum with the
+// words that follow it ("fuhr Rad", "zog an"); `repeated` what the Perfekt
+// repeats before the participle ("Rad", "sich Sorgen"). The first of these
+// that fits:
+//   "fuhr Rad, ist Rad gefahren", "zog sich an, hat sich angezogen"  both as said;
+//   "fuhr Rad, ist gefahren"  the Perfekt without the first word the Präteritum
+//       shows; a reflexive verb instead keeps "sich" in the Perfekt and leaves
+//       it out of the Präteritum: "verabschiedete, hat sich verabschiedet";
+//   "arbeitete zusammen, zusammengearbeitet", "verabschiedete, sich verabschiedet"
+//       and without "hat" (haben is the default; "ist" always stays).
 // When none fits, the last; the checker then reports it.
 QString principalParts(const QString &past, const QString &auxiliary, const QString &repeated,
-                       const QString &participle, const CaptionFits &fits);
+                       const QString &participle, bool reflexive, const CaptionFits &fits);
 
 // Lays out the conventions' columns for the entry's category: the finite verb
 // in column 2 of the simple tenses, the auxiliary in column 1 of the compound

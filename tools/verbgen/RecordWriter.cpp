@@ -11,6 +11,9 @@ namespace verbgen {
 
 namespace {
 
+const QString ImpersonalLabel = QStringLiteral("  impersonal verb (list)");
+const QString WithoutImperativeLabel = QStringLiteral("  verb, no imperative (list)");
+
 constexpr int LinesPerRecord = data::VerbFile::LinesPerRecord;
 constexpr int PrefixLength = data::VerbFile::PrefixLength;
 
@@ -104,8 +107,11 @@ QStringList recordLines(const RecordText &record)
     const QString unused = QStringLiteral("- not read in category %1").arg(QChar(record.category));
     for (QString &line : lines)
         line = withPrefix(unused, {});
-    // The checker accepts an empty imperative where line 0's label says "impersonal".
-    lines[0] = withPrefix(record.impersonal ? "  impersonal verb (list)" : "  verb (list entry)",
+    // The checker reads these labels: it accepts an empty imperative where line 0
+    // says "impersonal" or "no imperative", and only third-person forms after "impersonal".
+    lines[0] = withPrefix(record.impersonal          ? ImpersonalLabel
+                          : record.withoutImperative ? WithoutImperativeLabel
+                                                     : QStringLiteral("  verb (list entry)"),
                           record.listed);
     for (int tense = 0; tense < TenseCount; ++tense) {
         const data::TenseBlock block = data::tenseBlock(*category, tense);

@@ -9,6 +9,7 @@ namespace verbgen {
 namespace {
 
 const QString ReflexivePrefix = QStringLiteral("sich ");
+const QString ObjectPlaceholder = QStringLiteral("etwas ");
 const QStringList OverrideKeys = {"PRES", "PAST", "SUBJ1", "SUBJ2", "PART", "IMP"};
 constexpr int ColumnCount = 9;
 
@@ -18,8 +19,8 @@ QString dashIsEmpty(const QString &field)
 }
 
 // "PAST=sandte; PART=gesandt gesendet" into its keys and words; "IMP=-" marks
-// a verb without imperative.
-FormOverrides parseOverrides(const QString &field, bool &impersonal, QStringList &faults)
+// an impersonal verb, "IMP=none" one without imperative.
+FormOverrides parseOverrides(const QString &field, VerbEntry &entry, QStringList &faults)
 {
     FormOverrides overrides;
     for (const QString &item : field.split(';', Qt::SkipEmptyParts)) {
@@ -44,10 +45,13 @@ FormOverrides parseOverrides(const QString &field, bool &impersonal, QStringList
         (overrides.value("PART").isEmpty() || overrides.value("PART").size() > 4))
         faults << QStringLiteral("override PART needs one to four participles");
     if (overrides.value("IMP") == QStringList{"-"}) {
-        impersonal = true;
+        entry.impersonal = true;
+        overrides.remove("IMP");
+    } else if (overrides.value("IMP") == QStringList{"none"}) {
+        entry.withoutImperative = true;
         overrides.remove("IMP");
     } else if (overrides.contains("IMP") && overrides.value("IMP").size() != 2) {
-        faults << QStringLiteral("override IMP needs the du and the ihr form, or -");
+        faults << QStringLiteral("override IMP needs the du and the ihr form, - or none");
     }
     return overrides;
 }
@@ -57,6 +61,9 @@ void checkNameAgainstColumns(const VerbEntry &entry, QStringList &faults)
     const bool reflexiveName = entry.listed.startsWith(ReflexivePrefix);
     if (reflexiveName != (entry.category == 'r'))
         faults << QStringLiteral("only category r verbs are listed with \"sich \"");
+    if (entry.listed.startsWith(ReflexivePrefix + ObjectPlaceholder) &&
+        entry.reflexive != ReflexiveCase::Dative)
+        faults << QStringLiteral("\"sich etwas\" takes the dative reflexive");
     if ((entry.reflexive != ReflexiveCase::None) != (entry.category == 'r'))
         faults << QStringLiteral("a reflexive case belongs to category r, and only there");
     const QString infinitive = entry.infinitive();
@@ -79,8 +86,9 @@ void checkNameAgainstColumns(const VerbEntry &entry, QStringList &faults)
             faults << QStringLiteral("a two-word verb starts with its first word and a blank");
         break;
     }
+    const bool wordsApart = entry.category == 'd' || entry.particleIsWords();
     if (infinitive.contains("  ") || infinitive.trimmed() != infinitive ||
-        (entry.category != 'd' && infinitive.contains(' ')))
+        (!wordsApart && infinitive.contains(' ')) || entry.baseInfinitive().contains(' '))
         faults << QStringLiteral("stray blanks in the verb");
 }
 
@@ -115,9 +123,10 @@ std::optional<VerbEntry> parseLine(const QStringList &fields, QStringList &fault
     entry.english = fields[6];
     if (!entry.english.startsWith("to "))
         faults << QStringLiteral("the English meaning starts with \"to \"");
-    entry.overrides = parseOverrides(dashIsEmpty(fields[7]), entry.impersonal, faults);
+    entry.overrides = parseOverrides(dashIsEmpty(fields[7]), entry, faults);
     entry.reason = dashIsEmpty(fields[8]);
-    if ((entry.overrides.isEmpty() && !entry.impersonal) != entry.reason.isEmpty())
+    const bool marked = entry.impersonal || entry.withoutImperative;
+    if ((entry.overrides.isEmpty() && !marked) != entry.reason.isEmpty())
         faults << QStringLiteral("overrides and their reason go together");
     checkNameAgainstColumns(entry, faults);
     return entry;
@@ -127,13 +136,21 @@ std::optional<VerbEntry> parseLine(const QStringList &fields, QStringList &fault
 
 QString VerbEntry::infinitive() const
 {
-    return listed.startsWith(ReflexivePrefix) ? listed.mid(ReflexivePrefix.size()) : listed;
+    if (!listed.startsWith(ReflexivePrefix))
+        return listed;
+    const QString verb = listed.mid(ReflexivePrefix.size());
+    return verb.startsWith(ObjectPlaceholder) ? verb.mid(ObjectPlaceholder.size()) : verb;
+}
+
+bool VerbEntry::particleIsWords() const
+{
+    return category == 'r' && !particle.isEmpty() && infinitive().startsWith(particle + ' ');
 }
 
 QString VerbEntry::baseInfinitive() const
 {
     const QString full = infinitive();
-    if (category == 'd')
+    if (category == 'd' || particleIsWords())
         return full.mid(particle.size() + 1);
     return full.mid(particle.size());
 }

@@ -38,18 +38,29 @@ struct VerbEntry {
     char type = 'w';  // w, s, m, i, d
     QString english;
     FormOverrides overrides;
-    // Used only in the third person of things and events (es regnet, es
-    // gelingt, das Fest findet statt): no imperative. "IMP=-" in the table.
+    // Said only of things and events (es regnet, es gelingt mir, das Fest
+    // findet statt): only the third-person forms, no imperative. "IMP=-".
     bool impersonal = false;
+    // Said of persons too, but never bidden ("du tust mir leid"): every
+    // person, no imperative. "IMP=none".
+    bool withoutImperative = false;
     QString reason; // why the overrides are needed
 
     // The verb whose forms are conjugated: "stehen" for "aufstehen" and
-    // "sich anziehen", "fahren" for "Rad fahren", "freuen" for "sich freuen".
+    // "sich anziehen", "fahren" for "Rad fahren", "freuen" for "sich freuen",
+    // "machen" for "sich Sorgen machen".
     QString baseInfinitive() const;
-    // The infinitive without "sich ": "anziehen", "Rad fahren".
+    // The infinitive without "sich " and the object "etwas " that only names
+    // the verb: "anziehen", "Rad fahren", "vorstellen" for "sich etwas vorstellen".
     QString infinitive() const;
+    // A reflexive verb's words before the verb that stay apart from it
+    // ("Sorgen" in "sich Sorgen machen"), unlike a separable prefix.
+    bool particleIsWords() const;
     bool isSeparable() const { return category != 'd' && !particle.isEmpty(); }
-    bool hasImperative() const { return type != 'd' && !impersonal; } // modal verbs have none
+    bool hasImperative() const
+    {
+        return type != 'd' && !impersonal && !withoutImperative; // modal verbs have none
+    }
 };
 
 // Columns, tab-separated: verb, category, auxiliary (haben/sein), reflexive
