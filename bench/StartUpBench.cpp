@@ -22,8 +22,11 @@
 //                                  and print the time and the page faults
 //
 // Add --phases to `window` to print where the time inside the process goes.
+// On Windows only `window` and `bare` (scripts/windows-startup-figures times them).
+#if !defined(_WIN32)
 #include "ProcessTiming.h"
 #include "SyntheticVerbFile.h"
+#endif
 
 #include "app/Unit1.h"
 #include "appearance/FontSubstitutes.h"
@@ -44,9 +47,11 @@
 #include <map>
 #include <thread>
 
+#if !defined(_WIN32)
 #include <fcntl.h>
 #include <sys/resource.h>
 #include <unistd.h>
+#endif
 
 namespace {
 
@@ -110,6 +115,7 @@ int runWindow(int argc, char *argv[], bool phases)
     return result;
 }
 
+#if !defined(_WIN32)
 // One read in this fresh process: its fresh pages are part of the cost.
 int runRead(bool wholeLines)
 {
@@ -130,6 +136,8 @@ int runRead(bool wholeLines)
     return 0;
 }
 
+#endif
+
 int runBare(int argc, char *argv[])
 {
     QApplication application(argc, argv);
@@ -141,6 +149,7 @@ int runBare(int argc, char *argv[])
     return application.exec();
 }
 
+#if !defined(_WIN32)
 struct Column {
     QString name;
     QString program;
@@ -279,6 +288,7 @@ int compare(const QStringList &args)
                 parallelBefore, parallelAfter);
     return 0;
 }
+#endif
 
 } // namespace
 
@@ -289,12 +299,14 @@ int main(int argc, char *argv[])
         return runWindow(argc, argv, argc > 2 && QByteArray(argv[2]) == "--phases");
     if (mode == QLatin1String("bare"))
         return runBare(argc, argv);
+#if !defined(_WIN32)
     if (mode == QLatin1String("read"))
         return runRead(argc > 2 && QByteArray(argv[2]) == "--whole-lines");
     if (mode == QLatin1String("compare")) {
         QCoreApplication application(argc, argv);
         return compare(QCoreApplication::arguments().mid(2));
     }
+#endif
     std::fprintf(stderr,
                  "usage: %s window [--phases] | bare | read [--whole-lines] | compare [--verb-file "
                  "PATH | --synthetic N] [--runs N] [--app PATH] [--cold]\n",

@@ -5,9 +5,11 @@
 #include "app/ProgramEnd.h"
 #include "app/Unit1.h"
 #include "appearance/FontSubstitutes.h"
+#include "data/VerbFileFolder.h"
 
 #include <QApplication>
 #include <QComboBox>
+#include <QDir>
 #include <QTimer>
 
 #include <cstdio>
@@ -19,6 +21,9 @@ int main(int argc, char *argv[])
     // Lets the desktop match the window to its menu entry and icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.zandrel.GermanVerbZandrel"));
     appearance::registerFontSubstitutes(); // before any control asks for a font
+    // The verb file is read from the working directory; a program started elsewhere (from a
+    // portable folder, or a shortcut without one) finds the file beside itself.
+    QDir::setCurrent(data::verbFileFolder(QDir::currentPath(), QApplication::applicationDirPath()));
     int status = 0;
     {
         // The verb file is read on a second thread while the window is built. Not
@@ -26,13 +31,16 @@ int main(int argc, char *argv[])
         // file) before it exists becomes Qt's main thread.
         app::TForm1 form(app::startReadingVerbFile());
 
-        // For the installed-package test and the start-up benchmark only: leave
+        // For the installed-package tests and the start-up benchmark only: leave
         // as soon as the window is up and the first refresh has run.
         if (qEnvironmentVariableIntValue("ZANDREL_EXIT_AFTER_START") == 1) {
             QObject::connect(&form, &app::TForm1::startUpFinished, &form, [&form] {
                 QTimer::singleShot(0, &form, [&form] {
                     const auto *verbs = form.findChild<QComboBox *>(QStringLiteral("ComboBox1"));
                     std::printf("verbs: %d\n", verbs ? verbs->count() : 0);
+                    if (verbs) // the verb the window opened on
+                        std::printf("shown: %s\n",
+                                    verbs->currentText().trimmed().toUtf8().constData());
                     std::fflush(stdout);
                     QApplication::quit();
                 });

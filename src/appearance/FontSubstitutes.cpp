@@ -57,19 +57,28 @@ QHash<QString, QString> resolveDesignTypefaces()
 {
     const QStringList installed = QFontDatabase::families();
     QHash<QString, QString> resolved;
-    for (const TypefaceSubstitutes &entry : designTypefaceSubstitutes()) {
-        QString drawnIn = installedSpelling(installed, entry.designFamily);
-        for (const QString &substitute : entry.substitutes) {
-            if (!drawnIn.isEmpty())
-                break;
-            drawnIn = installedSpelling(installed, substitute);
-        }
-        resolved.insert(entry.designFamily, drawnIn.isEmpty() ? entry.designFamily : drawnIn);
-    }
+    for (const TypefaceSubstitutes &entry : designTypefaceSubstitutes())
+        resolved.insert(entry.designFamily, installedTypeface(installed, entry.designFamily));
     return resolved;
 }
 
 } // namespace
+
+QString installedTypeface(const QStringList &installedFamilies, const QString &family)
+{
+    for (const TypefaceSubstitutes &entry : designTypefaceSubstitutes()) {
+        if (entry.designFamily != family)
+            continue;
+        QString drawnIn = installedSpelling(installedFamilies, family);
+        for (const QString &substitute : entry.substitutes) {
+            if (!drawnIn.isEmpty())
+                break;
+            drawnIn = installedSpelling(installedFamilies, substitute);
+        }
+        return drawnIn.isEmpty() ? family : drawnIn;
+    }
+    return family;
+}
 
 QString installedTypeface(const QString &family)
 {

@@ -10,9 +10,9 @@
 #include <vector>
 
 // Open typefaces that stand in for the window's design typefaces, which most
-// Linux desktops lack. The window's controls ask for the family a design name
-// resolves to on this machine (installedTypeface); the substitutes are also
-// registered with Qt for anything that asks for a design name itself.
+// Linux desktops (and Wine) lack; Windows has them, and there they stay. The window's controls ask
+// for the family a design name resolves to on this machine (installedTypeface); the substitutes are
+// also registered with Qt for anything that asks for a design name itself.
 namespace appearance {
 
 struct TypefaceSubstitutes {
@@ -35,5 +35,8 @@ void registerFontSubstitutes();
 // more at start-up, even when a substitute is found. Resolved once per
 // process, so call only once the application object exists.
 QString installedTypeface(const QString &family);
+
+// The same choice among the given installed families (as Qt spells them).
+QString installedTypeface(const QStringList &installedFamilies, const QString &family);
 
 } // namespace appearance

@@ -12,6 +12,10 @@
 #include <QStyle>
 #include <QWidget>
 
+#if defined(Q_OS_WIN)
+#include <qt_windows.h>
+#endif
+
 namespace dialog {
 
 namespace {
@@ -61,9 +65,31 @@ int MessageDialogBase::execute()
     return showModalBox();
 }
 
-void MessageDialogBase::playSound(MessageSound)
+void MessageDialogBase::playSound(MessageSound sound)
 {
+#if defined(Q_OS_WIN)
+    // The sound Windows plays with a message box of the kind, as the learner has set it.
+    switch (sound) {
+    case MessageSound::Exclamation:
+        MessageBeep(MB_ICONEXCLAMATION);
+        break;
+    case MessageSound::Asterisk:
+        MessageBeep(MB_ICONASTERISK);
+        break;
+    case MessageSound::Question:
+        MessageBeep(MB_ICONQUESTION);
+        break;
+    case MessageSound::Hand:
+        MessageBeep(MB_ICONHAND);
+        break;
+    case MessageSound::Beep:
+        MessageBeep(MB_OK);
+        break;
+    }
+#else
+    Q_UNUSED(sound);
     QApplication::beep();
+#endif
 }
 
 MessageDialog::MessageDialog(QObject *owner) : MessageDialogBase(owner) {}

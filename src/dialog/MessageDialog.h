@@ -51,7 +51,8 @@ public:
 protected:
     // Builds, shows and destroys the box; returns its modal result.
     virtual int showModalBox() = 0;
-    // Plays a system sound; the toolkit has one beep for all of them.
+    // Plays the system sound: Windows has one for each kind; elsewhere the
+    // toolkit has one beep for all of them.
     virtual void playSound(MessageSound sound);
 
 private:

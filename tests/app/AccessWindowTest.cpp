@@ -19,6 +19,7 @@
 #include <QSignalSpy>
 
 using testdata::VerbRecordBuilder;
+using testwindow::pressSpy;
 using testwindow::WindowFixture;
 
 namespace {
@@ -45,15 +46,6 @@ QString spokenName(QWidget *control)
 QString announced(WindowFixture &window)
 {
     return accessible(window.findWidget("Announcer"))->text(QAccessible::Name);
-}
-
-// The signal a press of the control raises.
-std::unique_ptr<QSignalSpy> pressSpy(QWidget *control)
-{
-    if (auto *panel = qobject_cast<controls::OfficePanel *>(control))
-        return std::make_unique<QSignalSpy>(panel, &controls::OfficePanel::clicked);
-    return std::make_unique<QSignalSpy>(qobject_cast<QAbstractButton *>(control),
-                                        &QAbstractButton::clicked);
 }
 
 // The README's table of keys, "| Alt+T | Test Answers: mark every wrong answer |" (a key may

@@ -102,6 +102,33 @@ private slots:
         }
     }
 
+    // Where the design typeface is installed (Windows) it stays; else the first installed
+    // substitute, else the name as it was.
+    void designTypefaceStaysWhereInstalled_data()
+    {
+        QTest::addColumn<QStringList>("installed");
+        QTest::addColumn<QString>("family");
+        QTest::addColumn<QString>("drawnIn");
+        const QString franklin = QStringLiteral("Franklin Gothic Medium");
+        QTest::newRow("as on Windows")
+            << QStringList{"Roboto Medium", "Franklin Gothic Medium"} << franklin << franklin;
+        QTest::newRow("spelt otherwise") << QStringList{"Roboto Medium", "CONSOLAS"} << "Consolas"
+                                         << "CONSOLAS";
+        QTest::newRow("a later substitute")
+            << QStringList{"DejaVu Sans", "Liberation Sans"} << franklin << "Liberation Sans";
+        QTest::newRow("nothing for it") << QStringList{"Tahoma"} << franklin << franklin;
+        QTest::newRow("no design typeface") << QStringList{"Roboto Medium"} << "Tahoma"
+                                            << "Tahoma";
+    }
+
+    void designTypefaceStaysWhereInstalled()
+    {
+        QFETCH(QStringList, installed);
+        QFETCH(QString, family);
+        QFETCH(QString, drawnIn);
+        QCOMPARE(appearance::installedTypeface(installed, family), drawnIn);
+    }
+
     void substitutesHoldTheGermanLetters_data()
     {
         QTest::addColumn<QString>("family");

@@ -103,6 +103,11 @@ void FlatCheckBoxTest::buttonStyleStaysDownWhileChecked()
 {
     m_box->setButtonStyle(true);
     m_box->setFlat(false);
+    // A caption that fits inside the bevel, whatever the platform's default font: a taller one
+    // draws the focus dots across the frame (Windows' 9 pt font does in a 17-pixel box).
+    QFont font = m_box->font();
+    font.setPixelSize(10);
+    m_box->setFont(font);
     QCOMPARE(pixel(controltest::grabbed(m_box), 30, 0), m_colors.light); // raised
     QTest::mouseClick(m_box, Qt::LeftButton, {}, QPoint(30, 8));
     QVERIFY(m_box->isChecked());

@@ -10,6 +10,7 @@
 
 #include "controls/FlatFontComboBox.h"
 #include "controls/FontFamilySource.h"
+#include "support/Wine.h"
 
 #include <QFile>
 #include <QFontDatabase>
@@ -184,6 +185,8 @@ void FlatFontComboBoxTest::installingAFontRebuildsTheListAndRaisesChange()
     QVERIFY(changed.count() >= 1);
     QCOMPARE(chooser.fontName(), QString("DejaVu Serif")); // still selected
 
+    if (testwindow::runningUnderWine())
+        QSKIP("Wine keeps a font added from memory to the end (RemoveFontMemResourceEx is a stub)");
     chooser.setFontName(NewFamily);
     changed.clear();
     QVERIFY(QFontDatabase::removeApplicationFont(id));
@@ -248,8 +251,12 @@ void FlatFontComboBoxTest::familyOfTwoFoundriesIsListedOnceByItsName()
     const int first = QFontDatabase::addApplicationFontFromData(withVendor(font, "ZvA "));
     const int second = QFontDatabase::addApplicationFontFromData(withVendor(font, "ZvB "));
     QVERIFY(first >= 0 && second >= 0);
-    // The font database names the family once per foundry ...
+    // The font database names the family once per foundry (Windows knows no foundries) ...
+#if defined(Q_OS_WIN)
+    QCOMPARE(QFontDatabase::families().filter(NewFamily).size(), 1);
+#else
     QCOMPARE(QFontDatabase::families().filter(NewFamily).size(), 2);
+#endif
 
     // ... the chooser once, by its name, and that name gives the family.
     FlatFontComboBox chooser;

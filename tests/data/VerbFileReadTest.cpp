@@ -3,6 +3,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "data/VerbFile.h"
+#include "data/VerbFileFolder.h"
 #include "support/VerbFileBuilder.h"
 
 #include <QDir>
@@ -11,7 +12,9 @@
 
 #include <gtest/gtest.h>
 
+#if defined(Q_OS_UNIX)
 #include <unistd.h>
+#endif
 
 using data::VerbFile;
 using data::VerbFileError;
@@ -123,6 +126,20 @@ TEST_F(VerbFileRead, BareNameIsReadFromTheWorkingDirectory)
     QDir::setCurrent(previous);
 }
 
+// The program's own folder stands in only when the working directory has no verb file.
+TEST_F(VerbFileRead, ProgramFolderHoldsTheFileWhenTheWorkingDirectoryDoesNot)
+{
+    for (const QString folder : {"work", "program", "neither"})
+        ASSERT_TRUE(QDir(m_dir.path()).mkdir(folder));
+    testdata::writeVerbFile(pathIn("program"), QByteArray("x"));
+    EXPECT_EQ(data::verbFileFolder(pathIn("work"), pathIn("program")), pathIn("program"));
+    EXPECT_EQ(data::verbFileFolder(pathIn("work"), pathIn("neither")), pathIn("work"));
+    testdata::writeVerbFile(pathIn("work"), QByteArray("x"));
+    EXPECT_EQ(data::verbFileFolder(pathIn("work"), pathIn("program")), pathIn("work"));
+    ASSERT_TRUE(QDir(pathIn("neither")).mkdir("Verb12Data.txt")); // a folder is no verb file
+    EXPECT_EQ(data::verbFileFolder(pathIn("neither"), pathIn("program")), pathIn("program"));
+}
+
 TEST_F(VerbFileRead, DirectoryCannotBeOpened)
 {
     ASSERT_TRUE(QDir(m_dir.path()).mkdir("Verb12Data.txt"));
@@ -132,8 +149,12 @@ TEST_F(VerbFileRead, DirectoryCannotBeOpened)
 
 TEST_F(VerbFileRead, UnreadableFileCannotBeOpened)
 {
+#if defined(Q_OS_UNIX)
     if (geteuid() == 0)
         GTEST_SKIP() << "permission bits do not stop root from reading";
+#else
+    GTEST_SKIP() << "Windows has no permission bit that keeps a file's owner from reading it";
+#endif
     const QString path = testdata::writeVerbFile(m_dir, {testdata::VerbRecordBuilder()});
     ASSERT_TRUE(QFile::setPermissions(path, QFileDevice::WriteOwner));
     EXPECT_EQ(errorFor(path), "Cannot open file " + path.toStdString());

@@ -6,7 +6,9 @@
 
 #include "app/Unit1.h"
 #include "controls/OfficeEdit.h"
+#include "controls/OfficePanel.h"
 
+#include <QAbstractButton>
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
@@ -54,6 +56,14 @@ void turnWheel(QWidget *over, int angleDelta)
                                              window->mapToGlobal(inWindow), QPoint(),
                                              QPoint(0, angleDelta));
     QApplication::processEvents();
+}
+
+std::unique_ptr<QSignalSpy> pressSpy(QWidget *control)
+{
+    if (auto *panel = qobject_cast<controls::OfficePanel *>(control))
+        return std::make_unique<QSignalSpy>(panel, &controls::OfficePanel::clicked);
+    return std::make_unique<QSignalSpy>(qobject_cast<QAbstractButton *>(control),
+                                        &QAbstractButton::clicked);
 }
 
 bool startWindow(std::unique_ptr<app::TForm1> &form, QList<ShownMessage> &messages, int timeoutMs,

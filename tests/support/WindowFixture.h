@@ -19,6 +19,7 @@
 #include <memory>
 #include <optional>
 
+class QSignalSpy;
 class QWidget;
 
 namespace app {
@@ -53,6 +54,9 @@ bool startWindow(std::unique_ptr<app::TForm1> &form, QList<ShownMessage> &messag
 // middle of `over`. It comes through the window system as the desktop's does,
 // so Qt's own rules apply: which control gets it, and who takes the focus.
 void turnWheel(QWidget *over, int angleDelta);
+
+// The signal a press of the control (a button, or a panel that acts as one) raises.
+std::unique_ptr<QSignalSpy> pressSpy(QWidget *control);
 
 // Starts the real window in a fresh working directory that holds the given
 // verb file (or none), the way the learner starts it, and waits until it is
