@@ -109,6 +109,10 @@ bool OfficeMemo::event(QEvent *event)
     const bool handled = OfficeFramed::event(event);
     if (event->type() == QEvent::Paint)
         paintFrame();
+    // The text erases its caret by repainting the caret's own rectangle, which at a
+    // fractional scale can fall a pixel short and leave a sliver behind: all of it, then.
+    if (event->type() == QEvent::FocusOut)
+        viewport()->update();
     return handled;
 }
 
