@@ -6,12 +6,12 @@
 
 #include "controls/DropDownButtonPainter.h"
 #include "controls/OfficeFramePainter.h"
+#include "controls/SharedStyle.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QKeyEvent>
 #include <QPainter>
-#include <QPointer>
 #include <QProxyStyle>
 #include <QStyledItemDelegate>
 #include <QWheelEvent>
@@ -38,16 +38,6 @@ public:
         return QProxyStyle::styleHint(hint, option, widget, returnData);
     }
 };
-
-QStyle *dropDownListStyle()
-{
-    static QPointer<QStyle> style;
-    if (!style) {
-        style = new DropDownListStyle;
-        style->setParent(qApp); // lives as long as the application
-    }
-    return style;
-}
 
 // A key that types a letter (or a blank) rather than moving, choosing or
 // running a shortcut.
@@ -84,7 +74,7 @@ private:
 
 FlatComboBox::FlatComboBox(QWidget *parent) : QComboBox(parent)
 {
-    setStyle(dropDownListStyle());
+    setStyle(sharedStyle<DropDownListStyle>());
     // Not the combo box's default wheel focus: the wheel must not take the
     // focus from the box the learner is typing in.
     setFocusPolicy(Qt::StrongFocus);

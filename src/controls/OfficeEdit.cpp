@@ -5,11 +5,11 @@
 #include "controls/OfficeEdit.h"
 
 #include "controls/OfficeFramePainter.h"
+#include "controls/SharedStyle.h"
 
 #include <QApplication>
 #include <QFocusEvent>
 #include <QPainter>
-#include <QPointer>
 #include <QProxyStyle>
 #include <QScopedValueRollback>
 #include <QStyleOptionFrame>
@@ -48,16 +48,6 @@ public:
     }
 };
 
-QStyle *caretWithFocusOnlyStyle()
-{
-    static QPointer<QStyle> style;
-    if (!style) {
-        style = new CaretWithFocusOnlyStyle;
-        style->setParent(qApp); // lives as long as the application
-    }
-    return style;
-}
-
 // An entry, as opposed to the focus merely coming back: keyboard focus moves
 // and the program's setFocus, while no mouse button is down.
 bool isEntryWithoutMouse(Qt::FocusReason reason)
@@ -79,7 +69,7 @@ OfficeEdit::OfficeEdit(QWidget *parent) : OfficeFramed(parent, textControlDefaul
     // The base draws no frame; this control paints its own in the outer pixels.
     setFrame(false);
     setContentsMargins(FrameWidth, FrameWidth, FrameWidth, FrameWidth);
-    QWidget::setStyle(caretWithFocusOnlyStyle());
+    QWidget::setStyle(sharedStyle<CaretWithFocusOnlyStyle>());
     followFocusWithSelectionColours();
 }
 
