@@ -143,8 +143,10 @@ void TForm1::nameBoard(std::optional<data::Category> category, int tense)
     // A hidden box is named when a board shows it: every name change is an
     // event a screen reader has to take in.
     for (int box = 1; box <= data::BoxCount; ++box) {
+        if (m_boxes[box - 1]->isHidden())
+            continue;
         const QString name = board::boxAccessibleName(category, tense, box);
-        if (!m_boxes[box - 1]->isHidden() && m_boxes[box - 1]->accessibleName() != name)
+        if (m_boxes[box - 1]->accessibleName() != name)
             m_boxes[box - 1]->setAccessibleName(name);
     }
     if (btnVar->accessibleName() != variantsName(m_variantsDigit))
