@@ -198,6 +198,9 @@ void HostileFileTest::runAsUnprivilegedUser(const QString &testFunction)
     environment.insert(QStringLiteral("ZANDREL_STRESS_UNPRIVILEGED_CHILD"), QStringLiteral("1"));
     environment.insert(QStringLiteral("HOME"), QDir::tempPath());
     environment.remove(QStringLiteral("XDG_RUNTIME_DIR"));
+    // The offscreen screen's configuration lies in the build, which the other user may not
+    // reach either; the error box needs no particular screen.
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
     child.setProcessEnvironment(environment);
     child.setWorkingDirectory(QDir::tempPath());
     child.setProcessChannelMode(QProcess::MergedChannels);
