@@ -161,6 +161,8 @@ void TForm1::changeEvent(QEvent *event)
 {
     QWidget::changeEvent(event);
     // The desktop's palette changed while the program runs (light to dark).
+    if (event->type() == QEvent::PaletteChange)
+        m_boxColoursStale = true;
     if (event->type() == QEvent::PaletteChange && m_built)
         FormPaletteChange();
 }

@@ -174,7 +174,9 @@ private:
     QString m_typeName;
     QString m_variantsDigit;
     practice::PracticeState m_practice;
-    std::array<bool, data::BoxCount> m_markedWrong{}; // by Test Answers
+    std::array<bool, data::BoxCount> m_markedWrong{};   // by Test Answers
+    std::array<bool, data::BoxCount> m_colouredWrong{}; // as the boxes were last coloured
+    bool m_boxColoursStale = true;                      // not coloured yet, or a palette came since
     bool m_typeRevealed = false;
     data::VerbFile m_verbList;
     std::future<LoadedVerbFile> m_verbFileBeingRead; // taken by GetData

@@ -53,6 +53,10 @@ void TForm1::AlphaEditGetFocus()
 void TForm1::colourBoxes()
 {
     for (int i = 0; i < data::BoxCount; ++i) {
+        // Most refreshes find every box in its colours already; setting its palette again
+        // would resolve it anew, a third of the refresh's time.
+        if (!m_boxColoursStale && m_colouredWrong[i] == m_markedWrong[i])
+            continue;
         QPalette palette = m_boxes[i]->palette();
         palette.setColor(QPalette::Base, normalBoxColor());
         palette.setColor(QPalette::Text, this->palette().color(QPalette::Text));
@@ -60,11 +64,10 @@ void TForm1::colourBoxes()
             palette.setColor(QPalette::Base, wrongAnswerColor());
             palette = appearance::withReadableText(palette, QPalette::Base);
         }
-        // Most refreshes find every box in its colours already; setting an equal palette
-        // would still resolve it again, a third of the refresh's time.
-        if (palette != m_boxes[i]->palette() || !m_boxes[i]->testAttribute(Qt::WA_SetPalette))
-            m_boxes[i]->setPalette(palette);
+        m_boxes[i]->setPalette(palette);
     }
+    m_colouredWrong = m_markedWrong;
+    m_boxColoursStale = false;
 }
 
 void TForm1::btnTestAnswersRestoreClick()
