@@ -6,16 +6,16 @@
 
 #include "controls/FlatComboBox.h"
 #include "controls/FlatFontComboBox.h"
-#include "controls/OfficeButton.h"
-#include "controls/OfficeEdit.h"
-#include "controls/OfficeMemo.h"
-#include "controls/OfficePanel.h"
+#include "widgets/OfficeButton.h"
+#include "widgets/OfficeEdit.h"
+#include "widgets/OfficeMemo.h"
+#include "widgets/OfficePanel.h"
 
 namespace app {
 
 namespace {
 
-using S = controls::OfficeBorderStyle;
+using S = widgets::OfficeBorderStyle;
 
 struct ButtonStyles {
     S normal, flat, focused, down;
@@ -35,7 +35,7 @@ ButtonStyles buttonStyles(Look look)
     }
 }
 
-void setLook(controls::OfficeEdit *box, Look look)
+void setLook(widgets::OfficeEdit *box, Look look)
 {
     if (look == Look::SunkenBox) {
         box->setBorderStyle(S::Sunken);
@@ -46,10 +46,10 @@ void setLook(controls::OfficeEdit *box, Look look)
     box->setBorderStyle(S::Solid);
     box->setBorderStyleFlat(S::Solid);
     box->setBorderStyleFocused(S::Solid);
-    box->setFlat(true, controls::OfficeEdit::FlatStyles::Keep);
+    box->setFlat(true, widgets::OfficeEdit::FlatStyles::Keep);
 }
 
-void setLook(controls::OfficeButton *button, Look look)
+void setLook(widgets::OfficeButton *button, Look look)
 {
     const ButtonStyles styles = buttonStyles(look);
     button->setBorderStyle(styles.normal);
@@ -84,16 +84,16 @@ const QMetaObject &lookClass(Look look)
     switch (look) {
     case Look::SolidBox:
     case Look::SunkenBox:
-        return controls::OfficeEdit::staticMetaObject;
+        return widgets::OfficeEdit::staticMetaObject;
     case Look::SmallButton:
     case Look::RevealButton:
     case Look::CommandButton:
     case Look::CloseButton:
-        return controls::OfficeButton::staticMetaObject;
+        return widgets::OfficeButton::staticMetaObject;
     case Look::EtchedPanel:
-        return controls::OfficePanel::staticMetaObject;
+        return widgets::OfficePanel::staticMetaObject;
     case Look::EtchedText:
-        return controls::OfficeMemo::staticMetaObject;
+        return widgets::OfficeMemo::staticMetaObject;
     case Look::FlatList:
         return controls::FlatComboBox::staticMetaObject;
     case Look::EveryFont:
@@ -111,19 +111,19 @@ bool setFrameStylesAndListFlags(QWidget *control, Look look)
     switch (look) {
     case Look::SolidBox:
     case Look::SunkenBox:
-        setLook(static_cast<controls::OfficeEdit *>(control), look);
+        setLook(static_cast<widgets::OfficeEdit *>(control), look);
         break;
     case Look::SmallButton:
     case Look::RevealButton:
     case Look::CommandButton:
     case Look::CloseButton:
-        setLook(static_cast<controls::OfficeButton *>(control), look);
+        setLook(static_cast<widgets::OfficeButton *>(control), look);
         break;
     case Look::EtchedPanel:
-        setEtched(static_cast<controls::OfficePanel *>(control));
+        setEtched(static_cast<widgets::OfficePanel *>(control));
         break;
     case Look::EtchedText:
-        setEtched(static_cast<controls::OfficeMemo *>(control));
+        setEtched(static_cast<widgets::OfficeMemo *>(control));
         break;
     case Look::FlatList:
         setFlatList(static_cast<controls::FlatComboBox *>(control));

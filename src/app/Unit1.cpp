@@ -13,12 +13,12 @@
 #include "controls/FlatCheckBox.h"
 #include "controls/FlatComboBox.h"
 #include "controls/FlatFontComboBox.h"
-#include "controls/OfficeButton.h"
-#include "controls/OfficeEdit.h"
-#include "controls/OfficeMemo.h"
-#include "controls/OfficePanel.h"
 #include "dialog/MessageDialog.h"
 #include "editing/LookUp.h"
+#include "widgets/OfficeButton.h"
+#include "widgets/OfficeEdit.h"
+#include "widgets/OfficeMemo.h"
+#include "widgets/OfficePanel.h"
 
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -55,10 +55,10 @@ TForm1::~TForm1() = default;
 void TForm1::findControls()
 {
     for (int box = 1; box <= data::BoxCount; ++box)
-        m_boxes[box - 1] = namedControl<controls::OfficeEdit>(*this, entryBoxName(box));
-    AlphaEdit = namedControl<controls::OfficeEdit>(*this, QStringLiteral("AlphaEdit"));
-    EdS4 = namedControl<controls::OfficeEdit>(*this, QStringLiteral("EdS4"));
-    SpChar = namedControl<controls::OfficeEdit>(*this, QStringLiteral("SpChar"));
+        m_boxes[box - 1] = namedControl<widgets::OfficeEdit>(*this, entryBoxName(box));
+    AlphaEdit = namedControl<widgets::OfficeEdit>(*this, QStringLiteral("AlphaEdit"));
+    EdS4 = namedControl<widgets::OfficeEdit>(*this, QStringLiteral("EdS4"));
+    SpChar = namedControl<widgets::OfficeEdit>(*this, QStringLiteral("SpChar"));
     ComboBox1 = namedControl<controls::FlatComboBox>(*this, QStringLiteral("ComboBox1"));
     ComboBox2 = namedControl<controls::FlatComboBox>(*this, QStringLiteral("ComboBox2"));
     ComboBox4 = namedControl<controls::FlatFontComboBox>(*this, QStringLiteral("ComboBox4"));
@@ -67,17 +67,17 @@ void TForm1::findControls()
     Label9 = namedControl<QLabel>(*this, QStringLiteral("Label9"));
     Label12 = namedControl<QLabel>(*this, QStringLiteral("Label12"));
     Label15 = namedControl<QLabel>(*this, QStringLiteral("Label15"));
-    panTy = namedControl<controls::OfficePanel>(*this, QStringLiteral("panTy"));
-    helppanel = namedControl<controls::OfficePanel>(*this, QStringLiteral("helppanel"));
-    HelpMemo = namedControl<controls::OfficeMemo>(*this, QStringLiteral("HelpMemo"));
-    btnVar = namedControl<controls::OfficeButton>(*this, QStringLiteral("btnVar"));
+    panTy = namedControl<widgets::OfficePanel>(*this, QStringLiteral("panTy"));
+    helppanel = namedControl<widgets::OfficePanel>(*this, QStringLiteral("helppanel"));
+    HelpMemo = namedControl<widgets::OfficeMemo>(*this, QStringLiteral("HelpMemo"));
+    btnVar = namedControl<widgets::OfficeButton>(*this, QStringLiteral("btnVar"));
     SecretCheckBox = namedControl<controls::FlatCheckBox>(*this, QStringLiteral("SecretCheckBox"));
     MessageDialog1 = namedControl<dialog::MessageDialog>(*this, QStringLiteral("MessageDialog1"));
 }
 
 void TForm1::connectHandlers()
 {
-    for (controls::OfficeEdit *box : m_boxes) {
+    for (widgets::OfficeEdit *box : m_boxes) {
         m_focusEvents->watchForEnter(box);
         box->installEventFilter(this);
     }
@@ -125,9 +125,9 @@ void TForm1::connectHandlers()
         {"btnFont", &TForm1::btnFontClick},
     };
     for (const auto &[name, handler] : clicks)
-        connect(namedControl<controls::OfficeButton>(*this, QString::fromLatin1(name)),
+        connect(namedControl<widgets::OfficeButton>(*this, QString::fromLatin1(name)),
                 &QAbstractButton::clicked, this, handler);
-    connect(panTy, &controls::OfficePanel::clicked, this, &TForm1::panTyClick);
+    connect(panTy, &widgets::OfficePanel::clicked, this, &TForm1::panTyClick);
     connect(ComboBox4, &controls::FlatComboBox::changed, this, &TForm1::FormFontChange);
     connect(ComboBox5, &controls::FlatComboBox::changed, this, &TForm1::FontSetStyle);
     connect(ComboBox6, &controls::FlatComboBox::changed, this, &TForm1::FontSetSize);
@@ -198,7 +198,7 @@ void TForm1::GetData()
 
 void TForm1::RefreshEBoxes()
 {
-    for (controls::OfficeEdit *box : m_boxes) {
+    for (widgets::OfficeEdit *box : m_boxes) {
         box->hide();
         box->clear();
     }

@@ -16,12 +16,12 @@
 #include "controls/Accessibility.h"
 #include "controls/FlatComboBox.h"
 #include "controls/FlatFontComboBox.h"
-#include "controls/OfficeButton.h"
-#include "controls/OfficeEdit.h"
-#include "controls/OfficeMemo.h"
-#include "controls/OfficePanel.h"
 #include "controls/StatusAnnouncer.h"
 #include "practice/TestResult.h"
+#include "widgets/OfficeButton.h"
+#include "widgets/OfficeEdit.h"
+#include "widgets/OfficeMemo.h"
+#include "widgets/OfficePanel.h"
 
 #include <QAccessibleWidget>
 #include <QLabel>
@@ -57,7 +57,7 @@ void press(QWidget *control)
 {
     if (auto *button = qobject_cast<QAbstractButton *>(control))
         button->click();
-    else if (auto *panel = qobject_cast<controls::OfficePanel *>(control))
+    else if (auto *panel = qobject_cast<widgets::OfficePanel *>(control))
         panel->click();
 }
 
@@ -177,7 +177,7 @@ void TForm1::announceBoard()
 void TForm1::withdrawTestResult()
 {
     // A hidden box's mark goes when a board shows it (the refresh ends here).
-    for (controls::OfficeEdit *box : m_boxes) {
+    for (widgets::OfficeEdit *box : m_boxes) {
         if (!box->isHidden())
             setDescription(box, QString());
     }

@@ -7,11 +7,11 @@
 #include "controls/AccessibilityUpdateFilter.h"
 #include "controls/EntryBoxAccessible.h"
 #include "controls/FlatComboBox.h"
-#include "controls/GroupPanel.h"
 #include "controls/ListAccessible.h"
-#include "controls/OfficeEdit.h"
-#include "controls/OfficePanel.h"
 #include "controls/StatusAnnouncer.h"
+#include "widgets/GroupPanel.h"
+#include "widgets/OfficeEdit.h"
+#include "widgets/OfficePanel.h"
 
 #include <QAccessibleWidget>
 
@@ -21,7 +21,7 @@ namespace {
 
 class OfficePanelAccessible : public QAccessibleWidget {
 public:
-    explicit OfficePanelAccessible(OfficePanel *panel)
+    explicit OfficePanelAccessible(widgets::OfficePanel *panel)
         : QAccessibleWidget(panel,
                             panel->isPressable() ? QAccessible::Button : QAccessible::Grouping)
     {
@@ -57,19 +57,19 @@ public:
     }
 
 private:
-    OfficePanel *panel() const { return static_cast<OfficePanel *>(widget()); }
+    widgets::OfficePanel *panel() const { return static_cast<widgets::OfficePanel *>(widget()); }
 };
 
 QAccessibleInterface *flatControlInterface(const QString &className, QObject *object)
 {
-    if (className == QLatin1String(OfficePanel::staticMetaObject.className()))
-        return new OfficePanelAccessible(static_cast<OfficePanel *>(object));
-    if (className == QLatin1String(OfficeEdit::staticMetaObject.className()))
-        return new EntryBoxAccessible(static_cast<OfficeEdit *>(object));
+    if (className == QLatin1String(widgets::OfficePanel::staticMetaObject.className()))
+        return new OfficePanelAccessible(static_cast<widgets::OfficePanel *>(object));
+    if (className == QLatin1String(widgets::OfficeEdit::staticMetaObject.className()))
+        return new EntryBoxAccessible(static_cast<widgets::OfficeEdit *>(object));
     // The font list too, asked for under its base class's name after its own.
     if (className == QLatin1String(FlatComboBox::staticMetaObject.className()))
         return new ListAccessible(static_cast<FlatComboBox *>(object));
-    if (className == QLatin1String(GroupPanel::staticMetaObject.className()))
+    if (className == QLatin1String(widgets::GroupPanel::staticMetaObject.className()))
         return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::Grouping);
     if (className == QLatin1String(StatusAnnouncer::staticMetaObject.className()))
         return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::Notification);

@@ -4,7 +4,7 @@
 
 #include "controls/AccessibilityUpdateFilter.h"
 
-#include "controls/OfficeEdit.h"
+#include "widgets/OfficeEdit.h"
 
 #include <QAccessible>
 
@@ -53,7 +53,7 @@ bool isToldToAssistiveTechnology(const QAccessibleEvent &event)
 {
     if (!isTextCaretOrSelection(event.type()))
         return true;
-    const auto *box = qobject_cast<const OfficeEdit *>(event.object());
+    const auto *box = qobject_cast<const widgets::OfficeEdit *>(event.object());
     return !box || (box->hasFocus() && !box->isBeingEntered());
 }
 

@@ -4,7 +4,7 @@
 
 #include "controls/DropDownButtonPainter.h"
 
-#include "controls/OfficeFramePainter.h"
+#include "widgets/OfficeFramePainter.h"
 
 #include <QPainter>
 
@@ -24,7 +24,7 @@ void paintTriangle(QPainter &painter, int left, int top, const QColor &color)
 } // namespace
 
 void paintDropDownArrow(QPainter &painter, const QRect &button, bool enabled,
-                        const SystemColors &colors)
+                        const widgets::SystemColors &colors)
 {
     const int left = button.left() + (button.width() - ArrowWidth) / 2;
     const int top = button.top() + (button.height() - ArrowHeight) / 2;
@@ -37,19 +37,20 @@ void paintDropDownArrow(QPainter &painter, const QRect &button, bool enabled,
 }
 
 void paintDropDownButton(QPainter &painter, const QRect &button, const DropDownButtonState &state,
-                         const SystemColors &colors)
+                         const widgets::SystemColors &colors)
 {
     painter.fillRect(button, colors.buttonFace);
     if (!state.flat) {
-        paintRing(painter, button, colors.windowFrame);
+        widgets::paintRing(painter, button, colors.windowFrame);
         if (!state.dropped)
-            paintRing(painter, button.adjusted(1, 1, -1, -1), colors.litEdge, colors.shadow);
+            widgets::paintRing(painter, button.adjusted(1, 1, -1, -1), colors.litEdge,
+                               colors.shadow);
     } else if (state.dropped) {
-        paintRing(painter, button, colors.windowFrame); // the pressed look
+        widgets::paintRing(painter, button, colors.windowFrame); // the pressed look
     } else if (state.pointerInside) {
-        paintOfficeFrame(painter, button, OfficeBorderStyle::Raised, colors);
+        widgets::paintOfficeFrame(painter, button, widgets::OfficeBorderStyle::Raised, colors);
     } else {
-        paintOfficeFrame(painter, button, OfficeBorderStyle::OuterRaised, colors);
+        widgets::paintOfficeFrame(painter, button, widgets::OfficeBorderStyle::OuterRaised, colors);
     }
     paintDropDownArrow(painter, button, state.enabled, colors);
 }

@@ -4,7 +4,7 @@
 
 #pragma once
 
-#include "controls/SystemColors.h"
+#include "widgets/SystemColors.h"
 
 class QPainter;
 class QRect;
@@ -21,11 +21,11 @@ struct DropDownButtonState {
 // The self-drawn drop-down button of a flat combo box: button face, the edge
 // for its state, and the arrow centred in it.
 void paintDropDownButton(QPainter &painter, const QRect &button, const DropDownButtonState &state,
-                         const SystemColors &colors);
+                         const widgets::SystemColors &colors);
 
 // The arrow: a downward triangle 5 pixels wide and 3 high, centred in `button`;
 // disabled, grey over a white copy one pixel lower and to the right.
 void paintDropDownArrow(QPainter &painter, const QRect &button, bool enabled,
-                        const SystemColors &colors);
+                        const widgets::SystemColors &colors);
 
 } // namespace controls

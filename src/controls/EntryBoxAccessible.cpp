@@ -4,8 +4,8 @@
 
 #include "controls/EntryBoxAccessible.h"
 
-#include "controls/OfficeEdit.h"
 #include "controls/PlainTextRun.h"
+#include "widgets/OfficeEdit.h"
 
 namespace controls {
 
@@ -15,14 +15,14 @@ constexpr int CaretOffset = -2;
 
 } // namespace
 
-EntryBoxAccessible::EntryBoxAccessible(OfficeEdit *box)
+EntryBoxAccessible::EntryBoxAccessible(widgets::OfficeEdit *box)
     : QAccessibleWidget(box, QAccessible::EditableText)
 {
 }
 
-OfficeEdit *EntryBoxAccessible::box() const
+widgets::OfficeEdit *EntryBoxAccessible::box() const
 {
-    return static_cast<OfficeEdit *>(widget());
+    return static_cast<widgets::OfficeEdit *>(widget());
 }
 
 int EntryBoxAccessible::resolved(int offset) const

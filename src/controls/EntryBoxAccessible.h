@@ -6,9 +6,11 @@
 
 #include <QAccessibleWidget>
 
-namespace controls {
-
+namespace widgets {
 class OfficeEdit;
+} // namespace widgets
+
+namespace controls {
 
 // An entry box as assistive technology reads it: its text, caret and
 // selection, edited through the box as typing would. The toolkit's own line
@@ -21,7 +23,7 @@ class EntryBoxAccessible : public QAccessibleWidget,
                            public QAccessibleTextInterface,
                            public QAccessibleEditableTextInterface {
 public:
-    explicit EntryBoxAccessible(OfficeEdit *box);
+    explicit EntryBoxAccessible(widgets::OfficeEdit *box);
 
     QString text(QAccessible::Text which) const override;
     void setText(QAccessible::Text which, const QString &text) override;
@@ -53,7 +55,7 @@ public:
     void replaceText(int startOffset, int endOffset, const QString &text) override;
 
 private:
-    OfficeEdit *box() const;
+    widgets::OfficeEdit *box() const;
     // AT-SPI's offset -2 stands for the caret.
     int resolved(int offset) const;
 };

@@ -4,9 +4,9 @@
 
 #include "controls/FlatCheckBox.h"
 
-#include "controls/CaptionPainter.h"
-#include "controls/KeyPresses.h"
-#include "controls/OfficeFramePainter.h"
+#include "widgets/CaptionPainter.h"
+#include "widgets/KeyPresses.h"
+#include "widgets/OfficeFramePainter.h"
 
 #include <QPainter>
 
@@ -96,29 +96,31 @@ bool FlatCheckBox::hitButton(const QPoint &pos) const
 
 void FlatCheckBox::keyPressEvent(QKeyEvent *event)
 {
-    if (!clickOnReturn(*this, event))
+    if (!widgets::clickOnReturn(*this, event))
         QCheckBox::keyPressEvent(event);
 }
 
 void FlatCheckBox::paintCaption(QPainter &painter, const QRect &area, Qt::Alignment alignment)
 {
-    const int flags = int(alignment | Qt::AlignVCenter) | Qt::TextSingleLine | mnemonicFlags(*this);
-    paintButtonCaption(painter, *this, area, flags, palette().color(foregroundRole()));
+    const int flags =
+        int(alignment | Qt::AlignVCenter) | Qt::TextSingleLine | widgets::mnemonicFlags(*this);
+    widgets::paintButtonCaption(painter, *this, area, flags, palette().color(foregroundRole()));
     if (hasFocus() && !text().isEmpty()) {
         const QRect bounds = painter.boundingRect(area, flags, text()).adjusted(-1, 0, 1, 0);
-        paintFocusDots(painter, bounds.intersected(rect()), systemColors(palette()).windowText);
+        widgets::paintFocusDots(painter, bounds.intersected(rect()),
+                                widgets::systemColors(palette()).windowText);
     }
 }
 
 void FlatCheckBox::paintCheckBox(QPainter &painter)
 {
-    const SystemColors colors = systemColors(palette());
+    const widgets::SystemColors colors = widgets::systemColors(palette());
     const QRect box = boxRect();
     painter.fillRect(box, isEnabled() && !isDown() ? colors.window : colors.buttonFace);
     if (m_flat)
-        paintRing(painter, box, colors.shadow);
+        widgets::paintRing(painter, box, colors.shadow);
     else
-        paintOfficeFrame(painter, box, OfficeBorderStyle::Sunken, colors);
+        widgets::paintOfficeFrame(painter, box, widgets::OfficeBorderStyle::Sunken, colors);
     if (checkState() != Qt::Unchecked) {
         // A tick, seven pixels wide, three thick.
         const QColor mark = checkState() == Qt::PartiallyChecked || !isEnabled()
@@ -135,15 +137,15 @@ void FlatCheckBox::paintCheckBox(QPainter &painter)
 
 void FlatCheckBox::paintPushLike(QPainter &painter)
 {
-    const SystemColors colors = systemColors(palette());
+    const widgets::SystemColors colors = widgets::systemColors(palette());
     const bool down = isChecked() || isDown();
     painter.fillRect(rect(), down ? colors.light : colors.buttonFace);
-    OfficeBorderStyle frame = OfficeBorderStyle::Raised;
+    widgets::OfficeBorderStyle frame = widgets::OfficeBorderStyle::Raised;
     if (m_flat)
-        frame = down ? OfficeBorderStyle::Down : OfficeBorderStyle::Single;
+        frame = down ? widgets::OfficeBorderStyle::Down : widgets::OfficeBorderStyle::Single;
     else if (down)
-        frame = OfficeBorderStyle::Sunken;
-    paintOfficeFrame(painter, rect(), frame, colors);
+        frame = widgets::OfficeBorderStyle::Sunken;
+    widgets::paintOfficeFrame(painter, rect(), frame, colors);
     const QPoint shift = down ? QPoint(1, 1) : QPoint();
     paintCaption(painter, captionRect().translated(shift), horizontalAlignment(m_alignment));
 }

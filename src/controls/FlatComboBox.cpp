@@ -5,8 +5,8 @@
 #include "controls/FlatComboBox.h"
 
 #include "controls/DropDownButtonPainter.h"
-#include "controls/OfficeFramePainter.h"
-#include "controls/SharedStyle.h"
+#include "widgets/OfficeFramePainter.h"
+#include "widgets/SharedStyle.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -74,7 +74,7 @@ private:
 
 FlatComboBox::FlatComboBox(QWidget *parent) : QComboBox(parent)
 {
-    setStyle(sharedStyle<DropDownListStyle>());
+    setStyle(widgets::sharedStyle<DropDownListStyle>());
     // Not the combo box's default wheel focus: the wheel must not take the
     // focus from the box the learner is typing in.
     setFocusPolicy(Qt::StrongFocus);
@@ -93,7 +93,7 @@ void FlatComboBox::setActivate(bool activate)
 
 QColor FlatComboBox::borderColor() const
 {
-    return m_borderColor.value_or(systemColors(palette()).shadow);
+    return m_borderColor.value_or(widgets::systemColors(palette()).shadow);
 }
 
 void FlatComboBox::setBorderColor(const QColor &color)
@@ -212,14 +212,14 @@ void FlatComboBox::paintEntry(QPainter &painter, const QRect &row, int index, bo
 
 void FlatComboBox::paintFrame(QPainter &painter)
 {
-    const SystemColors colors = systemColors(palette());
+    const widgets::SystemColors colors = widgets::systemColors(palette());
     const bool standardBorder = !m_flat || (m_pointerInside && !isDropped() && m_activate);
     if (standardBorder) {
-        paintOfficeFrame(painter, rect(), OfficeBorderStyle::Sunken, colors);
+        widgets::paintOfficeFrame(painter, rect(), widgets::OfficeBorderStyle::Sunken, colors);
         return;
     }
-    paintRing(painter, rect(), m_showBorder ? borderColor() : backgroundColor());
-    paintRing(painter, rect().adjusted(1, 1, -1, -1), backgroundColor());
+    widgets::paintRing(painter, rect(), m_showBorder ? borderColor() : backgroundColor());
+    widgets::paintRing(painter, rect().adjusted(1, 1, -1, -1), backgroundColor());
 }
 
 void FlatComboBox::paintEvent(QPaintEvent *)
@@ -237,7 +237,7 @@ void FlatComboBox::paintEvent(QPaintEvent *)
     }
     paintFrame(painter);
     paintDropDownButton(painter, button, {m_flat, isDropped(), m_pointerInside, isEnabled()},
-                        systemColors(palette()));
+                        widgets::systemColors(palette()));
 }
 
 void FlatComboBox::enterEvent(QEnterEvent *event)

@@ -5,7 +5,7 @@
 // The flat check box on a real window: clicks anywhere toggle it, its flat
 // box and tick, the box's side, and the push-button style.
 
-#include "ControlTestSupport.h"
+#include "widgets/ControlTestSupport.h"
 
 #include "controls/FlatCheckBox.h"
 
@@ -30,7 +30,7 @@ private slots:
 private:
     std::unique_ptr<QWidget> m_window;
     FlatCheckBox *m_box = nullptr;
-    controls::SystemColors m_colors = controltest::distinctColors();
+    widgets::SystemColors m_colors = controltest::distinctColors();
 };
 
 void FlatCheckBoxTest::init()

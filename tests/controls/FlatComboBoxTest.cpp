@@ -5,7 +5,7 @@
 // The flat combo box on a real window: which selections raise `changed`, the
 // one-pixel frame and the Activate rule, and the self-drawn drop-down button.
 
-#include "ControlTestSupport.h"
+#include "widgets/ControlTestSupport.h"
 
 #include "controls/FlatComboBox.h"
 
@@ -44,7 +44,7 @@ private:
     std::unique_ptr<QWidget> m_window;
     FlatComboBox *m_combo = nullptr;
     QLineEdit *m_elsewhere = nullptr;
-    controls::SystemColors m_colors = controltest::distinctColors();
+    widgets::SystemColors m_colors = controltest::distinctColors();
 };
 
 void FlatComboBoxTest::init()

@@ -6,7 +6,7 @@
 // FontName, ItemIndex and a rebuild, a font installed while the program runs,
 // and how entries are drawn.
 
-#include "ControlTestSupport.h"
+#include "widgets/ControlTestSupport.h"
 
 #include "controls/FlatFontComboBox.h"
 #include "controls/FontFamilySource.h"

@@ -9,8 +9,8 @@
 
 #include "app/Unit1.h"
 #include "controls/FlatComboBox.h"
-#include "controls/OfficeEdit.h"
 #include "practice/RandomSource.h"
+#include "widgets/OfficeEdit.h"
 
 #include <QApplication>
 #include <QCheckBox>
