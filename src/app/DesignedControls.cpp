@@ -9,10 +9,10 @@
 #include "app/WindowScale.h"
 #include "appearance/Contrast.h"
 #include "appearance/FontSubstitutes.h"
-#include "controls/FlatCheckBox.h"
-#include "controls/FlatComboBox.h"
 #include "controls/FlatFontComboBox.h"
 #include "dialog/MessageDialog.h"
+#include "lists/FlatCheckBox.h"
+#include "lists/FlatComboBox.h"
 #include "widgets/FittingLabel.h"
 #include "widgets/GroupPanel.h"
 #include "widgets/OfficeButton.h"
@@ -63,11 +63,11 @@ QWidget *makeControl(const ControlSpec &design, QWidget *parent)
     case K::TextBox:
         return new widgets::OfficeMemo(parent);
     case K::List:
-        return new controls::FlatComboBox(parent);
+        return new lists::FlatComboBox(parent);
     case K::FontList:
         return new controls::FlatFontComboBox(parent);
     case K::CheckBox:
-        return new controls::FlatCheckBox(parent);
+        return new lists::FlatCheckBox(parent);
     case K::MessageDialog:
         break;
     }
@@ -126,7 +126,7 @@ void applyColours(QWidget *widget, const ControlSpec &design, const QWidget &for
     widget->setPalette(palette);
 }
 
-void applyListSettings(controls::FlatComboBox *list, const ControlSpec &design, double scale)
+void applyListSettings(lists::FlatComboBox *list, const ControlSpec &design, double scale)
 {
     if (design.rowsDropped > 0)
         list->setMaxVisibleItems(design.rowsDropped);
@@ -186,7 +186,7 @@ QStringList createDesignedControls(QWidget *form, double scale)
         QWidget *parent = design.parent.isEmpty() ? form : namedControl(*form, design.parent);
         QWidget *widget = makeControl(design, parent);
         applyPlace(widget, design, scale);
-        if (auto *list = qobject_cast<controls::FlatComboBox *>(widget))
+        if (auto *list = qobject_cast<lists::FlatComboBox *>(widget))
             applyListSettings(list, design, scale);
         applyTextSettings(widget, design);
         if (!setFrameStylesAndListFlags(widget, design.look))

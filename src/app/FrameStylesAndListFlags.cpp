@@ -4,8 +4,8 @@
 
 #include "app/FrameStylesAndListFlags.h"
 
-#include "controls/FlatComboBox.h"
 #include "controls/FlatFontComboBox.h"
+#include "lists/FlatComboBox.h"
 #include "widgets/OfficeButton.h"
 #include "widgets/OfficeEdit.h"
 #include "widgets/OfficeMemo.h"
@@ -64,7 +64,7 @@ template <typename Etched> void setEtched(Etched *control)
     control->setBorderStyleFocused(S::Etched);
 }
 
-void setFlatList(controls::FlatComboBox *list)
+void setFlatList(lists::FlatComboBox *list)
 {
     list->setActivate(false);
     list->setFlat(true);
@@ -95,7 +95,7 @@ const QMetaObject &lookClass(Look look)
     case Look::EtchedText:
         return widgets::OfficeMemo::staticMetaObject;
     case Look::FlatList:
-        return controls::FlatComboBox::staticMetaObject;
+        return lists::FlatComboBox::staticMetaObject;
     case Look::EveryFont:
         return controls::FlatFontComboBox::staticMetaObject;
     case Look::Own:
@@ -126,7 +126,7 @@ bool setFrameStylesAndListFlags(QWidget *control, Look look)
         setEtched(static_cast<widgets::OfficeMemo *>(control));
         break;
     case Look::FlatList:
-        setFlatList(static_cast<controls::FlatComboBox *>(control));
+        setFlatList(static_cast<lists::FlatComboBox *>(control));
         break;
     case Look::EveryFont:
         setEveryFont(static_cast<controls::FlatFontComboBox *>(control));

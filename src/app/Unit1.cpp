@@ -10,11 +10,11 @@
 #include "app/ModalPanel.h"
 #include "app/WindowScale.h"
 #include "board/Board.h"
-#include "controls/FlatCheckBox.h"
-#include "controls/FlatComboBox.h"
 #include "controls/FlatFontComboBox.h"
 #include "dialog/MessageDialog.h"
 #include "editing/LookUp.h"
+#include "lists/FlatCheckBox.h"
+#include "lists/FlatComboBox.h"
 #include "widgets/OfficeButton.h"
 #include "widgets/OfficeEdit.h"
 #include "widgets/OfficeMemo.h"
@@ -59,11 +59,11 @@ void TForm1::findControls()
     AlphaEdit = namedControl<widgets::OfficeEdit>(*this, QStringLiteral("AlphaEdit"));
     EdS4 = namedControl<widgets::OfficeEdit>(*this, QStringLiteral("EdS4"));
     SpChar = namedControl<widgets::OfficeEdit>(*this, QStringLiteral("SpChar"));
-    ComboBox1 = namedControl<controls::FlatComboBox>(*this, QStringLiteral("ComboBox1"));
-    ComboBox2 = namedControl<controls::FlatComboBox>(*this, QStringLiteral("ComboBox2"));
+    ComboBox1 = namedControl<lists::FlatComboBox>(*this, QStringLiteral("ComboBox1"));
+    ComboBox2 = namedControl<lists::FlatComboBox>(*this, QStringLiteral("ComboBox2"));
     ComboBox4 = namedControl<controls::FlatFontComboBox>(*this, QStringLiteral("ComboBox4"));
-    ComboBox5 = namedControl<controls::FlatComboBox>(*this, QStringLiteral("ComboBox5"));
-    ComboBox6 = namedControl<controls::FlatComboBox>(*this, QStringLiteral("ComboBox6"));
+    ComboBox5 = namedControl<lists::FlatComboBox>(*this, QStringLiteral("ComboBox5"));
+    ComboBox6 = namedControl<lists::FlatComboBox>(*this, QStringLiteral("ComboBox6"));
     Label9 = namedControl<QLabel>(*this, QStringLiteral("Label9"));
     Label12 = namedControl<QLabel>(*this, QStringLiteral("Label12"));
     Label15 = namedControl<QLabel>(*this, QStringLiteral("Label15"));
@@ -71,7 +71,7 @@ void TForm1::findControls()
     helppanel = namedControl<widgets::OfficePanel>(*this, QStringLiteral("helppanel"));
     HelpMemo = namedControl<widgets::OfficeMemo>(*this, QStringLiteral("HelpMemo"));
     btnVar = namedControl<widgets::OfficeButton>(*this, QStringLiteral("btnVar"));
-    SecretCheckBox = namedControl<controls::FlatCheckBox>(*this, QStringLiteral("SecretCheckBox"));
+    SecretCheckBox = namedControl<lists::FlatCheckBox>(*this, QStringLiteral("SecretCheckBox"));
     MessageDialog1 = namedControl<dialog::MessageDialog>(*this, QStringLiteral("MessageDialog1"));
 }
 
@@ -95,9 +95,9 @@ void TForm1::connectHandlers()
     });
     connect(m_focusEvents, &FocusEvents::activated, this, &TForm1::Showsplash);
 
-    connect(ComboBox1, &controls::FlatComboBox::changed, this, &TForm1::RefreshEBoxes);
+    connect(ComboBox1, &lists::FlatComboBox::changed, this, &TForm1::RefreshEBoxes);
     ComboBox1->setTypeAheadKey(&editing::verbName); // "f" finds "sich freuen" too
-    connect(ComboBox2, &controls::FlatComboBox::changed, this, &TForm1::RefreshEBoxes);
+    connect(ComboBox2, &lists::FlatComboBox::changed, this, &TForm1::RefreshEBoxes);
 
     const std::pair<const char *, void (TForm1::*)()> clicks[] = {
         {"btnTestAnswers", &TForm1::btnTestAnswersClick},
@@ -128,9 +128,9 @@ void TForm1::connectHandlers()
         connect(namedControl<widgets::OfficeButton>(*this, QString::fromLatin1(name)),
                 &QAbstractButton::clicked, this, handler);
     connect(panTy, &widgets::OfficePanel::clicked, this, &TForm1::panTyClick);
-    connect(ComboBox4, &controls::FlatComboBox::changed, this, &TForm1::FormFontChange);
-    connect(ComboBox5, &controls::FlatComboBox::changed, this, &TForm1::FontSetStyle);
-    connect(ComboBox6, &controls::FlatComboBox::changed, this, &TForm1::FontSetSize);
+    connect(ComboBox4, &lists::FlatComboBox::changed, this, &TForm1::FormFontChange);
+    connect(ComboBox5, &lists::FlatComboBox::changed, this, &TForm1::FontSetStyle);
+    connect(ComboBox6, &lists::FlatComboBox::changed, this, &TForm1::FontSetSize);
 }
 
 void TForm1::showEvent(QShowEvent *event)

@@ -25,9 +25,12 @@ class OfficeMemo;
 class OfficePanel;
 } // namespace widgets
 
-namespace controls {
+namespace lists {
 class FlatCheckBox;
 class FlatComboBox;
+} // namespace lists
+
+namespace controls {
 class FlatFontComboBox;
 class StatusAnnouncer;
 } // namespace controls
@@ -154,11 +157,11 @@ private:
     widgets::OfficeEdit *AlphaEdit = nullptr;
     widgets::OfficeEdit *EdS4 = nullptr;
     widgets::OfficeEdit *SpChar = nullptr;
-    controls::FlatComboBox *ComboBox1 = nullptr;
-    controls::FlatComboBox *ComboBox2 = nullptr;
+    lists::FlatComboBox *ComboBox1 = nullptr;
+    lists::FlatComboBox *ComboBox2 = nullptr;
     controls::FlatFontComboBox *ComboBox4 = nullptr;
-    controls::FlatComboBox *ComboBox5 = nullptr;
-    controls::FlatComboBox *ComboBox6 = nullptr;
+    lists::FlatComboBox *ComboBox5 = nullptr;
+    lists::FlatComboBox *ComboBox6 = nullptr;
     QLabel *Label9 = nullptr;
     QLabel *Label12 = nullptr;
     QLabel *Label15 = nullptr;
@@ -166,7 +169,7 @@ private:
     widgets::OfficePanel *helppanel = nullptr;
     widgets::OfficeMemo *HelpMemo = nullptr;
     widgets::OfficeButton *btnVar = nullptr;
-    controls::FlatCheckBox *SecretCheckBox = nullptr;
+    lists::FlatCheckBox *SecretCheckBox = nullptr;
     dialog::MessageDialog *MessageDialog1 = nullptr;
     controls::StatusAnnouncer *m_announcer = nullptr;
     FocusEvents *m_focusEvents = nullptr;

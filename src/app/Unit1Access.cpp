@@ -14,9 +14,9 @@
 #include "app/DesignedControls.h"
 #include "board/BoxNames.h"
 #include "controls/Accessibility.h"
-#include "controls/FlatComboBox.h"
 #include "controls/FlatFontComboBox.h"
 #include "controls/StatusAnnouncer.h"
+#include "lists/FlatComboBox.h"
 #include "practice/TestResult.h"
 #include "widgets/OfficeButton.h"
 #include "widgets/OfficeEdit.h"
@@ -127,9 +127,9 @@ void TForm1::setUpAccess()
     }
     // The toolkit's lists tell a screen reader nothing when their entry
     // changes; the verb and tense lists are told with their board.
-    for (controls::FlatComboBox *list :
-         std::initializer_list<controls::FlatComboBox *>{ComboBox4, ComboBox5, ComboBox6})
-        connect(list, &controls::FlatComboBox::changed, this,
+    for (lists::FlatComboBox *list :
+         std::initializer_list<lists::FlatComboBox *>{ComboBox4, ComboBox5, ComboBox6})
+        connect(list, &lists::FlatComboBox::changed, this,
                 [this, list] { announce(list->currentText().trimmed()); });
 }
 

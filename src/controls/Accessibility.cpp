@@ -6,9 +6,9 @@
 
 #include "controls/AccessibilityUpdateFilter.h"
 #include "controls/EntryBoxAccessible.h"
-#include "controls/FlatComboBox.h"
 #include "controls/ListAccessible.h"
 #include "controls/StatusAnnouncer.h"
+#include "lists/FlatComboBox.h"
 #include "widgets/GroupPanel.h"
 #include "widgets/OfficeEdit.h"
 #include "widgets/OfficePanel.h"
@@ -67,8 +67,8 @@ QAccessibleInterface *flatControlInterface(const QString &className, QObject *ob
     if (className == QLatin1String(widgets::OfficeEdit::staticMetaObject.className()))
         return new EntryBoxAccessible(static_cast<widgets::OfficeEdit *>(object));
     // The font list too, asked for under its base class's name after its own.
-    if (className == QLatin1String(FlatComboBox::staticMetaObject.className()))
-        return new ListAccessible(static_cast<FlatComboBox *>(object));
+    if (className == QLatin1String(lists::FlatComboBox::staticMetaObject.className()))
+        return new ListAccessible(static_cast<lists::FlatComboBox *>(object));
     if (className == QLatin1String(widgets::GroupPanel::staticMetaObject.className()))
         return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::Grouping);
     if (className == QLatin1String(StatusAnnouncer::staticMetaObject.className()))

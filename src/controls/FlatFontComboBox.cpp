@@ -23,7 +23,7 @@ constexpr int NameIndentWithoutPictures = 6;
 } // namespace
 
 FlatFontComboBox::FlatFontComboBox(QWidget *parent)
-    : FlatComboBox(parent), m_source(&installedFontFamilies),
+    : lists::FlatComboBox(parent), m_source(&installedFontFamilies),
       m_trueTypeMark(withTransparentCorner(trueTypeMarkImage())),
       m_printerMark(withTransparentCorner(printerMarkImage()))
 {

@@ -4,8 +4,8 @@
 
 #pragma once
 
-#include "controls/FlatComboBox.h"
 #include "controls/FontList.h"
+#include "lists/FlatComboBox.h"
 
 #include <QHash>
 #include <QPixmap>
@@ -24,7 +24,7 @@ namespace controls {
 // ends with `changed`. Creating the control selects the first entry.
 // Unlike the plain combo box, setting ItemIndex or FontName from the program
 // raises `changed` (see setItemIndex, setFontName).
-class FlatFontComboBox : public FlatComboBox {
+class FlatFontComboBox : public lists::FlatComboBox {
     Q_OBJECT
 public:
     // Where the families come from; by default the font database.

@@ -4,20 +4,21 @@
 
 #include "controls/ListAccessible.h"
 
-#include "controls/FlatComboBox.h"
 #include "controls/PlainTextRun.h"
+#include "lists/FlatComboBox.h"
 
 #include <QAbstractItemView>
 
 namespace controls {
 
-ListAccessible::ListAccessible(FlatComboBox *list) : QAccessibleWidget(list, QAccessible::ComboBox)
+ListAccessible::ListAccessible(lists::FlatComboBox *list)
+    : QAccessibleWidget(list, QAccessible::ComboBox)
 {
 }
 
-FlatComboBox *ListAccessible::list() const
+lists::FlatComboBox *ListAccessible::list() const
 {
-    return static_cast<FlatComboBox *>(widget());
+    return static_cast<lists::FlatComboBox *>(widget());
 }
 
 QString ListAccessible::entry() const

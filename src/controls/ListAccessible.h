@@ -6,9 +6,11 @@
 
 #include <QAccessibleWidget>
 
-namespace controls {
-
+namespace lists {
 class FlatComboBox;
+} // namespace lists
+
+namespace controls {
 
 // A drop-down list as assistive technology reads it: named by its accessible
 // name or its label, with its current entry (without the blanks some entries
@@ -17,7 +19,7 @@ class FlatComboBox;
 // to read. Its child is the drop-down list; opening it is its action.
 class ListAccessible : public QAccessibleWidget, public QAccessibleTextInterface {
 public:
-    explicit ListAccessible(FlatComboBox *list);
+    explicit ListAccessible(lists::FlatComboBox *list);
 
     QString text(QAccessible::Text which) const override;
     QAccessible::State state() const override;
@@ -43,7 +45,7 @@ public:
     QString attributes(int offset, int *startOffset, int *endOffset) const override;
 
 private:
-    FlatComboBox *list() const;
+    lists::FlatComboBox *list() const;
     QString entry() const;
 };
 

@@ -155,7 +155,7 @@ void FlatFontComboBoxTest::optionsFilterAndRebuild()
 {
     FlatFontComboBox chooser;
     chooser.setFontName("DejaVu Sans Mono");
-    QSignalSpy changed(&chooser, &FlatComboBox::changed);
+    QSignalSpy changed(&chooser, &lists::FlatComboBox::changed);
     chooser.setOptions(foFixed);
     QVERIFY(changed.count() >= 1);
     QVERIFY(chooser.count() > 0);
@@ -177,7 +177,7 @@ void FlatFontComboBoxTest::installingAFontRebuildsTheListAndRaisesChange()
     FlatFontComboBox chooser;
     chooser.setFontName("DejaVu Serif");
     QVERIFY(!entries(chooser).contains(NewFamily));
-    QSignalSpy changed(&chooser, &FlatComboBox::changed);
+    QSignalSpy changed(&chooser, &lists::FlatComboBox::changed);
 
     const int id = QFontDatabase::addApplicationFontFromData(font);
     QVERIFY(id >= 0);
@@ -200,7 +200,7 @@ void FlatFontComboBoxTest::fontNameSelectsIgnoringCase()
 {
     FlatFontComboBox chooser;
     chooser.setFontName("Liberation Serif");
-    QSignalSpy changed(&chooser, &FlatComboBox::changed);
+    QSignalSpy changed(&chooser, &lists::FlatComboBox::changed);
 
     chooser.setFontName("Liberation Serif"); // the current name: nothing happens
     QCOMPARE(changed.count(), 0);
@@ -218,7 +218,7 @@ void FlatFontComboBoxTest::fontNameSelectsIgnoringCase()
 void FlatFontComboBoxTest::itemIndexRaisesChangeWhenItMoves()
 {
     FlatFontComboBox chooser;
-    QSignalSpy changed(&chooser, &FlatComboBox::changed);
+    QSignalSpy changed(&chooser, &lists::FlatComboBox::changed);
     chooser.setItemIndex(0);
     QCOMPARE(changed.count(), 0);
     chooser.setItemIndex(1);

@@ -5,8 +5,8 @@
 // Copy and paste, special characters, the look-up and the panels, on the real
 // window with real input.
 #include "app/Unit1.h"
-#include "controls/FlatComboBox.h"
 #include "editing/HelpText.h"
+#include "lists/FlatComboBox.h"
 #include "support/WindowFixture.h"
 #include "widgets/OfficeButton.h"
 #include "widgets/OfficeMemo.h"
@@ -397,10 +397,10 @@ void EditingWindowTest::typingInAListFindsTheEntry()
     QFETCH(QString, typed);
     QFETCH(int, selected);
     window().click(box(5));
-    auto *combo = window().find<controls::FlatComboBox>(list);
+    auto *combo = window().find<lists::FlatComboBox>(list);
     window().click(combo); // opens its list
     QTRY_VERIFY(combo->view()->isVisible());
-    QSignalSpy changes(combo, &controls::FlatComboBox::changed);
+    QSignalSpy changes(combo, &lists::FlatComboBox::changed);
     if (open) {
         QTest::keyClicks(combo->view(), typed);
         QCOMPARE(changes.size(), 0); // the open list moves its highlight only

@@ -4,7 +4,7 @@
 
 #pragma once
 
-namespace controls {
+namespace lists {
 
 // Turns wheel turns into whole notches. A mouse wheel's notch is 120 eighths
 // of a degree; a fine wheel or a touchpad sends smaller deltas, which add up
@@ -22,4 +22,4 @@ private:
     int m_pending = 0;
 };
 
-} // namespace controls
+} // namespace lists

@@ -4,8 +4,8 @@
 
 #pragma once
 
-#include "controls/TypeAhead.h"
-#include "controls/WheelNotches.h"
+#include "lists/TypeAhead.h"
+#include "lists/WheelNotches.h"
 
 #include <QComboBox>
 #include <QElapsedTimer>
@@ -13,7 +13,7 @@
 #include <functional>
 #include <optional>
 
-namespace controls {
+namespace lists {
 
 // Drop-down list with a one-pixel frame and a self-drawn drop-down button.
 //
@@ -110,4 +110,4 @@ private:
     QElapsedTimer m_sinceTypedKey;
 };
 
-} // namespace controls
+} // namespace lists

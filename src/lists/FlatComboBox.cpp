@@ -2,9 +2,9 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "controls/FlatComboBox.h"
+#include "lists/FlatComboBox.h"
 
-#include "controls/DropDownButtonPainter.h"
+#include "lists/DropDownButtonPainter.h"
 #include "widgets/OfficeFramePainter.h"
 #include "widgets/SharedStyle.h"
 
@@ -18,7 +18,7 @@
 
 #include <cstdlib>
 
-namespace controls {
+namespace lists {
 
 namespace {
 
@@ -320,4 +320,4 @@ void FlatComboBox::changeEvent(QEvent *event)
         update();
 }
 
-} // namespace controls
+} // namespace lists

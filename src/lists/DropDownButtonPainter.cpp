@@ -2,13 +2,13 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "controls/DropDownButtonPainter.h"
+#include "lists/DropDownButtonPainter.h"
 
 #include "widgets/OfficeFramePainter.h"
 
 #include <QPainter>
 
-namespace controls {
+namespace lists {
 
 namespace {
 
@@ -55,4 +55,4 @@ void paintDropDownButton(QPainter &painter, const QRect &button, const DropDownB
     paintDropDownArrow(painter, button, state.enabled, colors);
 }
 
-} // namespace controls
+} // namespace lists

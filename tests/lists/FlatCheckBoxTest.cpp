@@ -7,12 +7,12 @@
 
 #include "widgets/ControlTestSupport.h"
 
-#include "controls/FlatCheckBox.h"
+#include "lists/FlatCheckBox.h"
 
 #include <QtTest>
 
-using controls::FlatCheckBox;
 using controltest::pixel;
+using lists::FlatCheckBox;
 
 class FlatCheckBoxTest : public QObject {
     Q_OBJECT

@@ -6,7 +6,7 @@
 
 #include <QCheckBox>
 
-namespace controls {
+namespace lists {
 
 // Check box with the platform's flat look: the box is a flat square (or, with
 // ButtonStyle, the whole control is a button that stays down while checked).
@@ -54,4 +54,4 @@ private:
     Alignment m_buttonAlignment = taLeftJustify;
 };
 
-} // namespace controls
+} // namespace lists

@@ -7,7 +7,7 @@
 #include <QString>
 #include <QStringList>
 
-namespace controls {
+namespace lists {
 
 // A list's type-ahead, as desktops' lists have it: the letters typed in quick
 // succession make one search text, and the list moves to the first entry, from
@@ -31,4 +31,4 @@ private:
 // "i", " 10" by "1".
 QString fromFirstLetterOrDigit(const QString &entry);
 
-} // namespace controls
+} // namespace lists

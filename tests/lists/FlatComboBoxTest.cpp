@@ -7,7 +7,7 @@
 
 #include "widgets/ControlTestSupport.h"
 
-#include "controls/FlatComboBox.h"
+#include "lists/FlatComboBox.h"
 
 #include <QAbstractItemView>
 #include <QLineEdit>
@@ -15,8 +15,8 @@
 #include <QWheelEvent>
 #include <QtTest>
 
-using controls::FlatComboBox;
 using controltest::pixel;
+using lists::FlatComboBox;
 
 class FlatComboBoxTest : public QObject {
     Q_OBJECT

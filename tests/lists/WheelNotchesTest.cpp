@@ -2,7 +2,7 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "controls/WheelNotches.h"
+#include "lists/WheelNotches.h"
 
 #include <gtest/gtest.h>
 
@@ -25,7 +25,7 @@ class WheelNotchesTest : public testing::TestWithParam<WheelCase> {};
 
 TEST_P(WheelNotchesTest, OneNotchPerHundredTwentyEighthsOfADegree)
 {
-    controls::WheelNotches wheel;
+    lists::WheelNotches wheel;
     std::vector<int> notches;
     for (int delta : GetParam().deltas)
         notches.push_back(wheel.add(delta));

@@ -2,11 +2,11 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "controls/TypeAhead.h"
+#include "lists/TypeAhead.h"
 
 #include <algorithm>
 
-namespace controls {
+namespace lists {
 
 int TypeAhead::keyTyped(const QString &typed, bool quickly, const QStringList &keys, int current)
 {
@@ -35,4 +35,4 @@ QString fromFirstLetterOrDigit(const QString &entry)
     return entry.mid(first - entry.cbegin());
 }
 
-} // namespace controls
+} // namespace lists

@@ -2,9 +2,9 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "controls/WheelNotches.h"
+#include "lists/WheelNotches.h"
 
-namespace controls {
+namespace lists {
 
 int WheelNotches::add(int angleDelta)
 {
@@ -16,4 +16,4 @@ int WheelNotches::add(int angleDelta)
     return notches;
 }
 
-} // namespace controls
+} // namespace lists

@@ -2,7 +2,7 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "controls/FlatCheckBox.h"
+#include "lists/FlatCheckBox.h"
 
 #include "widgets/CaptionPainter.h"
 #include "widgets/KeyPresses.h"
@@ -10,7 +10,7 @@
 
 #include <QPainter>
 
-namespace controls {
+namespace lists {
 
 namespace {
 
@@ -159,4 +159,4 @@ void FlatCheckBox::paintEvent(QPaintEvent *)
         paintCheckBox(painter);
 }
 
-} // namespace controls
+} // namespace lists

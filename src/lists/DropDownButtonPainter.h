@@ -9,7 +9,7 @@
 class QPainter;
 class QRect;
 
-namespace controls {
+namespace lists {
 
 struct DropDownButtonState {
     bool flat = true;
@@ -28,4 +28,4 @@ void paintDropDownButton(QPainter &painter, const QRect &button, const DropDownB
 void paintDropDownArrow(QPainter &painter, const QRect &button, bool enabled,
                         const widgets::SystemColors &colors);
 
-} // namespace controls
+} // namespace lists
