@@ -9,8 +9,8 @@
 #include "app/WindowScale.h"
 #include "appearance/Contrast.h"
 #include "appearance/FontSubstitutes.h"
-#include "controls/FlatFontComboBox.h"
 #include "dialog/MessageDialog.h"
+#include "fonts/FlatFontComboBox.h"
 #include "lists/FlatCheckBox.h"
 #include "lists/FlatComboBox.h"
 #include "widgets/FittingLabel.h"
@@ -65,7 +65,7 @@ QWidget *makeControl(const ControlSpec &design, QWidget *parent)
     case K::List:
         return new lists::FlatComboBox(parent);
     case K::FontList:
-        return new controls::FlatFontComboBox(parent);
+        return new fonts::FlatFontComboBox(parent);
     case K::CheckBox:
         return new lists::FlatCheckBox(parent);
     case K::MessageDialog:

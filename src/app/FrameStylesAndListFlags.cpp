@@ -4,7 +4,7 @@
 
 #include "app/FrameStylesAndListFlags.h"
 
-#include "controls/FlatFontComboBox.h"
+#include "fonts/FlatFontComboBox.h"
 #include "lists/FlatComboBox.h"
 #include "widgets/OfficeButton.h"
 #include "widgets/OfficeEdit.h"
@@ -72,9 +72,9 @@ void setFlatList(lists::FlatComboBox *list)
     list->setEditable(false);
 }
 
-void setEveryFont(controls::FlatFontComboBox *chooser)
+void setEveryFont(fonts::FlatFontComboBox *chooser)
 {
-    chooser->setOptions(controls::allFontOptions() & ~controls::FontOptions(controls::foScalable));
+    chooser->setOptions(fonts::allFontOptions() & ~fonts::FontOptions(fonts::foScalable));
 }
 
 } // namespace
@@ -97,7 +97,7 @@ const QMetaObject &lookClass(Look look)
     case Look::FlatList:
         return lists::FlatComboBox::staticMetaObject;
     case Look::EveryFont:
-        return controls::FlatFontComboBox::staticMetaObject;
+        return fonts::FlatFontComboBox::staticMetaObject;
     case Look::Own:
         break;
     }
@@ -129,7 +129,7 @@ bool setFrameStylesAndListFlags(QWidget *control, Look look)
         setFlatList(static_cast<lists::FlatComboBox *>(control));
         break;
     case Look::EveryFont:
-        setEveryFont(static_cast<controls::FlatFontComboBox *>(control));
+        setEveryFont(static_cast<fonts::FlatFontComboBox *>(control));
         break;
     case Look::Own:
         break;

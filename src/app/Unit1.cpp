@@ -10,9 +10,9 @@
 #include "app/ModalPanel.h"
 #include "app/WindowScale.h"
 #include "board/Board.h"
-#include "controls/FlatFontComboBox.h"
 #include "dialog/MessageDialog.h"
 #include "editing/LookUp.h"
+#include "fonts/FlatFontComboBox.h"
 #include "lists/FlatCheckBox.h"
 #include "lists/FlatComboBox.h"
 #include "widgets/OfficeButton.h"
@@ -61,7 +61,7 @@ void TForm1::findControls()
     SpChar = namedControl<widgets::OfficeEdit>(*this, QStringLiteral("SpChar"));
     ComboBox1 = namedControl<lists::FlatComboBox>(*this, QStringLiteral("ComboBox1"));
     ComboBox2 = namedControl<lists::FlatComboBox>(*this, QStringLiteral("ComboBox2"));
-    ComboBox4 = namedControl<controls::FlatFontComboBox>(*this, QStringLiteral("ComboBox4"));
+    ComboBox4 = namedControl<fonts::FlatFontComboBox>(*this, QStringLiteral("ComboBox4"));
     ComboBox5 = namedControl<lists::FlatComboBox>(*this, QStringLiteral("ComboBox5"));
     ComboBox6 = namedControl<lists::FlatComboBox>(*this, QStringLiteral("ComboBox6"));
     Label9 = namedControl<QLabel>(*this, QStringLiteral("Label9"));

@@ -30,8 +30,11 @@ class FlatCheckBox;
 class FlatComboBox;
 } // namespace lists
 
-namespace controls {
+namespace fonts {
 class FlatFontComboBox;
+} // namespace fonts
+
+namespace controls {
 class StatusAnnouncer;
 } // namespace controls
 
@@ -159,7 +162,7 @@ private:
     widgets::OfficeEdit *SpChar = nullptr;
     lists::FlatComboBox *ComboBox1 = nullptr;
     lists::FlatComboBox *ComboBox2 = nullptr;
-    controls::FlatFontComboBox *ComboBox4 = nullptr;
+    fonts::FlatFontComboBox *ComboBox4 = nullptr;
     lists::FlatComboBox *ComboBox5 = nullptr;
     lists::FlatComboBox *ComboBox6 = nullptr;
     QLabel *Label9 = nullptr;

@@ -7,7 +7,7 @@
 #include <QImage>
 #include <QPixmap>
 
-namespace controls {
+namespace fonts {
 
 // The two 20 x 12 marks of the font chooser, drawn in the sixteen standard
 // colours on a magenta background.
@@ -18,4 +18,4 @@ QImage printerMarkImage();  // a small printer with a sheet of paper on top
 // masked out, so it shows whatever it is drawn over.
 QPixmap withTransparentCorner(const QImage &picture);
 
-} // namespace controls
+} // namespace fonts

@@ -2,13 +2,13 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "controls/FontList.h"
+#include "fonts/FontList.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
-using namespace controls;
+using namespace fonts;
 
 FontFamilyInfo family(const char *name, int typeBits, FontCharset charset, bool fixed = false)
 {

@@ -4,7 +4,7 @@
 
 #pragma once
 
-#include "controls/FontList.h"
+#include "fonts/FontList.h"
 #include "lists/FlatComboBox.h"
 
 #include <QHash>
@@ -12,7 +12,7 @@
 
 #include <functional>
 
-namespace controls {
+namespace fonts {
 
 // Lists the installed font families, each drawn in its own typeface after a
 // mark for TrueType or printer fonts. Symbol fonts, and fonts that would draw
@@ -72,4 +72,4 @@ private:
     mutable QHash<QString, bool> m_drawsItsName;
 };
 
-} // namespace controls
+} // namespace fonts

@@ -4,11 +4,11 @@
 
 #pragma once
 
-#include "controls/FontList.h"
+#include "fonts/FontList.h"
 
 #include <QFontDatabase>
 
-namespace controls {
+namespace fonts {
 
 // The installed font families as the font database reports them for a device.
 //
@@ -36,4 +36,4 @@ FontCharset charsetOfWritingSystems(const QList<QFontDatabase::WritingSystem> &s
 // dingbat font whose "D" is a pencil) does not.
 bool familyDrawsLetters(const QString &family, const QString &text);
 
-} // namespace controls
+} // namespace fonts

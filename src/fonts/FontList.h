@@ -8,7 +8,7 @@
 #include <QList>
 #include <QString>
 
-namespace controls {
+namespace fonts {
 
 // Filters of the font chooser; a family is listed when any chosen filter
 // accepts it.
@@ -78,4 +78,4 @@ QList<FontListEntry> buildFontList(const QList<FontFamilyInfo> &reported, FontOp
 // The first entry equal to `name` ignoring case, or -1.
 int findFontEntry(const QList<FontListEntry> &entries, const QString &name);
 
-} // namespace controls
+} // namespace fonts

@@ -2,13 +2,13 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "controls/FontFamilySource.h"
+#include "fonts/FontFamilySource.h"
 
-#include "controls/FontGlyphNames.h"
+#include "fonts/FontGlyphNames.h"
 
 #include <QRawFont>
 
-namespace controls {
+namespace fonts {
 
 FontCharset charsetOfWritingSystems(const QList<QFontDatabase::WritingSystem> &systems)
 {
@@ -77,4 +77,4 @@ bool familyDrawsLetters(const QString &family, const QString &text)
     return true;
 }
 
-} // namespace controls
+} // namespace fonts

@@ -8,7 +8,7 @@
 #include <QChar>
 #include <QString>
 
-namespace controls {
+namespace fonts {
 
 // The names a font gives its glyphs tell a letter from a picture put in its
 // place: a dingbat font that maps the code of "D" to a glyph named "a10"
@@ -29,4 +29,4 @@ QString postGlyphName(const QByteArray &post, quint32 glyph);
 // variant of either ("A.sc").
 bool glyphNameDraws(const QString &name, QChar character);
 
-} // namespace controls
+} // namespace fonts

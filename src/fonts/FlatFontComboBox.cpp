@@ -2,16 +2,16 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "controls/FlatFontComboBox.h"
+#include "fonts/FlatFontComboBox.h"
 
-#include "controls/FontFamilySource.h"
-#include "controls/FontPictures.h"
+#include "fonts/FontFamilySource.h"
+#include "fonts/FontPictures.h"
 
 #include <QAbstractItemView>
 #include <QGuiApplication>
 #include <QPainter>
 
-namespace controls {
+namespace fonts {
 
 namespace {
 
@@ -145,4 +145,4 @@ void FlatFontComboBox::paintEntry(QPainter &painter, const QRect &row, int index
                      Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, name);
 }
 
-} // namespace controls
+} // namespace fonts

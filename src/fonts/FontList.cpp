@@ -2,13 +2,13 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "controls/FontList.h"
+#include "fonts/FontList.h"
 
 #include <QSet>
 
 #include <algorithm>
 
-namespace controls {
+namespace fonts {
 
 QString familyWithoutFoundry(const QString &name)
 {
@@ -65,4 +65,4 @@ QList<FontListEntry> buildFontList(const QList<FontFamilyInfo> &reported, FontOp
     return entries;
 }
 
-} // namespace controls
+} // namespace fonts

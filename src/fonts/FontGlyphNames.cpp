@@ -2,12 +2,12 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "controls/FontGlyphNames.h"
+#include "fonts/FontGlyphNames.h"
 
 #include <array>
 #include <optional>
 
-namespace controls {
+namespace fonts {
 
 namespace {
 
@@ -256,4 +256,4 @@ bool glyphNameDraws(const QString &name, QChar character)
            base == QStringLiteral("u") + hex;
 }
 
-} // namespace controls
+} // namespace fonts

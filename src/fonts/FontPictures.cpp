@@ -2,12 +2,12 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "controls/FontPictures.h"
+#include "fonts/FontPictures.h"
 
 #include <QBitmap>
 #include <QPainter>
 
-namespace controls {
+namespace fonts {
 
 namespace {
 
@@ -76,4 +76,4 @@ QPixmap withTransparentCorner(const QImage &picture)
     return pixmap;
 }
 
-} // namespace controls
+} // namespace fonts

@@ -8,8 +8,8 @@
 
 #include "widgets/ControlTestSupport.h"
 
-#include "controls/FlatFontComboBox.h"
-#include "controls/FontFamilySource.h"
+#include "fonts/FlatFontComboBox.h"
+#include "fonts/FontFamilySource.h"
 #include "support/Wine.h"
 
 #include <QFile>
@@ -18,7 +18,7 @@
 #include <QtEndian>
 #include <QtTest>
 
-using namespace controls;
+using namespace fonts;
 
 namespace {
 
