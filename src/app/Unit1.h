@@ -34,9 +34,9 @@ namespace fonts {
 class FlatFontComboBox;
 } // namespace fonts
 
-namespace controls {
+namespace accessibility {
 class StatusAnnouncer;
-} // namespace controls
+} // namespace accessibility
 
 namespace dialog {
 class MessageDialog;
@@ -174,7 +174,7 @@ private:
     widgets::OfficeButton *btnVar = nullptr;
     lists::FlatCheckBox *SecretCheckBox = nullptr;
     dialog::MessageDialog *MessageDialog1 = nullptr;
-    controls::StatusAnnouncer *m_announcer = nullptr;
+    accessibility::StatusAnnouncer *m_announcer = nullptr;
     FocusEvents *m_focusEvents = nullptr;
     ModalPanel *m_help = nullptr;
 

@@ -9,12 +9,12 @@
 // tables (CommandKeys, AccessibleNames); this file applies them.
 #include "app/Unit1.h"
 
+#include "access/Accessibility.h"
+#include "access/StatusAnnouncer.h"
 #include "app/AccessibleNames.h"
 #include "app/CommandKeys.h"
 #include "app/DesignedControls.h"
 #include "board/BoxNames.h"
-#include "controls/Accessibility.h"
-#include "controls/StatusAnnouncer.h"
 #include "fonts/FlatFontComboBox.h"
 #include "lists/FlatComboBox.h"
 #include "practice/TestResult.h"
@@ -85,7 +85,7 @@ void TForm1::installAccessibleInterfaces()
 {
     // Before any control exists: an interface, once made, is kept.
     installWindowInterface();
-    controls::installAccessibleInterfaces();
+    accessibility::installAccessibleInterfaces();
 }
 
 void TForm1::setUpAccess()
@@ -101,7 +101,7 @@ void TForm1::setUpAccess()
     panTy->setPressable(true);
     HelpMemo->verticalScrollBar()->setAccessibleName(QStringLiteral("Help text scroll bar"));
 
-    m_announcer = new controls::StatusAnnouncer(this);
+    m_announcer = new accessibility::StatusAnnouncer(this);
     m_announcer->setObjectName(QStringLiteral("Announcer"));
     for (const CommandKey &command : commandKeys()) {
         for (const QString &name : toolTipControls(command))

@@ -6,7 +6,7 @@
 
 class QAccessibleEvent;
 
-namespace controls {
+namespace accessibility {
 
 // Whether assistive technology is told of `event`. Entry boxes change while
 // another control has the focus (a refresh empties all of them, Show All and
@@ -24,4 +24,4 @@ bool isToldToAssistiveTechnology(const QAccessibleEvent &event);
 // to call again.
 void installAccessibilityUpdateFilter();
 
-} // namespace controls
+} // namespace accessibility

@@ -4,7 +4,7 @@
 
 #pragma once
 
-namespace controls {
+namespace accessibility {
 
 // Makes the flat controls known to assistive technology like the toolkit's
 // own: OfficePanel (a button named by its caption when pressable, else a
@@ -16,4 +16,4 @@ namespace controls {
 // again.
 void installAccessibleInterfaces();
 
-} // namespace controls
+} // namespace accessibility

@@ -6,7 +6,7 @@
 
 #include <QWidget>
 
-namespace controls {
+namespace accessibility {
 
 // Tells assistive technology what the window shows only to the eye (how many
 // answers Test Answers found wrong, which verb and tense a list or the
@@ -24,4 +24,4 @@ public:
     void withdraw();
 };
 
-} // namespace controls
+} // namespace accessibility

@@ -2,14 +2,14 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "controls/ListAccessible.h"
+#include "access/ListAccessible.h"
 
-#include "controls/PlainTextRun.h"
+#include "access/PlainTextRun.h"
 #include "lists/FlatComboBox.h"
 
 #include <QAbstractItemView>
 
-namespace controls {
+namespace accessibility {
 
 ListAccessible::ListAccessible(lists::FlatComboBox *list)
     : QAccessibleWidget(list, QAccessible::ComboBox)
@@ -100,4 +100,4 @@ QString ListAccessible::attributes(int offset, int *startOffset, int *endOffset)
     return plainTextRun(offset, characterCount(), startOffset, endOffset);
 }
 
-} // namespace controls
+} // namespace accessibility

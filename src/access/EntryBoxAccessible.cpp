@@ -2,12 +2,12 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "controls/EntryBoxAccessible.h"
+#include "access/EntryBoxAccessible.h"
 
-#include "controls/PlainTextRun.h"
+#include "access/PlainTextRun.h"
 #include "widgets/OfficeEdit.h"
 
-namespace controls {
+namespace accessibility {
 
 namespace {
 
@@ -184,4 +184,4 @@ void EntryBoxAccessible::replaceText(int startOffset, int endOffset, const QStri
     box()->setText(box()->text().replace(startOffset, endOffset - startOffset, text));
 }
 
-} // namespace controls
+} // namespace accessibility

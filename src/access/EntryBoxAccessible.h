@@ -10,7 +10,7 @@ namespace widgets {
 class OfficeEdit;
 } // namespace widgets
 
-namespace controls {
+namespace accessibility {
 
 // An entry box as assistive technology reads it: its text, caret and
 // selection, edited through the box as typing would. The toolkit's own line
@@ -60,4 +60,4 @@ private:
     int resolved(int offset) const;
 };
 
-} // namespace controls
+} // namespace accessibility

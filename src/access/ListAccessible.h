@@ -10,7 +10,7 @@ namespace lists {
 class FlatComboBox;
 } // namespace lists
 
-namespace controls {
+namespace accessibility {
 
 // A drop-down list as assistive technology reads it: named by its accessible
 // name or its label, with its current entry (without the blanks some entries
@@ -49,4 +49,4 @@ private:
     QString entry() const;
 };
 
-} // namespace controls
+} // namespace accessibility

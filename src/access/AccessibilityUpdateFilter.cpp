@@ -2,13 +2,13 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "controls/AccessibilityUpdateFilter.h"
+#include "access/AccessibilityUpdateFilter.h"
 
 #include "widgets/OfficeEdit.h"
 
 #include <QAccessible>
 
-namespace controls {
+namespace accessibility {
 
 namespace {
 
@@ -66,4 +66,4 @@ void installAccessibilityUpdateFilter()
     Q_UNUSED(installed);
 }
 
-} // namespace controls
+} // namespace accessibility

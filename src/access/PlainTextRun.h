@@ -6,7 +6,7 @@
 
 #include <QString>
 
-namespace controls {
+namespace accessibility {
 
 // The text attributes of a plain text of `length` characters, as assistive
 // technology asks for them: no attributes, in one run over the whole text for
@@ -20,4 +20,4 @@ inline QString plainTextRun(int offset, int length, int *startOffset, int *endOf
     return {};
 }
 
-} // namespace controls
+} // namespace accessibility

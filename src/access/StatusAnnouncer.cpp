@@ -2,9 +2,9 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "controls/StatusAnnouncer.h"
+#include "access/StatusAnnouncer.h"
 
-namespace controls {
+namespace accessibility {
 
 StatusAnnouncer::StatusAnnouncer(QWidget *parent) : QWidget(parent)
 {
@@ -26,4 +26,4 @@ void StatusAnnouncer::withdraw()
     hide();
 }
 
-} // namespace controls
+} // namespace accessibility

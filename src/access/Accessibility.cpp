@@ -2,12 +2,12 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "controls/Accessibility.h"
+#include "access/Accessibility.h"
 
-#include "controls/AccessibilityUpdateFilter.h"
-#include "controls/EntryBoxAccessible.h"
-#include "controls/ListAccessible.h"
-#include "controls/StatusAnnouncer.h"
+#include "access/AccessibilityUpdateFilter.h"
+#include "access/EntryBoxAccessible.h"
+#include "access/ListAccessible.h"
+#include "access/StatusAnnouncer.h"
 #include "lists/FlatComboBox.h"
 #include "widgets/GroupPanel.h"
 #include "widgets/OfficeEdit.h"
@@ -15,7 +15,7 @@
 
 #include <QAccessibleWidget>
 
-namespace controls {
+namespace accessibility {
 
 namespace {
 
@@ -88,4 +88,4 @@ void installAccessibleInterfaces()
     Q_UNUSED(installed);
 }
 
-} // namespace controls
+} // namespace accessibility
