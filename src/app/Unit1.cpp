@@ -7,7 +7,6 @@
 #include "app/ControlTable.h"
 #include "app/DesignedControls.h"
 #include "app/FocusEvents.h"
-#include "app/ModalPanel.h"
 #include "app/WindowScale.h"
 #include "board/Board.h"
 #include "dialog/MessageDialog.h"
@@ -15,6 +14,7 @@
 #include "fonts/FlatFontComboBox.h"
 #include "lists/FlatCheckBox.h"
 #include "lists/FlatComboBox.h"
+#include "widgets/ModalPanel.h"
 #include "widgets/OfficeButton.h"
 #include "widgets/OfficeEdit.h"
 #include "widgets/OfficeMemo.h"
@@ -43,7 +43,7 @@ TForm1::TForm1(std::future<LoadedVerbFile> verbFileBeingRead, QWidget *parent)
     const QStringList unsuitedLooks = createDesignedControls(this, m_designScale);
     Q_ASSERT_X(unsuitedLooks.isEmpty(), "TForm1", qPrintable(unsuitedLooks.join(u' ')));
     findControls();
-    m_help = new ModalPanel(helppanel, HelpMemo);
+    m_help = new widgets::ModalPanel(helppanel, HelpMemo);
     setTypePanelLook(false);
     connectHandlers();
     setUpAccess();

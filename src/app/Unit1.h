@@ -19,6 +19,7 @@ class QCheckBox;
 class QLabel;
 
 namespace widgets {
+class ModalPanel;
 class OfficeButton;
 class OfficeEdit;
 class OfficeMemo;
@@ -45,7 +46,6 @@ class MessageDialog;
 namespace app {
 
 class FocusEvents;
-class ModalPanel;
 
 // The trainer's one window. It builds its controls from the control table,
 // wires their events to the handlers below and keeps the board's state; the
@@ -176,7 +176,7 @@ private:
     dialog::MessageDialog *MessageDialog1 = nullptr;
     accessibility::StatusAnnouncer *m_announcer = nullptr;
     FocusEvents *m_focusEvents = nullptr;
-    ModalPanel *m_help = nullptr;
+    widgets::ModalPanel *m_help = nullptr;
 
     // The board's state: the answer slots, the verb's type and variants.
     practice::BoxTexts m_answerSlots;

@@ -10,12 +10,12 @@
 
 #include "app/ControlTable.h"
 #include "app/DesignedControls.h"
-#include "app/ModalPanel.h"
 #include "app/WindowScale.h"
 #include "appearance/Contrast.h"
 #include "editing/HelpText.h"
 #include "editing/LookUp.h"
 #include "lists/FlatComboBox.h"
+#include "widgets/ModalPanel.h"
 #include "widgets/OfficeButton.h"
 #include "widgets/OfficeEdit.h"
 #include "widgets/OfficeMemo.h"

@@ -2,13 +2,13 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "app/ModalPanel.h"
+#include "widgets/ModalPanel.h"
 
 #include <QApplication>
 #include <QShortcut>
 #include <QWidget>
 
-namespace app {
+namespace widgets {
 
 ModalPanel::ModalPanel(QWidget *panel, QWidget *firstFocus)
     : QObject(panel), m_panel(panel), m_firstFocus(firstFocus)
@@ -124,4 +124,4 @@ void ModalPanel::releaseCoveredControls()
     m_heldFromClicks.clear();
 }
 
-} // namespace app
+} // namespace widgets

@@ -12,7 +12,7 @@
 class QShortcut;
 class QWidget;
 
-namespace app {
+namespace widgets {
 
 // A panel of the window that holds the keyboard while it is open, as a dialog
 // would, though it lies inside the window. Opening it moves the focus into it;
@@ -55,4 +55,4 @@ private:
     QList<QPointer<QWidget>> m_heldFromClicks;
 };
 
-} // namespace app
+} // namespace widgets
