@@ -33,7 +33,7 @@ QDateTime startOfNextDay(const QDateTime &now)
 struct Candidate {
     PlannedBoard board;
     double recall;
-    QDateTime due;
+    qint64 dueMs;
     int rank;
 };
 
@@ -65,7 +65,7 @@ public:
             return std::nullopt;
         return Candidate{{key, *verb, *tense, false},
                          fsrs.retrievability(state, m_request.now),
-                         state.due,
+                         state.due.isValid() ? state.due.toMSecsSinceEpoch() : 0,
                          m_request.verbs[*verb].frequencyRank};
     }
 
@@ -102,8 +102,8 @@ private:
 void takeLeastRetrievable(std::vector<Candidate> &candidates, int count, SessionPlan &plan)
 {
     const auto first = [](const Candidate &a, const Candidate &b) {
-        return std::tie(a.recall, a.due, a.rank, a.board.tense) <
-               std::tie(b.recall, b.due, b.rank, b.board.tense);
+        return std::tie(a.recall, a.dueMs, a.rank, a.board.tense) <
+               std::tie(b.recall, b.dueMs, b.rank, b.board.tense);
     };
     const auto end = candidates.begin() + std::min<qsizetype>(count, qsizetype(candidates.size()));
     std::partial_sort(candidates.begin(), end, candidates.end(), first);
@@ -133,13 +133,16 @@ SessionPlan planSession(const SessionRequest &request, const Fsrs &fsrs)
 
     std::vector<Candidate> candidates;
     if (choice.onlyMistakes) {
-        const QDateTime since = request.now.addDays(-ReviewChoice::MistakeDays);
+        const qint64 sinceMs = request.now.addDays(-ReviewChoice::MistakeDays).toMSecsSinceEpoch();
         QSet<CardKey> seen;
+        seen.reserve(request.recentMistakes.size());
         for (const ReviewEntry &entry : request.recentMistakes) {
-            if (entry.grade != Grade::Again || entry.reviewedAt <= since ||
-                seen.contains(entry.card))
+            if (entry.grade != Grade::Again || entry.reviewedAt.toMSecsSinceEpoch() <= sinceMs)
                 continue;
+            const qsizetype before = seen.size();
             seen.insert(entry.card);
+            if (seen.size() == before)
+                continue; // graded Again more than once
             if (auto candidate =
                     chosen.candidate(entry.card, request.states.value(entry.card), fsrs))
                 candidates.push_back(*candidate);
@@ -150,10 +153,12 @@ SessionPlan planSession(const SessionRequest &request, const Fsrs &fsrs)
         return plan;
     }
 
-    const QDateTime dayEnd = startOfNextDay(request.now);
+    const qint64 dayEndMs = startOfNextDay(request.now).toMSecsSinceEpoch();
+    candidates.reserve(size_t(request.states.size()));
     for (auto it = request.states.cbegin(); it != request.states.cend(); ++it) {
         const CardState &state = it.value();
-        if (state.phase == CardPhase::New || (state.due.isValid() && state.due >= dayEnd))
+        if (state.phase == CardPhase::New ||
+            (state.due.isValid() && state.due.toMSecsSinceEpoch() >= dayEndMs))
             continue;
         if (auto candidate = chosen.candidate(it.key(), state, fsrs))
             candidates.push_back(*candidate);

@@ -42,6 +42,8 @@ struct OfferedVerb {
     std::optional<VerbKind> kind; // unset: no known category, so no board can be shown
     Level level = Level::Unlisted;
     int frequencyRank = 0; // 0 most frequent; the verb file's order without a rank list
+
+    friend bool operator==(const OfferedVerb &, const OfferedVerb &) = default;
 };
 
 // Every record of the verb file in its order, ranked by that order, none on the level list.

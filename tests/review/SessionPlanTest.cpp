@@ -5,6 +5,7 @@
 // Which boards a session shows, and the learner's choice kept as text.
 #include "review/SessionPlan.h"
 #include "board/Board.h"
+#include "support/VerbFileBuilder.h"
 
 #include <gtest/gtest.h>
 
@@ -133,4 +134,27 @@ TEST(ReviewChoiceText, RoundTripAndDamage)
           QString(text).replace("=25", "=ten"), QString(text).replace("yes", "maybe")})
         EXPECT_EQ(ReviewChoice::fromText(damaged), ReviewChoice::defaults())
             << damaged.toStdString();
+}
+
+TEST(OfferedVerbs, FromTheVerbFileAndTheFrequencyList)
+{
+    using testdata::VerbRecordBuilder;
+    const data::VerbFile file(
+        testdata::verbFileBytes({VerbRecordBuilder('n', 'w').verb(" machen "),
+                                 VerbRecordBuilder('s', 's').verb("aufstehen"),
+                                 VerbRecordBuilder('r', 'x').verb("sich freuen"),
+                                 VerbRecordBuilder('X', 'd').verb("kaputt"),
+                                 VerbRecordBuilder('d', 'i').verb("Rad fahren")}));
+    QList<OfferedVerb> verbs = offeredVerbs(file);
+    applyFrequencyList(verbs, {{"Rad fahren", Level::A1},
+                               {"nicht da", Level::A2},
+                               {"machen", Level::B1},
+                               {"Rad fahren", Level::A2}});
+    const QList<OfferedVerb> expected = {
+        {"machen", VerbType::Weak, VerbKind::Plain, Level::B1, 1},
+        {"aufstehen", VerbType::Strong, VerbKind::Separable, Level::Unlisted, 2},
+        {"sich freuen", std::nullopt, VerbKind::Reflexive, Level::Unlisted, 3},
+        {"kaputt", VerbType::Modal, std::nullopt, Level::Unlisted, 4},
+        {"Rad fahren", VerbType::Irregular, VerbKind::TwoWord, Level::A1, 0}};
+    EXPECT_EQ(verbs, expected);
 }
