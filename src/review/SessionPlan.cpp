@@ -83,11 +83,12 @@ public:
             for (int tense = 0; tense < data::TenseCount; ++tense) {
                 if (boards.size() >= count)
                     return boards;
-                const CardKey key{m_request.verbs[v].name, captions[tense]};
-                if (!m_request.choice.tenses.test(tense) ||
-                    m_request.states.value(key).phase != CardPhase::New)
+                if (!m_request.choice.tenses.test(tense))
                     continue;
-                boards.append({key, v, tense, true});
+                const CardKey key{m_request.verbs[v].name, captions[tense]};
+                const auto known = m_request.states.constFind(key);
+                if (known == m_request.states.cend() || known->phase == CardPhase::New)
+                    boards.append({key, v, tense, true});
             }
         return boards;
     }
@@ -99,7 +100,7 @@ private:
 };
 
 // The `count` least retrievable candidates, in order.
-void takeLeastRetrievable(std::vector<Candidate> &candidates, int count, SessionPlan &plan)
+QList<PlannedBoard> leastRetrievable(std::vector<Candidate> &candidates, int count)
 {
     const auto first = [](const Candidate &a, const Candidate &b) {
         return std::tie(a.recall, a.dueMs, a.rank, a.board.tense) <
@@ -107,53 +108,40 @@ void takeLeastRetrievable(std::vector<Candidate> &candidates, int count, Session
     };
     const auto end = candidates.begin() + std::min<qsizetype>(count, qsizetype(candidates.size()));
     std::partial_sort(candidates.begin(), end, candidates.end(), first);
+    QList<PlannedBoard> boards;
     for (auto it = candidates.begin(); it != end; ++it)
-        plan.boards.append(it->board);
+        boards.append(it->board);
+    return boards;
 }
 
-} // namespace
-
-SessionPlan planSession(const SessionRequest &request, const Fsrs &fsrs)
+SessionPlan planMistakes(const SessionRequest &request, const ChosenCards &chosen, int length,
+                         const Fsrs &fsrs)
 {
-    SessionPlan plan;
-    const ReviewChoice &choice = request.choice;
-    if (choice.tenses.none()) {
-        plan.emptyReason = EmptyPlanReason::NoTense;
-        return plan;
-    }
-    const ChosenCards chosen(request);
-    if (choice.types.none() || choice.kinds.none() || choice.levels.none())
-        plan.emptyReason = EmptyPlanReason::NoGroup;
-    else if (!chosen.anyVerb())
-        plan.emptyReason = EmptyPlanReason::NoMatchingVerb;
-    if (plan.emptyReason != EmptyPlanReason::None)
-        return plan;
-    const int length = std::clamp(choice.sessionLength, ReviewChoice::MinimumSessionLength,
-                                  ReviewChoice::MaximumSessionLength);
-
+    const qint64 sinceMs = request.now.addDays(-ReviewChoice::MistakeDays).toMSecsSinceEpoch();
     std::vector<Candidate> candidates;
-    if (choice.onlyMistakes) {
-        const qint64 sinceMs = request.now.addDays(-ReviewChoice::MistakeDays).toMSecsSinceEpoch();
-        QSet<CardKey> seen;
-        seen.reserve(request.recentMistakes.size());
-        for (const ReviewEntry &entry : request.recentMistakes) {
-            if (entry.grade != Grade::Again || entry.reviewedAt.toMSecsSinceEpoch() <= sinceMs)
-                continue;
-            const qsizetype before = seen.size();
-            seen.insert(entry.card);
-            if (seen.size() == before)
-                continue; // graded Again more than once
-            if (auto candidate =
-                    chosen.candidate(entry.card, request.states.value(entry.card), fsrs))
-                candidates.push_back(*candidate);
-        }
-        takeLeastRetrievable(candidates, length, plan);
-        if (plan.boards.isEmpty())
-            plan.emptyReason = EmptyPlanReason::NoRecentMistake;
-        return plan;
+    QSet<CardKey> seen;
+    seen.reserve(request.recentMistakes.size());
+    for (const ReviewEntry &entry : request.recentMistakes) {
+        if (entry.grade != Grade::Again || entry.reviewedAt.toMSecsSinceEpoch() <= sinceMs)
+            continue;
+        const qsizetype before = seen.size();
+        seen.insert(entry.card);
+        if (seen.size() == before)
+            continue; // graded Again more than once
+        if (auto candidate = chosen.candidate(entry.card, request.states.value(entry.card), fsrs))
+            candidates.push_back(*candidate);
     }
+    SessionPlan plan{leastRetrievable(candidates, length)};
+    if (plan.boards.isEmpty())
+        plan.emptyReason = EmptyPlanReason::NoRecentMistake;
+    return plan;
+}
 
+SessionPlan planDueAndNew(const SessionRequest &request, const ChosenCards &chosen, int length,
+                          const Fsrs &fsrs)
+{
     const qint64 dayEndMs = startOfNextDay(request.now).toMSecsSinceEpoch();
+    std::vector<Candidate> candidates;
     candidates.reserve(size_t(request.states.size()));
     for (auto it = request.states.cbegin(); it != request.states.cend(); ++it) {
         const CardState &state = it.value();
@@ -163,13 +151,31 @@ SessionPlan planSession(const SessionRequest &request, const Fsrs &fsrs)
         if (auto candidate = chosen.candidate(it.key(), state, fsrs))
             candidates.push_back(*candidate);
     }
-    takeLeastRetrievable(candidates, length, plan);
+    SessionPlan plan{leastRetrievable(candidates, length)};
     const int allowance = std::max(0, request.newPerDay - request.newIntroducedToday);
     plan.boards.append(chosen.newCards(std::min(allowance, length - int(plan.boards.size()))));
     if (plan.boards.isEmpty())
         plan.emptyReason = allowance == 0 ? EmptyPlanReason::NothingDueNewLimitReached
                                           : EmptyPlanReason::NothingDueAllIntroduced;
     return plan;
+}
+
+} // namespace
+
+SessionPlan planSession(const SessionRequest &request, const Fsrs &fsrs)
+{
+    const ReviewChoice &choice = request.choice;
+    if (choice.tenses.none())
+        return {{}, EmptyPlanReason::NoTense};
+    if (choice.types.none() || choice.kinds.none() || choice.levels.none())
+        return {{}, EmptyPlanReason::NoGroup};
+    const ChosenCards chosen(request);
+    if (!chosen.anyVerb())
+        return {{}, EmptyPlanReason::NoMatchingVerb};
+    const int length = std::clamp(choice.sessionLength, ReviewChoice::MinimumSessionLength,
+                                  ReviewChoice::MaximumSessionLength);
+    return choice.onlyMistakes ? planMistakes(request, chosen, length, fsrs)
+                               : planDueAndNew(request, chosen, length, fsrs);
 }
 
 QString emptyPlanText(EmptyPlanReason reason)
