@@ -1,0 +1,97 @@
+// SPDX-FileCopyrightText: 2026 German Verb Zandrel developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "Connection.h"
+
+#include "Statement.h"
+
+#include <sqlite3.h>
+
+#include <utility>
+
+namespace progress {
+
+Connection::Connection(const QString &path, Access access)
+{
+    int flags = access == Access::ReadOnly ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE;
+    if (access == Access::Create)
+        flags |= SQLITE_OPEN_CREATE;
+    const int code = sqlite3_open_v2(path.toUtf8().constData(), &db_, flags, nullptr);
+    if (code != SQLITE_OK) {
+        noteError(code);
+        close();
+        return;
+    }
+    // A file may come from anywhere: its schema runs no functions of ours, and no statement may
+    // write the schema or the file's pages behind SQLite's back.
+    sqlite3_db_config(db_, SQLITE_DBCONFIG_DEFENSIVE, 1, nullptr);
+    sqlite3_db_config(db_, SQLITE_DBCONFIG_TRUSTED_SCHEMA, 0, nullptr);
+    // The last connection to close folds the log into the file; one that only looks must not.
+    if (access == Access::ReadOnly)
+        sqlite3_db_config(db_, SQLITE_DBCONFIG_NO_CKPT_ON_CLOSE, 1, nullptr);
+}
+
+Connection::~Connection()
+{
+    close();
+}
+
+Connection::Connection(Connection &&other) noexcept
+    : db_(std::exchange(other.db_, nullptr)), errorCode_(other.errorCode_),
+      errorMessage_(std::move(other.errorMessage_))
+{
+}
+
+Connection &Connection::operator=(Connection &&other) noexcept
+{
+    if (this != &other) {
+        close();
+        db_ = std::exchange(other.db_, nullptr);
+        errorCode_ = other.errorCode_;
+        errorMessage_ = std::move(other.errorMessage_);
+    }
+    return *this;
+}
+
+void Connection::close()
+{
+    // Every statement is finalized by its owner first, so the close cannot be refused.
+    sqlite3_close_v2(std::exchange(db_, nullptr));
+}
+
+int Connection::noteError(int code)
+{
+    errorCode_ = code;
+    const char *message = db_ ? sqlite3_errmsg(db_) : sqlite3_errstr(code);
+    if (db_ && sqlite3_errcode(db_) != code)
+        message = sqlite3_errstr(code);
+    errorMessage_ = QString::fromUtf8(message);
+    return code;
+}
+
+int Connection::execute(const char *sql)
+{
+    if (!db_)
+        return errorCode_ ? errorCode_ : SQLITE_MISUSE;
+    const int code = sqlite3_exec(db_, sql, nullptr, nullptr, nullptr);
+    return code == SQLITE_OK ? code : noteError(code);
+}
+
+std::optional<qint64> Connection::integer(const char *sql)
+{
+    Statement statement(*this, sql);
+    if (!statement.next())
+        return std::nullopt;
+    return statement.integer(0);
+}
+
+std::optional<QString> Connection::text(const char *sql)
+{
+    Statement statement(*this, sql);
+    if (!statement.next())
+        return std::nullopt;
+    return statement.text(0);
+}
+
+} // namespace progress
