@@ -23,6 +23,9 @@ Connection::Connection(const QString &path, Access access)
         close();
         return;
     }
+    // A second copy of the program waits for the other's grade (a few milliseconds) rather
+    // than fail; five seconds covers a slow disk.
+    sqlite3_busy_timeout(db_, 5000);
     // A file may come from anywhere: its schema runs no functions of ours, and no statement may
     // write the schema or the file's pages behind SQLite's back.
     sqlite3_db_config(db_, SQLITE_DBCONFIG_DEFENSIVE, 1, nullptr);

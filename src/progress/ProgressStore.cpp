@@ -205,11 +205,6 @@ StoreStatus ProgressStore::create()
                    QStringLiteral("the folder cannot be made")};
         return status_;
     }
-    // A log or index left without its database (a removal cut short) would be read into the new
-    // file; SQLite makes the database before either, so these belong to no file in use.
-    QString error;
-    if (!removeStoreFiles(filePath(), &error))
-        return fail(StoreOutcome::Unwritable, error);
     Connection made(filePath(), Connection::Access::Create);
     if (!made.isOpen()) {
         status_ = {StoreOutcome::Unwritable, folder_, QString(), made.errorMessage()};

@@ -71,16 +71,19 @@ std::optional<QString> moveAside(const QString &databasePath, const QString &lab
 
 bool removeStoreFiles(const QString &databasePath, QString *error)
 {
-    bool removedAll = true;
-    for (const QString &path : storeFiles(databasePath)) {
+    // The log before its database: a log left without one would be read into the next file
+    // made under that name.
+    QStringList files = storeFiles(databasePath);
+    files.move(0, files.size() - 1);
+    for (const QString &path : files) {
         QFile file(path);
         if (file.exists() && !file.remove()) {
             *error =
                 QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(path), file.errorString());
-            removedAll = false;
+            return false;
         }
     }
-    return removedAll;
+    return true;
 }
 
 } // namespace progress

@@ -26,7 +26,8 @@ QString asideName(const QString &databasePath, const QString &label, const QDate
 std::optional<QString> moveAside(const QString &databasePath, const QString &label,
                                  const QDateTime &localTime, QString *error);
 
-// Deletes the database and its companions; false (with the reason) when one of them remains.
+// Deletes the database and its companions, the database last; false (with the reason) when
+// one of them could not be deleted, and then the database is still there.
 bool removeStoreFiles(const QString &databasePath, QString *error);
 
 } // namespace progress

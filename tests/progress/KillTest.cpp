@@ -1,0 +1,119 @@
+// SPDX-FileCopyrightText: 2026 German Verb Zandrel developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "ScriptedReview.h"
+
+#include "progress/Connection.h"
+#include "progress/ProgressStore.h"
+
+#include <QProcess>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+
+namespace {
+
+// The last grade the driver said was kept, or -1.
+int lastCommitted(const QByteArray &output)
+{
+    int last = -1;
+    for (const QByteArray &line : output.split('\n')) {
+        if (line.startsWith("committed "))
+            last = line.mid(10).toInt();
+    }
+    return last;
+}
+
+// The store opens clean, holds boards 0 .. n-1 of each script and nothing else, and every card's
+// state is the one those boards lead to: no grade without its card's new state, or the reverse.
+int checkStore(const QString &folder, const QStringList &labels)
+{
+    progress::Connection raw(folder + QStringLiteral("/progress.sqlite"),
+                             progress::Connection::Access::ReadOnly);
+    EXPECT_EQ(raw.text("PRAGMA integrity_check"), QStringLiteral("ok"));
+    raw.close();
+    progress::ProgressStore store(folder);
+    EXPECT_TRUE(store.open().isReady()) << qPrintable(store.status().message());
+    QHash<QString, int> boards; // by label
+    QHash<QString, review::CardState> expected;
+    for (const review::ReviewEntry &entry : store.reviewLog()) {
+        const QString label = entry.card.verb.section(QLatin1Char(' '), -1);
+        const review::ReviewEntry board = progresstest::scriptedBoard(label, boards[label]++);
+        EXPECT_TRUE(labels.contains(label) && entry.card == board.card &&
+                    entry.grade == board.grade && entry.reviewedAt == board.reviewedAt)
+            << qPrintable(entry.card.verb) << " board " << boards[label] - 1;
+        review::CardState &state = expected[entry.card.verb + QLatin1Char('|') + entry.card.tense];
+        state = progresstest::stateAfter(state, board);
+    }
+    const QList<progress::StoredCard> cards = store.cards();
+    EXPECT_EQ(cards.size(), expected.size());
+    for (const progress::StoredCard &card : cards) {
+        const review::CardState want = expected.value(card.key.verb + '|' + card.key.tense);
+        EXPECT_TRUE(card.state.reps == want.reps && card.state.lapses == want.lapses &&
+                    card.state.lastReview == want.lastReview && card.state.due == want.due)
+            << qPrintable(card.key.verb) << ", " << qPrintable(card.key.tense);
+    }
+    return boards.value(labels.front());
+}
+
+QProcess *startDriver(const QString &folder, const QString &label, int boards)
+{
+    auto *driver = new QProcess;
+    driver->start(QStringLiteral(ZANDREL_REVIEW_DRIVER), {folder, label, QString::number(boards)});
+    EXPECT_TRUE(driver->waitForStarted());
+    return driver;
+}
+
+TEST(Killed, AReviewLosesAtMostTheGradeInProgress)
+{
+    const quint32 seed = qEnvironmentVariableIsSet("ZANDREL_KILL_SEED")
+                             ? quint32(qEnvironmentVariableIntValue("ZANDREL_KILL_SEED"))
+                             : QRandomGenerator::system()->generate();
+    std::printf("seed %u (ZANDREL_KILL_SEED=%u repeats these kills)\n", seed, seed);
+    QRandomGenerator random(seed);
+    QTemporaryDir folder;
+    int kept = 0, killedWriting = 0;
+    for (int run = 0; run < 100; ++run) {
+        const int delayMs = random.bounded(1, 150);
+        SCOPED_TRACE(testing::Message() << "run " << run << ", killed after " << delayMs << " ms");
+        std::unique_ptr<QProcess> driver(startDriver(folder.path(), QStringLiteral("k"), 1 << 30));
+        driver->waitForFinished(delayMs); // the driver never ends by itself
+        driver->kill();                   // SIGKILL
+        ASSERT_TRUE(driver->waitForFinished());
+        const QByteArray output = driver->readAllStandardOutput();
+        ASSERT_FALSE(output.contains("failed")) << output.data();
+        const int reported = lastCommitted(output);
+        killedWriting += output.contains("ready") ? 1 : 0;
+        if (kept == 0 && !QFile::exists(folder.filePath(QStringLiteral("progress.sqlite"))))
+            continue; // killed before it made the file
+        const int boards = checkStore(folder.path(), {QStringLiteral("k")});
+        EXPECT_GE(boards, std::max(kept, reported + 1)) << "a grade the driver kept is missing";
+        EXPECT_LE(boards, reported + 2 + (reported < 0 ? kept : 0)) << "more than one unreported";
+        kept = boards;
+        if (testing::Test::HasFailure())
+            break;
+    }
+    std::printf("%d boards kept; %d of 100 kills came after the store was open\n", kept,
+                killedWriting);
+}
+
+TEST(TwoCopies, BothKeepEveryGrade)
+{
+    QTemporaryDir folder;
+    std::unique_ptr<QProcess> first(startDriver(folder.path(), QStringLiteral("a"), 150));
+    std::unique_ptr<QProcess> second(startDriver(folder.path(), QStringLiteral("b"), 150));
+    for (QProcess *driver : {first.get(), second.get()}) {
+        ASSERT_TRUE(driver->waitForFinished(120000));
+        const QByteArray output = driver->readAllStandardOutput();
+        EXPECT_EQ(driver->exitCode(), 0) << output.data();
+        EXPECT_EQ(lastCommitted(output), 149);
+    }
+    EXPECT_EQ(checkStore(folder.path(), {QStringLiteral("a"), QStringLiteral("b")}), 150);
+    EXPECT_EQ(checkStore(folder.path(), {QStringLiteral("b"), QStringLiteral("a")}), 150);
+}
+
+} // namespace
