@@ -23,12 +23,15 @@ Connection::Connection(const QString &path, Access access)
         close();
         return;
     }
+    sqlite3_extended_result_codes(db_, 1);
     // A second copy of the program waits for the other's grade (a few milliseconds) rather
     // than fail; five seconds covers a slow disk.
     sqlite3_busy_timeout(db_, 5000);
     // A file may come from anywhere: its schema runs no functions of ours, and no statement may
-    // write the schema or the file's pages behind SQLite's back.
-    sqlite3_db_config(db_, SQLITE_DBCONFIG_DEFENSIVE, 1, nullptr);
+    // write the schema or the file's pages behind SQLite's back. (A file being made is ours, and
+    // goes into WAL mode by way of journal_mode OFF, which the defensive mode forbids.)
+    if (access != Access::Create)
+        sqlite3_db_config(db_, SQLITE_DBCONFIG_DEFENSIVE, 1, nullptr);
     sqlite3_db_config(db_, SQLITE_DBCONFIG_TRUSTED_SCHEMA, 0, nullptr);
     // The last connection to close folds the log into the file; one that only looks must not.
     if (access == Access::ReadOnly)

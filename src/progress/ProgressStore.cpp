@@ -15,6 +15,7 @@
 #include <sqlite3.h>
 
 #include <optional>
+#include <span>
 
 namespace progress {
 
@@ -71,6 +72,25 @@ QList<ReviewEntry> reviewsFrom(Statement &query)
     return entries;
 }
 
+// The few names a column repeats (a verb in 15 rows on end, 15 tenses), made once and shared.
+class NameCache {
+public:
+    QString name(QByteArrayView utf8)
+    {
+        for (qsizetype i = names_.size() - 1; i >= 0; --i) {
+            if (names_[i].first == utf8)
+                return names_[i].second;
+        }
+        if (names_.size() == 32)
+            names_.removeFirst();
+        names_.append({utf8.toByteArray(), QString::fromUtf8(utf8)});
+        return names_.back().second;
+    }
+
+private:
+    QList<std::pair<QByteArray, QString>> names_; // the latest last
+};
+
 QString asideLabel(StoreOutcome outcome)
 {
     switch (outcome) {
@@ -103,6 +123,8 @@ bool ProgressStore::exists() const
 StoreStatus ProgressStore::fail(StoreOutcome outcome, const QString &detail)
 {
     status_ = {outcome, filePath(), QString(), detail};
+    if (outcome == StoreOutcome::Damaged)
+        db_.close(); // nothing more is written to a damaged file
     return status_;
 }
 
@@ -118,13 +140,18 @@ void ProgressStore::noteReadFailure()
 
 // Looks at the file through a read-only connection, which can neither roll back another
 // program's journal nor fold our log into the file, so a file we turn down stays as it was.
-StoreStatus ProgressStore::inspect()
+StoreStatus ProgressStore::inspect(bool wholeFile)
 {
     Connection look(filePath(), Connection::Access::ReadOnly);
     const std::optional<qint64> applicationId = look.integer("PRAGMA application_id");
     const std::optional<qint64> version = look.integer("PRAGMA user_version");
-    if (!applicationId || !version)
+    if (!applicationId || !version) {
+        // Our files are always in WAL mode: a rollback journal left mid-write is another's.
+        if (look.errorCode() == SQLITE_READONLY_ROLLBACK)
+            return fail(StoreOutcome::NotOurs, QStringLiteral("another program's write to it was "
+                                                              "cut short"));
         return failWith(look);
+    }
     QStringList tables;
     Statement list(look, "SELECT name FROM sqlite_schema WHERE type = 'table'");
     while (list.next())
@@ -148,12 +175,33 @@ StoreStatus ProgressStore::inspect()
             return fail(StoreOutcome::Damaged,
                         QStringLiteral("the table %1 is missing").arg(table));
     }
-    const std::optional<QString> check = look.text("PRAGMA quick_check");
-    if (!check)
-        return failWith(look);
-    if (*check != QLatin1String("ok"))
-        return fail(StoreOutcome::Damaged, *check);
+    // Opening checks the tables the planner reads whole when a review starts; the log is
+    // checked as it is read, and whole by checkWhole(), which takes longer than opening may.
+    static const char *const tablesRead[] = {"PRAGMA quick_check(cards)",
+                                             "PRAGMA quick_check(settings)"};
+    static const char *const whole[] = {"PRAGMA quick_check"};
+    const std::span<const char *const> checks =
+        wholeFile ? std::span<const char *const>(whole) : std::span<const char *const>(tablesRead);
+    for (const char *check : checks) {
+        const std::optional<QString> result = look.text(check);
+        if (!result)
+            return failWith(look);
+        if (*result != QLatin1String("ok"))
+            return fail(StoreOutcome::Damaged, *result);
+    }
     return fail(StoreOutcome::Ready, QString());
+}
+
+StoreStatus ProgressStore::checkWhole()
+{
+    if (!isOpen())
+        return status_;
+    const std::optional<QString> result = db_.text("PRAGMA quick_check");
+    if (!result)
+        return failWith(db_);
+    if (*result != QLatin1String("ok"))
+        return fail(StoreOutcome::Damaged, *result);
+    return status_;
 }
 
 StoreStatus ProgressStore::openChecked()
@@ -190,7 +238,7 @@ StoreStatus ProgressStore::open()
     close();
     if (!exists())
         return fail(StoreOutcome::NoStore, QString());
-    if (!inspect().isReady())
+    if (!inspect(false).isReady())
         return status_;
     return openChecked();
 }
@@ -210,6 +258,11 @@ StoreStatus ProgressStore::create()
         status_ = {StoreOutcome::Unwritable, folder_, QString(), made.errorMessage()};
         return status_;
     }
+    // Into WAL mode before anything else, without the rollback journal SQLite would otherwise
+    // use for it: a program killed just then leaves an empty database, never a journal that only
+    // a writer may roll back (and opening looks read-only).
+    if (QFileInfo(filePath()).size() == 0)
+        made.execute("PRAGMA journal_mode = OFF; PRAGMA journal_mode = WAL");
     made.close();
     return openChecked();
 }
@@ -219,7 +272,7 @@ StoreStatus ProgressStore::startFresh(const QDateTime &localTime)
     close();
     if (!exists())
         return create();
-    const StoreStatus found = inspect();
+    const StoreStatus found = inspect(true);
     if (!found.canStartFresh())
         return found.isReady() ? openChecked() : status_;
     QString error;
@@ -235,7 +288,7 @@ StoreStatus ProgressStore::startFresh(const QDateTime &localTime)
 StoreStatus ProgressStore::forgetAll()
 {
     close();
-    if (exists() && inspect().outcome == StoreOutcome::NotOurs)
+    if (exists() && inspect(false).outcome == StoreOutcome::NotOurs)
         return status_; // another program's file is not ours to delete
     QString error;
     if (!removeStoreFiles(filePath(), &error))
@@ -282,10 +335,10 @@ ON CONFLICT (verb, tense) DO UPDATE SET
         .bind(9, qint64(after.lapses))
         .bind(10, entry.reviewedAt);
     if (!review.run() || !card.run() || db_.execute("COMMIT") != SQLITE_OK) {
-        const StoreStatus failed = failWith(db_);
+        const int code = db_.errorCode();
+        const QString message = db_.errorMessage();
         db_.execute("ROLLBACK");
-        status_ = failed;
-        return status_;
+        return fail(outcomeOfSqliteError(code), message);
     }
     return fail(StoreOutcome::Ready, QString());
 }
@@ -306,6 +359,8 @@ QList<StoredCard> ProgressStore::cards()
     if (!isOpen())
         return {};
     QList<StoredCard> cards;
+    cards.reserve(db_.integer("SELECT COUNT(*) FROM cards").value_or(0));
+    NameCache verbs, tenses;
     Statement query(db_, "SELECT verb, tense, phase, stability, difficulty, due, last_review, "
                          "reps, lapses FROM cards");
     while (query.next()) {
@@ -313,7 +368,7 @@ QList<StoredCard> ProgressStore::cards()
         if (phase < qint64(CardPhase::New) || phase > qint64(CardPhase::Relearning))
             continue;
         StoredCard card;
-        card.key = {query.text(0), query.text(1)};
+        card.key = {verbs.name(query.bytes(0)), tenses.name(query.bytes(1))};
         card.state.phase = CardPhase(phase);
         card.state.stability = query.real(3);
         card.state.difficulty = query.real(4);

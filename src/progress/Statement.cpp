@@ -111,8 +111,13 @@ double Statement::real(int column) const
 
 QString Statement::text(int column) const
 {
-    const auto *bytes = reinterpret_cast<const char *>(sqlite3_column_text(statement_, column));
-    return QString::fromUtf8(bytes, sqlite3_column_bytes(statement_, column));
+    return QString::fromUtf8(bytes(column));
+}
+
+QByteArrayView Statement::bytes(int column) const
+{
+    const auto *text = reinterpret_cast<const char *>(sqlite3_column_text(statement_, column));
+    return QByteArrayView(text, sqlite3_column_bytes(statement_, column));
 }
 
 QDateTime Statement::time(int column) const

@@ -4,6 +4,7 @@
 
 #pragma once
 
+#include <QByteArrayView>
 #include <QDateTime>
 #include <QString>
 #include <QtGlobal>
@@ -45,6 +46,8 @@ public:
     qint64 integer(int column) const;
     double real(int column) const;
     QString text(int column) const;
+    // The column's UTF-8 bytes, valid until the next step.
+    QByteArrayView bytes(int column) const;
     // A UTC time stored as milliseconds since 1970; invalid for NULL.
     QDateTime time(int column) const;
 

@@ -75,12 +75,20 @@ TEST(Killed, AReviewLosesAtMostTheGradeInProgress)
                              : QRandomGenerator::system()->generate();
     std::printf("seed %u (ZANDREL_KILL_SEED=%u repeats these kills)\n", seed, seed);
     QRandomGenerator random(seed);
-    QTemporaryDir folder;
+    std::unique_ptr<QTemporaryDir> folder;
     int kept = 0, killedWriting = 0;
     for (int run = 0; run < 100; ++run) {
-        const int delayMs = random.bounded(1, 150);
+        // Every tenth run a new learner, whose file is being made when the kill comes.
+        const bool making = run % 10 == 0;
+        if (making) {
+            folder = std::make_unique<QTemporaryDir>();
+            kept = 0;
+        }
+        const int delayMs = making ? random.bounded(0, 10) : random.bounded(1, 150);
         SCOPED_TRACE(testing::Message() << "run " << run << ", killed after " << delayMs << " ms");
-        std::unique_ptr<QProcess> driver(startDriver(folder.path(), QStringLiteral("k"), 1 << 30));
+        std::unique_ptr<QProcess> driver(startDriver(folder->path(), QStringLiteral("k"), 1 << 30));
+        if (making)
+            driver->waitForReadyRead();   // "opening"
         driver->waitForFinished(delayMs); // the driver never ends by itself
         driver->kill();                   // SIGKILL
         ASSERT_TRUE(driver->waitForFinished());
@@ -88,17 +96,16 @@ TEST(Killed, AReviewLosesAtMostTheGradeInProgress)
         ASSERT_FALSE(output.contains("failed")) << output.data();
         const int reported = lastCommitted(output);
         killedWriting += output.contains("ready") ? 1 : 0;
-        if (kept == 0 && !QFile::exists(folder.filePath(QStringLiteral("progress.sqlite"))))
+        if (kept == 0 && !QFile::exists(folder->filePath(QStringLiteral("progress.sqlite"))))
             continue; // killed before it made the file
-        const int boards = checkStore(folder.path(), {QStringLiteral("k")});
+        const int boards = checkStore(folder->path(), {QStringLiteral("k")});
         EXPECT_GE(boards, std::max(kept, reported + 1)) << "a grade the driver kept is missing";
         EXPECT_LE(boards, reported + 2 + (reported < 0 ? kept : 0)) << "more than one unreported";
         kept = boards;
         if (testing::Test::HasFailure())
             break;
     }
-    std::printf("%d boards kept; %d of 100 kills came after the store was open\n", kept,
-                killedWriting);
+    std::printf("%d of 100 kills came after the store was open\n", killedWriting);
 }
 
 TEST(TwoCopies, BothKeepEveryGrade)

@@ -81,10 +81,25 @@ QMap<QString, QByteArray> contents(const QString &folder)
     return files;
 }
 
+// A table's first page overwritten, in a store of ours.
+void garble(const QString &folder, const char *table)
+{
+    storeWithOneGrade(folder);
+    const QByteArray query =
+        "SELECT rootpage FROM sqlite_schema WHERE name = '" + QByteArray(table) + "'";
+    const qint64 page = *Connection(folder + "/progress.sqlite", Connection::Access::ReadOnly)
+                             .integer(query.constData());
+    QFile file(folder + "/progress.sqlite");
+    ASSERT_TRUE(file.open(QIODevice::ReadWrite) && file.seek((page - 1) * 4096 + 8));
+    file.write(QByteArray(2000, '\xff'));
+}
+
+enum Call { Open, Create, OpenAndCheckWhole };
+
 struct OpeningCase {
     const char *name;
     std::function<void(const QString &folder)> prepare;
-    bool create; // create() rather than open()
+    Call call;
     StoreOutcome expected;
     bool unprivileged = false; // needs a user whom file modes bind
 };
@@ -137,7 +152,9 @@ TEST_P(Opening, SaysWhatItFoundAndKeepsWhatItCannotUse)
     c.prepare(folder);
     const auto before = contents(folder);
     ProgressStore store(folder);
-    const progress::StoreStatus status = c.create ? store.create() : store.open();
+    progress::StoreStatus status = c.call == Create ? store.create() : store.open();
+    if (c.call == OpenAndCheckWhole && status.isReady())
+        status = store.checkWhole();
     EXPECT_EQ(status.outcome, c.expected) << qPrintable(status.message());
     EXPECT_EQ(store.isOpen(), c.expected == StoreOutcome::Ready);
     QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
@@ -177,28 +194,24 @@ const QString Ours = QStringLiteral("/progress.sqlite");
 INSTANTIATE_TEST_SUITE_P(
     Cases, Opening,
     testing::Values(
-        OpeningCase{"NothingThere", [](const QString &) {}, false, StoreOutcome::NoStore},
-        OpeningCase{"Fresh", [](const QString &) {}, true, StoreOutcome::Ready},
-        OpeningCase{"Existing", storeWithOneGrade, false, StoreOutcome::Ready},
-        OpeningCase{"CreateFindsExisting", storeWithOneGrade, true, StoreOutcome::Ready},
+        OpeningCase{"NothingThere", [](const QString &) {}, Open, StoreOutcome::NoStore},
+        OpeningCase{"Fresh", [](const QString &) {}, Create, StoreOutcome::Ready},
+        OpeningCase{"Existing", storeWithOneGrade, Open, StoreOutcome::Ready},
+        OpeningCase{"CreateFindsExisting", storeWithOneGrade, Create, StoreOutcome::Ready},
         OpeningCase{"EmptyFileOfACreationCutShort", [](const QString &f) { write(f + Ours, {}); },
-                    false, StoreOutcome::Ready},
+                    Open, StoreOutcome::Ready},
         OpeningCase{"NotADatabase",
-                    [](const QString &f) { write(f + Ours, QByteArray(3000, 'x')); }, false,
+                    [](const QString &f) { write(f + Ours, QByteArray(3000, 'x')); }, Open,
                     StoreOutcome::Damaged},
-        OpeningCase{"DamagedBytes",
-                    [](const QString &f) {
-                        storeWithOneGrade(f);
-                        QFile file(f + Ours);
-                        ASSERT_TRUE(file.open(QIODevice::ReadWrite) && file.seek(4096 + 8));
-                        file.write(QByteArray(2000, '\xff'));
-                    },
-                    false, StoreOutcome::Damaged},
+        OpeningCase{"DamagedCards", [](const QString &f) { garble(f, "cards"); }, Open,
+                    StoreOutcome::Damaged},
+        OpeningCase{"DamagedLog", [](const QString &f) { garble(f, "reviews"); }, OpenAndCheckWhole,
+                    StoreOutcome::Damaged},
         OpeningCase{"ForeignTables",
-                    [](const QString &f) { runSql(f + Ours, "CREATE TABLE notes (text)"); }, true,
+                    [](const QString &f) { runSql(f + Ours, "CREATE TABLE notes (text)"); }, Create,
                     StoreOutcome::NotOurs},
         OpeningCase{"ForeignApplicationId",
-                    [](const QString &f) { runSql(f + Ours, "PRAGMA application_id = 7"); }, false,
+                    [](const QString &f) { runSql(f + Ours, "PRAGMA application_id = 7"); }, Open,
                     StoreOutcome::NotOurs},
         OpeningCase{"NewerSchemaWithItsLog",
                     [](const QString &f) {
@@ -210,19 +223,19 @@ INSTANTIATE_TEST_SUITE_P(
                         QFile::copy(live.path() + Ours, f + Ours);
                         QFile::copy(live.path() + Ours + "-wal", f + Ours + "-wal");
                     },
-                    false, StoreOutcome::Newer},
+                    Open, StoreOutcome::Newer},
         OpeningCase{"FolderIsAFile",
                     [](const QString &f) {
                         QDir(f).removeRecursively();
                         write(f, "x");
                     },
-                    true, StoreOutcome::Unwritable},
+                    Create, StoreOutcome::Unwritable},
         OpeningCase{"ReadOnlyFolder",
                     [](const QString &f) {
                         storeWithOneGrade(f);
                         QFile::setPermissions(f, QFile::ReadOwner | QFile::ExeOwner);
                     },
-                    false, StoreOutcome::Unwritable, true}),
+                    Open, StoreOutcome::Unwritable, true}),
     [](const auto &info) { return std::string(info.param.name); });
 
 TEST(Grades, ComeBackAsRecordedAfterReopening)

@@ -22,6 +22,8 @@ int main(int argc, char **argv)
     const QString label = arguments[2];
     const int boards = arguments[3].toInt();
     progress::ProgressStore store(arguments[1]);
+    std::printf("opening\n");
+    std::fflush(stdout);
     if (!store.create().isReady()) {
         std::printf("failed %s\n", qPrintable(store.status().message()));
         return 1;
