@@ -143,6 +143,8 @@ void ProgressStore::noteReadFailure()
 StoreStatus ProgressStore::inspect(bool wholeFile)
 {
     Connection look(filePath(), Connection::Access::ReadOnly);
+    // One snapshot for every look: another copy may be making the file right now.
+    look.execute("BEGIN");
     const std::optional<qint64> applicationId = look.integer("PRAGMA application_id");
     const std::optional<qint64> version = look.integer("PRAGMA user_version");
     if (!applicationId || !version) {

@@ -20,22 +20,18 @@ namespace {
 // The last grade the driver said was kept, or -1.
 int lastCommitted(const QByteArray &output)
 {
-    int last = -1;
-    for (const QByteArray &line : output.split('\n')) {
-        if (line.startsWith("committed "))
-            last = line.mid(10).toInt();
-    }
-    return last;
+    const qsizetype at = output.lastIndexOf("committed ");
+    return at < 0 ? -1 : output.mid(at + 10).split('\n').front().toInt();
 }
 
 // The store opens clean, holds boards 0 .. n-1 of each script and nothing else, and every card's
 // state is the one those boards lead to: no grade without its card's new state, or the reverse.
 int checkStore(const QString &folder, const QStringList &labels)
 {
-    progress::Connection raw(folder + QStringLiteral("/progress.sqlite"),
-                             progress::Connection::Access::ReadOnly);
-    EXPECT_EQ(raw.text("PRAGMA integrity_check"), QStringLiteral("ok"));
-    raw.close();
+    EXPECT_EQ(
+        progress::Connection(folder + "/progress.sqlite", progress::Connection::Access::ReadOnly)
+            .text("PRAGMA integrity_check"),
+        "ok");
     progress::ProgressStore store(folder);
     EXPECT_TRUE(store.open().isReady()) << qPrintable(store.status().message());
     QHash<QString, int> boards; // by label

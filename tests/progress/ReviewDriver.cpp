@@ -19,35 +19,27 @@ int main(int argc, char **argv)
     const QStringList arguments = application.arguments();
     if (arguments.size() != 4)
         return 2;
+    std::setvbuf(stdout, nullptr, _IOLBF, 0); // each line reaches the test as it is printed
     const QString label = arguments[2];
-    const int boards = arguments[3].toInt();
     progress::ProgressStore store(arguments[1]);
     std::printf("opening\n");
-    std::fflush(stdout);
-    if (!store.create().isReady()) {
-        std::printf("failed %s\n", qPrintable(store.status().message()));
-        return 1;
-    }
+    progress::StoreStatus status = store.create();
     QHash<QString, review::CardState> states; // by verb and tense
     for (const progress::StoredCard &card : store.cards())
-        states.insert(card.key.verb + QLatin1Char('|') + card.key.tense, card.state);
-    int next = 0;
+        states.insert(card.key.verb + '|' + card.key.tense, card.state);
+    int n = 0;
     for (const review::ReviewEntry &entry : store.reviewLog())
-        next += entry.card.verb.endsWith(QLatin1Char(' ') + label) ? 1 : 0;
-    std::printf("ready %d\n", next);
-    std::fflush(stdout);
-    for (int n = next; n < boards; ++n) {
+        n += entry.card.verb.endsWith(' ' + label) ? 1 : 0;
+    std::printf("ready %d\n", n);
+    for (; status.isReady() && n < arguments[3].toInt(); ++n) {
         const review::ReviewEntry board = progresstest::scriptedBoard(label, n);
-        review::CardState &state = states[board.card.verb + QLatin1Char('|') + board.card.tense];
-        const review::CardState after = progresstest::stateAfter(state, board);
-        const progress::StoreStatus status = store.recordGrade(board, after);
-        if (!status.isReady()) {
-            std::printf("failed %s\n", qPrintable(status.message()));
-            return 1;
-        }
-        state = after;
-        std::printf("committed %d\n", n);
-        std::fflush(stdout);
+        review::CardState &state = states[board.card.verb + '|' + board.card.tense];
+        state = progresstest::stateAfter(state, board);
+        status = store.recordGrade(board, state);
+        if (status.isReady())
+            std::printf("committed %d\n", n);
     }
-    return 0;
+    if (!status.isReady())
+        std::printf("failed %s\n", qPrintable(status.message()));
+    return status.isReady() ? 0 : 1;
 }
