@@ -2,10 +2,7 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "ScriptedReview.h"
-
-#include "progress/Connection.h"
-#include "progress/ProgressStore.h"
+#include "StoreCheck.h"
 
 #include <QProcess>
 #include <QRandomGenerator>
@@ -22,38 +19,6 @@ int lastCommitted(const QByteArray &output)
 {
     const qsizetype at = output.lastIndexOf("committed ");
     return at < 0 ? -1 : output.mid(at + 10).split('\n').front().toInt();
-}
-
-// The store opens clean, holds boards 0 .. n-1 of each script and nothing else, and every card's
-// state is the one those boards lead to: no grade without its card's new state, or the reverse.
-int checkStore(const QString &folder, const QStringList &labels)
-{
-    EXPECT_EQ(
-        progress::Connection(folder + "/progress.sqlite", progress::Connection::Access::ReadOnly)
-            .text("PRAGMA integrity_check"),
-        "ok");
-    progress::ProgressStore store(folder);
-    EXPECT_TRUE(store.open().isReady()) << qPrintable(store.status().message());
-    QHash<QString, int> boards; // by label
-    QHash<QString, review::CardState> expected;
-    for (const review::ReviewEntry &entry : store.reviewLog()) {
-        const QString label = entry.card.verb.section(QLatin1Char(' '), -1);
-        const review::ReviewEntry board = progresstest::scriptedBoard(label, boards[label]++);
-        EXPECT_TRUE(labels.contains(label) && entry.card == board.card &&
-                    entry.grade == board.grade && entry.reviewedAt == board.reviewedAt)
-            << qPrintable(entry.card.verb) << " board " << boards[label] - 1;
-        review::CardState &state = expected[entry.card.verb + QLatin1Char('|') + entry.card.tense];
-        state = progresstest::stateAfter(state, board);
-    }
-    const QList<progress::StoredCard> cards = store.cards();
-    EXPECT_EQ(cards.size(), expected.size());
-    for (const progress::StoredCard &card : cards) {
-        const review::CardState want = expected.value(card.key.verb + '|' + card.key.tense);
-        EXPECT_TRUE(card.state.reps == want.reps && card.state.lapses == want.lapses &&
-                    card.state.lastReview == want.lastReview && card.state.due == want.due)
-            << qPrintable(card.key.verb) << ", " << qPrintable(card.key.tense);
-    }
-    return boards.value(labels.front());
 }
 
 QProcess *startDriver(const QString &folder, const QString &label, int boards)
@@ -94,7 +59,7 @@ TEST(Killed, AReviewLosesAtMostTheGradeInProgress)
         killedWriting += output.contains("ready") ? 1 : 0;
         if (kept == 0 && !QFile::exists(folder->filePath(QStringLiteral("progress.sqlite"))))
             continue; // killed before it made the file
-        const int boards = checkStore(folder->path(), {QStringLiteral("k")});
+        const int boards = progresstest::checkScriptedStore(folder->path(), {QStringLiteral("k")});
         EXPECT_GE(boards, std::max(kept, reported + 1)) << "a grade the driver kept is missing";
         EXPECT_LE(boards, reported + 2 + (reported < 0 ? kept : 0)) << "more than one unreported";
         kept = boards;
@@ -115,8 +80,12 @@ TEST(TwoCopies, BothKeepEveryGrade)
         EXPECT_EQ(driver->exitCode(), 0) << output.data();
         EXPECT_EQ(lastCommitted(output), 149);
     }
-    EXPECT_EQ(checkStore(folder.path(), {QStringLiteral("a"), QStringLiteral("b")}), 150);
-    EXPECT_EQ(checkStore(folder.path(), {QStringLiteral("b"), QStringLiteral("a")}), 150);
+    EXPECT_EQ(
+        progresstest::checkScriptedStore(folder.path(), {QStringLiteral("a"), QStringLiteral("b")}),
+        150);
+    EXPECT_EQ(
+        progresstest::checkScriptedStore(folder.path(), {QStringLiteral("b"), QStringLiteral("a")}),
+        150);
 }
 
 } // namespace

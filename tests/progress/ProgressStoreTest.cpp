@@ -2,8 +2,8 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "progress/ProgressStore.h"
-#include "progress/Connection.h"
+#include "StoreCheck.h"
+
 #include "progress/Schema.h"
 
 #include <QDir>
@@ -24,26 +24,21 @@
 using progress::Connection;
 using progress::ProgressStore;
 using progress::StoreOutcome;
-using review::Grade;
 
 namespace {
 
-const QDateTime Noon = QDateTime(QDate(2026, 12, 8), QTime(12, 0), Qt::UTC);
 const QString Ours = QStringLiteral("/progress.sqlite");
 
-review::ReviewEntry entry(const QString &verb, Grade grade, int minute)
+// Records boards from .. to - 1 of a script.
+void record(ProgressStore &store, const QString &label, int from, int to)
 {
-    return {{verb, QStringLiteral("Indikativ Präsens")},
-            grade,
-            Noon.addSecs(60 * minute),
-            4200 + minute,
-            grade == Grade::Again ? QList<int>{3, 17} : QList<int>{}};
-}
-
-review::CardState stateAfter(int reps, int minute)
-{
-    return {review::CardPhase::Review, 2.5 * reps, 6.25,    Noon.addDays(reps),
-            Noon.addSecs(60 * minute), reps,       reps - 1};
+    QHash<QString, review::CardState> states;
+    for (int n = from; n < to; ++n) {
+        const review::ReviewEntry board = progresstest::scriptedBoard(label, n);
+        review::CardState &state = states[board.card.verb + '|' + board.card.tense];
+        state = progresstest::stateAfter(state, board);
+        ASSERT_TRUE(store.recordGrade(board, state).isReady());
+    }
 }
 
 void write(const QString &path, const QByteArray &bytes)
@@ -57,7 +52,7 @@ void storeWithOneGrade(const QString &folder)
 {
     ProgressStore store(folder);
     ASSERT_TRUE(store.create().isReady());
-    ASSERT_TRUE(store.recordGrade(entry("sprechen", Grade::Good, 0), stateAfter(1, 0)).isReady());
+    record(store, "s", 0, 1);
 }
 
 void runSql(const QString &path, const char *sql)
@@ -149,9 +144,9 @@ TEST_P(Opening, SaysWhatItFoundAndKeepsWhatItCannotUse)
     EXPECT_EQ(store.isOpen(), c.expected == StoreOutcome::Ready);
     EXPECT_TRUE(status.message().contains(QDir::toNativeSeparators(status.file)));
     QFile::setPermissions(folder, QFileDevice::Permissions(0x7000));
-    const review::ReviewEntry later = entry("gehen", Grade::Easy, 1);
+    const review::ReviewEntry later = progresstest::scriptedBoard("s", 1);
     if (c.expected != StoreOutcome::Ready) {
-        EXPECT_FALSE(store.recordGrade(later, stateAfter(1, 1)).isReady());
+        EXPECT_FALSE(store.recordGrade(later, {}).isReady());
         EXPECT_EQ(contents(folder), before) << "a file it could not use was changed";
     }
     if (!c.asideLabel)
@@ -169,7 +164,7 @@ TEST_P(Opening, SaysWhatItFoundAndKeepsWhatItCannotUse)
                               file.key().mid(ProgressStore::fileName().size())),
                   file.value())
             << qPrintable(file.key());
-    EXPECT_TRUE(store.recordGrade(later, stateAfter(1, 1)).isReady());
+    EXPECT_TRUE(store.recordGrade(later, {}).isReady());
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -216,44 +211,24 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(Grades, ComeBackAsRecordedAfterReopening)
 {
     QTemporaryDir folder;
-    const QList<review::ReviewEntry> entries = {
-        entry("sich ärgern", Grade::Again, 0), entry("x'); DROP TABLE reviews; --", Grade::Hard, 1),
-        entry("sich ärgern", Grade::Good, 2)};
+    const QString hostile = "x');DROP_TABLE_reviews;--";
     {
         ProgressStore store(folder.path());
         ASSERT_TRUE(store.create().isReady());
-        for (int i = 0; i < entries.size(); ++i)
-            store.recordGrade(entries[i], stateAfter(i == 2 ? 2 : 1, i));
+        record(store, hostile, 0, 16); // 15 cards, the first one twice
         store.setSetting("newCardsPerDay", "8");
         store.setSetting("newCardsPerDay", "12");
     }
+    EXPECT_EQ(progresstest::checkScriptedStore(folder.path(), {hostile}), 16);
     ProgressStore store(folder.path());
     ASSERT_TRUE(store.open().isReady());
-    const auto fields = [](const review::ReviewEntry &e) {
-        return std::tie(e.card.verb, e.card.tense, e.grade, e.reviewedAt, e.durationMs,
-                        e.wrongBoxes);
-    };
-    const QList<review::ReviewEntry> log = store.reviewLog();
-    ASSERT_EQ(log.size(), 3);
-    for (int i = 0; i < 3; ++i)
-        EXPECT_TRUE(fields(log[i]) == fields(entries[i])) << i;
-    const QList<progress::StoredCard> cards = store.cards();
-    ASSERT_EQ(cards.size(), 2);
-    for (const progress::StoredCard &card : cards) {
-        const int reps = card.key == entries[0].card ? 2 : 1;
-        const review::CardState want = stateAfter(reps, reps);
-        const review::CardState &got = card.state;
-        EXPECT_TRUE(std::tie(got.phase, got.stability, got.difficulty, got.due, got.lastReview,
-                             got.reps, got.lapses) ==
-                    std::tie(want.phase, want.stability, want.difficulty, want.due, want.lastReview,
-                             want.reps, want.lapses))
-            << qPrintable(card.key.verb);
-    }
-    EXPECT_EQ(store.reviewsGradedAgainSince(Noon).size(), 1);
-    EXPECT_EQ(store.reviewsGradedAgainSince(Noon.addSecs(1)).size(), 0);
-    // Noon UTC is still the 8th at UTC+11, already the 9th at UTC+13.
-    EXPECT_EQ(store.cardsIntroducedOn(QDate(2026, 12, 8), QTimeZone(11 * 3600)), 2);
-    EXPECT_EQ(store.cardsIntroducedOn(QDate(2026, 12, 9), QTimeZone(13 * 3600)), 2);
+    const QDateTime start = progresstest::scriptedBoard(hostile, 0).reviewedAt; // 08:00 UTC
+    EXPECT_EQ(store.reviewsGradedAgainSince(start).size(), 4); // boards 0, 4, 8 and 12
+    EXPECT_EQ(store.reviewsGradedAgainSince(start.addSecs(1)).size(), 3);
+    // 08:00 UTC is still the 30th of November at UTC-9, the 1st of December at UTC+14.
+    EXPECT_EQ(store.cardsIntroducedOn(QDate(2026, 11, 30), QTimeZone(-9 * 3600)), 15);
+    EXPECT_EQ(store.cardsIntroducedOn(QDate(2026, 12, 1), QTimeZone(14 * 3600)), 15);
+    EXPECT_EQ(store.cardsIntroducedOn(QDate(2026, 12, 1), QTimeZone(-9 * 3600)), 0);
     EXPECT_EQ(store.settings().value("newCardsPerDay"), "12");
     EXPECT_TRUE(store.forgetAll().outcome == StoreOutcome::NoStore && !store.exists());
     EXPECT_TRUE(QDir(folder.path()).isEmpty());
