@@ -14,7 +14,9 @@ namespace progress {
 
 Connection::Connection(const QString &path, Access access)
 {
-    int flags = access == Access::ReadOnly ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE;
+    // A connection is used by one thread at a time, so SQLite need not lock it at every call.
+    int flags = SQLITE_OPEN_NOMUTEX |
+                (access == Access::ReadOnly ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE);
     if (access == Access::Create)
         flags |= SQLITE_OPEN_CREATE;
     const int code = sqlite3_open_v2(path.toUtf8().constData(), &db_, flags, nullptr);
@@ -33,9 +35,14 @@ Connection::Connection(const QString &path, Access access)
     if (access != Access::Create)
         sqlite3_db_config(db_, SQLITE_DBCONFIG_DEFENSIVE, 1, nullptr);
     sqlite3_db_config(db_, SQLITE_DBCONFIG_TRUSTED_SCHEMA, 0, nullptr);
-    // The last connection to close folds the log into the file; one that only looks must not.
     if (access == Access::ReadOnly)
-        sqlite3_db_config(db_, SQLITE_DBCONFIG_NO_CKPT_ON_CLOSE, 1, nullptr);
+        setCheckpointOnClose(false);
+}
+
+void Connection::setCheckpointOnClose(bool checkpoint)
+{
+    if (db_)
+        sqlite3_db_config(db_, SQLITE_DBCONFIG_NO_CKPT_ON_CLOSE, checkpoint ? 0 : 1, nullptr);
 }
 
 Connection::~Connection()

@@ -13,7 +13,7 @@ struct sqlite3;
 
 namespace progress {
 
-// One connection to an SQLite file, closed with the object.
+// One connection to an SQLite file, closed with the object; used by one thread at a time.
 class Connection {
 public:
     enum class Access {
@@ -45,6 +45,10 @@ public:
     std::optional<qint64> integer(const char *sql);
     // The same as text.
     std::optional<QString> text(const char *sql);
+
+    // Whether the last connection to close folds the log into the file (the default, but not
+    // for a read-only one): off until the file is known to be ours and sound.
+    void setCheckpointOnClose(bool checkpoint);
 
     // Remembers a failure reported by a statement on this connection.
     int noteError(int code);

@@ -177,17 +177,22 @@ StoreStatus ProgressStore::inspect(bool wholeFile)
             return fail(StoreOutcome::Damaged,
                         QStringLiteral("the table %1 is missing").arg(table));
     }
-    // Opening checks the tables the planner reads whole when a review starts; the log is
-    // checked as it is read, and whole by checkWhole(), which takes longer than opening may.
+    return wholeFile ? checkPages(look, true) : fail(StoreOutcome::Ready, QString());
+}
+
+// Opening checks the tables the planner reads whole when a review starts, through the
+// connection that then reads them (its cache keeps the pages); the log is checked as it is read,
+// and whole by checkWhole(), which takes longer than opening may.
+StoreStatus ProgressStore::checkPages(Connection &connection, bool wholeFile)
+{
     static const char *const tablesRead[] = {"PRAGMA quick_check(cards)",
                                              "PRAGMA quick_check(settings)"};
     static const char *const whole[] = {"PRAGMA quick_check"};
-    const std::span<const char *const> checks =
-        wholeFile ? std::span<const char *const>(whole) : std::span<const char *const>(tablesRead);
-    for (const char *check : checks) {
-        const std::optional<QString> result = look.text(check);
+    for (const char *check : wholeFile ? std::span<const char *const>(whole)
+                                       : std::span<const char *const>(tablesRead)) {
+        const std::optional<QString> result = connection.text(check);
         if (!result)
-            return failWith(look);
+            return failWith(connection);
         if (*result != QLatin1String("ok"))
             return fail(StoreOutcome::Damaged, *result);
     }
@@ -198,12 +203,7 @@ StoreStatus ProgressStore::checkWhole()
 {
     if (!isOpen())
         return status_;
-    const std::optional<QString> result = db_.text("PRAGMA quick_check");
-    if (!result)
-        return failWith(db_);
-    if (*result != QLatin1String("ok"))
-        return fail(StoreOutcome::Damaged, *result);
-    return status_;
+    return checkPages(db_, true);
 }
 
 StoreStatus ProgressStore::openChecked()
@@ -211,6 +211,7 @@ StoreStatus ProgressStore::openChecked()
     Connection connection(filePath(), Connection::Access::ReadWrite);
     if (!connection.isOpen())
         return failWith(connection);
+    connection.setCheckpointOnClose(false); // until the file has passed its checks
     if (sqlite3_db_readonly(connection.handle(), "main") == 1)
         return fail(StoreOutcome::Unwritable, QStringLiteral("the file is read-only"));
     // A committed grade survives a power cut too, not only a killed program: the log is synced
@@ -223,6 +224,10 @@ StoreStatus ProgressStore::openChecked()
                     QStringLiteral("the folder does not allow SQLite's write-ahead log"));
     if (connection.execute("PRAGMA synchronous = FULL") != SQLITE_OK)
         return failWith(connection);
+    // Checked before a migration writes to it; a file being made has nothing to check yet.
+    if (connection.integer("PRAGMA user_version").value_or(0) > 0 &&
+        !checkPages(connection, false).isReady())
+        return status_;
     switch (migrate(connection)) {
     case MigrationResult::Done:
         break;
@@ -231,6 +236,7 @@ StoreStatus ProgressStore::openChecked()
     case MigrationResult::Failed:
         return failWith(connection);
     }
+    connection.setCheckpointOnClose(true);
     db_ = std::move(connection);
     return fail(StoreOutcome::Ready, QString());
 }
@@ -361,7 +367,6 @@ QList<StoredCard> ProgressStore::cards()
     if (!isOpen())
         return {};
     QList<StoredCard> cards;
-    cards.reserve(db_.integer("SELECT COUNT(*) FROM cards").value_or(0));
     NameCache verbs, tenses;
     Statement query(db_, "SELECT verb, tense, phase, stability, difficulty, due, last_review, "
                          "reps, lapses FROM cards");

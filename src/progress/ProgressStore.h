@@ -74,6 +74,7 @@ public:
 
 private:
     StoreStatus inspect(bool wholeFile);
+    StoreStatus checkPages(Connection &connection, bool wholeFile);
     StoreStatus openChecked();
     StoreStatus fail(StoreOutcome outcome, const QString &detail);
     StoreStatus failWith(const Connection &connection);
