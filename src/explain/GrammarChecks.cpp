@@ -7,9 +7,16 @@
 #include "explain/WordTables.h"
 #include "explain/Words.h"
 
+#include <array>
+#include <utility>
+
 namespace explain::checks {
 
 namespace {
+
+// The simple tenses whose weak forms end in -te: the past and, like it, the subjunctive II.
+constexpr int PastTense = 1;
+constexpr int PresentSubjunctiveII = 7;
 
 // A word's consonants with each run of vowels folded to one mark, and the runs:
 // "schwamm" reads "schw*mm" with the run "a", "schwomm" the same frame with "o".
@@ -136,7 +143,8 @@ std::optional<Finding> weakForm(const Answer &answer)
     // Weak forms put -e- after a stem in -t or -d: "findete", "gefindet".
     const QStringList stems = {stem, stem + u'e'};
     bool weak = false;
-    if (answer.role == BoxRole::Verb && (answer.tense == 1 || answer.tense == 7)) {
+    if (answer.role == BoxRole::Verb &&
+        (answer.tense == PastTense || answer.tense == PresentSubjunctiveII)) {
         for (const QString &weakStem : stems) {
             for (const QString &ending : weakPastEndings())
                 weak = weak || pair.typed == weakStem + ending;
@@ -149,14 +157,18 @@ std::optional<Finding> weakForm(const Answer &answer)
     }
     if (!weak)
         return std::nullopt;
-    if (verb.typeName() == u"Strong")
-        return Finding{MistakeKind::WeakForm,
-                       QStringLiteral("%1 is a strong verb, not a weak one").arg(verb.verb())};
-    const QString kind = verb.typeName() == u"Mixed"   ? QStringLiteral("a mixed")
-                         : verb.typeName() == u"Modal" ? QStringLiteral("a modal")
-                                                       : QStringLiteral("an irregular");
-    return Finding{MistakeKind::WeakForm,
-                   QStringLiteral("%1 is %2 verb: its stem changes").arg(verb.verb(), kind)};
+    // What each type of verb does instead of a weak verb's -te and -t.
+    static const std::array<std::pair<const char *, const char *>, 4> notWeak = {{
+        {"Strong", "%1 is a strong verb, not a weak one"},
+        {"Mixed", "%1 is a mixed verb: its stem changes"},
+        {"Irreg", "%1 is an irregular verb: its stem changes"},
+        {"Modal", "%1 is a modal verb: its stem changes"},
+    }};
+    for (const auto &[typeName, what] : notWeak) {
+        if (verb.typeName() == QLatin1String(typeName))
+            return Finding{MistakeKind::WeakForm, QString::fromUtf8(what).arg(verb.verb())};
+    }
+    return std::nullopt;
 }
 
 std::optional<Finding> stemChange(const Answer &answer)

@@ -25,13 +25,26 @@ using Check = std::optional<checks::Finding> (*)(const Answer &);
 // ge- come before the person and the tense: "fahrt" for "er fährt" is the ihr
 // form, but it is the missing umlaut that the learner needs to hear about.
 constexpr std::array<Check, 20> Checks = {
-    checks::combiningAccent, checks::prefixDetached,   checks::spacing,
-    checks::capitalisation,  checks::eszett,           checks::prefixAttached,
-    checks::geBeforePrefix,  checks::prefixMissing,    checks::extraWords,
-    checks::missingWord,     checks::wrongAuxiliary,   checks::reflexivePronoun,
-    checks::umlaut,          checks::geMissingOrExtra, checks::otherPerson,
-    checks::otherTense,      checks::weakForm,         checks::stemChange,
-    checks::stemVowel,       checks::wrongEnding,
+    checks::combiningAccent,  // fährt typed as a + a separate accent
+    checks::prefixDetached,   // stehen auf, auf gestanden
+    checks::spacing,          // "gehe ", gehspazieren
+    checks::capitalisation,   // Gehe, auto
+    checks::eszett,           // läßt, weiss
+    checks::prefixAttached,   // aufstehe, spazierengehe
+    checks::geBeforePrefix,   // geaufstanden
+    checks::prefixMissing,    // gestanden for aufgestanden
+    checks::extraWords,       // stehe auf in the verb's box
+    checks::missingWord,      // merk for merk dir
+    checks::wrongAuxiliary,   // hat for ist
+    checks::reflexivePronoun, // sich for mich, mich for mir
+    checks::umlaut,           // fahrt, ihr lässt, faehrt
+    checks::geMissingOrExtra, // macht, gestudiert
+    checks::otherPerson,      // sprecht for du sprichst
+    checks::otherTense,       // fährt for er fuhr
+    checks::weakForm,         // schwimmte
+    checks::stemChange,       // sprechst
+    checks::stemVowel,        // schwomm
+    checks::wrongEnding,      // arbeitst
 };
 
 Explanation explained(MistakeKind kind, const QString &sentence, const QString &rowPhrase)

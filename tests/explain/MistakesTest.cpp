@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <QHash>
+#include <QSet>
 
 #include <optional>
 
@@ -264,6 +265,7 @@ const Mistake Mistakes[] = {
     {"vergessen", Perf, Ich + C3, "vergeßen", K::Eszett, "ich habe vergessen"},
     {"fahren", Pres, Du + C2, "fa\xcc\x88hrst", K::CombiningAccent, "a separate accent: du fährst"},
     // nothing or nothing known
+    {"gehen", Pres, Ich + C2, "gehe", K::Correct, "right: ich gehe"},
     {"sprechen", Pres, Du + C2, "", K::NotAnswered, "not answered: du sprichst"},
     {"aufstehen", Imp, ImpSieRest, "  ", K::NotAnswered, "stehen Sie auf"},
     {"tun", Pres, Ich + C2, "mache", K::Unclassified, "mache: the right form is ich tue"},
@@ -282,13 +284,29 @@ TEST_P(LearnerMistake, IsExplainedByItsKind)
     ASSERT_FALSE(right.isEmpty());
     const explain::Explanation explanation = explain::explainAnswer(
         QString::fromUtf8(mistake.typed), right, *verb, mistake.tense, mistake.box);
-    EXPECT_EQ(explain::kindLabel(explanation.kind).toStdString(),
-              explain::kindLabel(mistake.kind).toStdString())
+    EXPECT_EQ(int(explanation.kind), int(mistake.kind))
+        << explain::kindLabel(explanation.kind).toStdString() << ": "
         << explanation.sentence.toStdString();
     EXPECT_TRUE(explanation.sentence.contains(QString::fromUtf8(mistake.saying)))
         << explanation.sentence.toStdString();
 }
 
 INSTANTIATE_TEST_SUITE_P(ShippedVerbs, LearnerMistake, testing::ValuesIn(Mistakes));
+
+// The short line names the kind in a few words, then the right form with its person.
+TEST(ShortText, NamesTheKindAndTheRightForm)
+{
+    const std::optional<explain::VerbForms> verb = shippedVerb(QStringLiteral("sprechen"));
+    ASSERT_TRUE(verb);
+    EXPECT_EQ(explain::explainAnswer(QStringLiteral("sprechst"), QStringLiteral("sprichst"), *verb,
+                                     Pres, Du + C2)
+                  .shortText,
+              u"stem change: du sprichst");
+    QStringList labels;
+    for (int kind = int(K::Correct); kind <= int(K::Unclassified); ++kind)
+        labels.append(explain::kindLabel(MistakeKind(kind)));
+    EXPECT_FALSE(labels.contains(QString()));
+    EXPECT_EQ(labels.size(), QSet<QString>(labels.begin(), labels.end()).size());
+}
 
 } // namespace
