@@ -23,9 +23,7 @@ bool inBlock(data::Category category, int tense, int box)
     return std::find(block.boxes.begin(), end, box) != end;
 }
 
-} // namespace
-
-BoxRole boxRole(data::Category category, int tense, int box)
+BoxRole roleOf(data::Category category, int tense, int box)
 {
     if (!inBlock(category, tense, box))
         return BoxRole::Empty;
@@ -58,6 +56,29 @@ BoxRole boxRole(data::Category category, int tense, int box)
     }
 }
 
+} // namespace
+
+BoxRole boxRole(data::Category category, int tense, int box)
+{
+    // Asked for every box of every tense when a typed text is looked for
+    // elsewhere on the boards, so worked out once.
+    using Roles = std::array<std::array<std::array<BoxRole, data::BoxCount>, data::TenseCount>, 4>;
+    static const Roles roles = [] {
+        Roles all{};
+        for (const data::Category each : {data::Category::Reflexive, data::Category::Separable,
+                                          data::Category::Normal, data::Category::TwoWord}) {
+            for (int t = 0; t < data::TenseCount; ++t) {
+                for (int b = 1; b <= data::BoxCount; ++b)
+                    all[int(each)][t][b - 1] = roleOf(each, t, b);
+            }
+        }
+        return all;
+    }();
+    if (tense < 0 || tense >= data::TenseCount || box < 1 || box > data::BoxCount)
+        return BoxRole::Empty;
+    return roles[int(category)][tense][box - 1];
+}
+
 bool isFinite(BoxRole role)
 {
     return role == BoxRole::Verb || role == BoxRole::Auxiliary;
@@ -68,21 +89,27 @@ bool isPersonalImperative(BoxRole role)
     return role == BoxRole::ImperativeDu || role == BoxRole::ImperativeIhr;
 }
 
-QString boxPerson(int box)
+const QString &boxPerson(int box)
 {
-    if (box < 1 || box > data::BoxCount)
-        return {};
-    static const std::array<std::array<QString, 4>, 3> persons = {{
-        {QStringLiteral("ich"), QStringLiteral("du"), QStringLiteral("Sie"),
-         QStringLiteral("er/sie/es")},
-        {QStringLiteral("wir"), QStringLiteral("ihr"), QStringLiteral("Sie"),
-         QStringLiteral("sie")},
-        {QStringLiteral("du"), QStringLiteral("ihr"), QStringLiteral("Sie"), QStringLiteral("Sie")},
-    }};
-    const data::GridPlace place = data::gridPlace(box);
-    if (place.block == data::GridPlace::Imperative)
-        return persons[2][place.column - 1];
-    return persons[place.block][place.row - 1];
+    static const std::array<QString, data::BoxCount + 1> persons = [] {
+        const std::array<std::array<QString, 4>, 3> labels = {{
+            {QStringLiteral("ich"), QStringLiteral("du"), QStringLiteral("Sie"),
+             QStringLiteral("er/sie/es")},
+            {QStringLiteral("wir"), QStringLiteral("ihr"), QStringLiteral("Sie"),
+             QStringLiteral("sie")},
+            {QStringLiteral("du"), QStringLiteral("ihr"), QStringLiteral("Sie"),
+             QStringLiteral("Sie")},
+        }};
+        std::array<QString, data::BoxCount + 1> byBox; // [0] stays empty
+        for (int b = 1; b <= data::BoxCount; ++b) {
+            const data::GridPlace place = data::gridPlace(b);
+            byBox[b] = place.block == data::GridPlace::Imperative
+                           ? labels[2][place.column - 1]
+                           : labels[place.block][place.row - 1];
+        }
+        return byBox;
+    }();
+    return persons[box >= 1 && box <= data::BoxCount ? box : 0];
 }
 
 std::array<int, 4> rowBoxes(int box)

@@ -38,7 +38,7 @@ bool isPersonalImperative(BoxRole role);
 
 // The person of box `box` as its row's label reads: "ich", "du", "Sie", "er/sie/es", "wir",
 // "ihr", "sie"; in the imperative row "du", "ihr" and "Sie".
-QString boxPerson(int box);
+const QString &boxPerson(int box);
 
 // The four boxes of box `box`'s row, column 1 to 4 (the imperative row: boxes 33 to 36).
 std::array<int, 4> rowBoxes(int box);
