@@ -8,27 +8,35 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <algorithm>
+
 namespace data {
+
+namespace {
+
+int boxKey(int tense, int box)
+{
+    return tense * 64 + box;
+}
+
+} // namespace
 
 Alternatives::Reading Alternatives::fromText(QByteArrayView bytes)
 {
     Reading reading;
-    std::vector<AlternativesLine> lines;
-    if (const auto fault = parseAlternativesText(bytes, lines)) {
-        reading.fault = fault;
-        return reading;
-    }
-    auto &verbs = reading.alternatives.m_verbs;
-    for (const AlternativesLine &line : lines) {
-        QHash<int, QStringList> &boxes = verbs[line.verb];
-        for (int box : line.boxes) {
-            QStringList &forms = boxes[key(line.tense, box)];
-            for (const QString &form : line.forms) {
-                if (!forms.contains(form))
-                    forms << form;
-            }
-        }
-    }
+    Alternatives &alternatives = reading.alternatives;
+    const auto fault =
+        scanAlternativesText(bytes, alternatives.m_text, [&](const AlternativesLineView &line) {
+            for (int i = 0; i < line.boxCount; ++i)
+                alternatives.m_boxes.push_back(
+                    {line.verb, boxKey(line.tense, line.boxes[i]), line.forms});
+        });
+    if (fault)
+        return Reading{{}, fault};
+    std::stable_sort(alternatives.m_boxes.begin(), alternatives.m_boxes.end(),
+                     [](const BoxLine &a, const BoxLine &b) {
+                         return a.verb != b.verb ? a.verb < b.verb : a.key < b.key;
+                     });
     return reading;
 }
 
@@ -60,8 +68,27 @@ QString Alternatives::pathBeside(const QString &verbFilePath)
 
 QStringList Alternatives::of(const QString &verb, int tense, int box) const
 {
-    const auto found = m_verbs.constFind(verb.trimmed());
-    return found == m_verbs.cend() ? QStringList() : found->value(key(tense, box));
+    const BoxLine wanted{QStringView(verb).trimmed(), boxKey(tense, box), {}};
+    const auto [first, last] = std::equal_range(
+        m_boxes.begin(), m_boxes.end(), wanted, [](const BoxLine &a, const BoxLine &b) {
+            return a.verb != b.verb ? a.verb < b.verb : a.key < b.key;
+        });
+    QStringList forms;
+    for (auto line = first; line != last; ++line) {
+        for (const QString &form : alternativeForms(line->forms)) {
+            if (!forms.contains(form))
+                forms << form;
+        }
+    }
+    return forms;
+}
+
+qsizetype Alternatives::verbCount() const
+{
+    qsizetype count = 0;
+    for (std::size_t i = 0; i < m_boxes.size(); ++i)
+        count += i == 0 || m_boxes[i].verb != m_boxes[i - 1].verb;
+    return count;
 }
 
 } // namespace data

@@ -7,11 +7,11 @@
 #include "data/AlternativesText.h"
 
 #include <QByteArrayView>
-#include <QHash>
 #include <QString>
 #include <QStringList>
 
 #include <optional>
+#include <vector>
 
 namespace data {
 
@@ -37,13 +37,20 @@ public:
     // The alternatives of a verb (as the verb list shows it; blanks around it
     // do not count), tense 0 to 14 and box 1 to 36; empty for none.
     QStringList of(const QString &verb, int tense, int box) const;
-    bool isEmpty() const { return m_verbs.isEmpty(); }
-    qsizetype verbCount() const { return m_verbs.size(); }
+    bool isEmpty() const { return m_boxes.empty(); }
+    qsizetype verbCount() const;
 
 private:
-    static int key(int tense, int box) { return tense * 64 + box; }
+    // One box's line: views into the text, which the object keeps. Reading
+    // makes no string per line or form; a look-up makes the list it returns.
+    struct BoxLine {
+        QStringView verb;
+        int key; // tense * 64 + box
+        QStringView forms;
+    };
 
-    QHash<QString, QHash<int, QStringList>> m_verbs;
+    QString m_text;
+    std::vector<BoxLine> m_boxes; // by verb and key, lines of one box in file order
 };
 
 struct Alternatives::Reading {

@@ -9,6 +9,8 @@
 #include <QStringList>
 #include <QStringView>
 
+#include <array>
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -31,6 +33,28 @@ struct AlternativesFault {
     QString text() const; // "line 12: unknown tense \"Perfekt\""
 };
 
+// One line, as views into the file's decoded text.
+struct AlternativesLineView {
+    int line = 0; // from 1
+    QStringView verb;
+    int tense = 0;
+    QStringView boxName;        // as written
+    std::array<int, 2> boxes{}; // 1 to 36: the box, or both Sie boxes
+    int boxCount = 0;
+    QStringView forms; // the forms, separated by commas (alternativeForms)
+};
+
+// Decodes the file into `text` and hands each line to `take`, or stops at the
+// first damage: bytes that are not UTF-8, a control character, a line without
+// its four fields, an empty field or form, an unknown tense or a box the
+// tense never shows. The views stay valid while `text` is unchanged.
+std::optional<AlternativesFault>
+scanAlternativesText(QByteArrayView bytes, QString &text,
+                     const std::function<void(const AlternativesLineView &)> &take);
+// The forms of a line, each trimmed.
+QStringList alternativeForms(QStringView forms);
+
+// The same lines as strings of their own, for the checker.
 struct AlternativesLine {
     int line = 0; // from 1
     QString verb;
@@ -39,10 +63,6 @@ struct AlternativesLine {
     std::vector<int> boxes; // 1 to 36: the box, or both Sie boxes
     QStringList forms;
 };
-
-// Every line of the file, or the first damage: bytes that are not UTF-8, a
-// control character, a line without its four fields, an empty field or form,
-// an unknown tense or a box the tense never shows.
 std::optional<AlternativesFault> parseAlternativesText(QByteArrayView bytes,
                                                        std::vector<AlternativesLine> &lines);
 
