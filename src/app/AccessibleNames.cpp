@@ -50,6 +50,9 @@ std::vector<AccessibleName> buildAccessibleNames()
         named("helppanel", "Help", "Esc closes the help"),
         named("HelpMemo", "Help text"),
         named("btnHelpClose", "Close help"),
+        named("btnNext", "Next board"),
+        named("btnLeaveReview", "Leave review"),
+        named("lblReview", "Review state"),
     };
 }
 

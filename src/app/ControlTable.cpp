@@ -203,6 +203,16 @@ std::vector<ControlSpec> buildTable()
     add(label("Label20", 369, 416, "(ihr)", 16));
     add(label("Label21", 703, 416, "Sie", 16));
 
+    // Reviews: the session's commands below the imperative row, its state above the lists.
+    add(button(L::CommandButton, "btnReview", "", {604, 445, 92, 24}, "Review"));
+    add(button(L::CommandButton, "btnNext", "", {700, 445, 70, 24}, "Next"));
+    add(button(L::CommandButton, "btnLeaveReview", "", {774, 445, 70, 24}, "Leave"));
+    add(button(L::CommandButton, "btnStatistics", "", {848, 445, 100, 24}, "Statistics"));
+    ControlSpec reviewState = label("lblReview", 20, 2, "", 13);
+    reviewState.kind = K::FittingLabel; // a long verb and tense are drawn smaller to fit
+    reviewState.geometry.setSize({560, 19});
+    add(reviewState);
+
     // The help panel lies off to the right until "H" moves it over the board.
     ControlSpec help =
         control(K::CaptionBox, "helppanel", "", {978, 32, 945, 409}, "helppanel", 15);

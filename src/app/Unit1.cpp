@@ -14,6 +14,8 @@
 #include "fonts/FlatFontComboBox.h"
 #include "lists/FlatCheckBox.h"
 #include "lists/FlatComboBox.h"
+#include "progress/ProgressStore.h"
+#include "trainer/ReviewSession.h"
 #include "widgets/ModalPanel.h"
 #include "widgets/OfficeButton.h"
 #include "widgets/OfficeEdit.h"
@@ -47,6 +49,7 @@ TForm1::TForm1(std::future<LoadedVerbFile> verbFileBeingRead, QWidget *parent)
     setTypePanelLook(false);
     connectHandlers();
     setUpAccess();
+    setReviewControls(false);
     m_built = true;
 }
 
@@ -73,6 +76,10 @@ void TForm1::findControls()
     btnVar = namedControl<widgets::OfficeButton>(*this, QStringLiteral("btnVar"));
     SecretCheckBox = namedControl<lists::FlatCheckBox>(*this, QStringLiteral("SecretCheckBox"));
     MessageDialog1 = namedControl<dialog::MessageDialog>(*this, QStringLiteral("MessageDialog1"));
+    lblReview = namedControl<QLabel>(*this, QStringLiteral("lblReview"));
+    btnReview = namedControl<widgets::OfficeButton>(*this, QStringLiteral("btnReview"));
+    btnNext = namedControl<widgets::OfficeButton>(*this, QStringLiteral("btnNext"));
+    btnLeaveReview = namedControl<widgets::OfficeButton>(*this, QStringLiteral("btnLeaveReview"));
 }
 
 void TForm1::connectHandlers()
@@ -98,6 +105,9 @@ void TForm1::connectHandlers()
     connect(ComboBox1, &lists::FlatComboBox::changed, this, &TForm1::RefreshEBoxes);
     ComboBox1->setTypeAheadKey(&editing::verbName); // "f" finds "sich freuen" too
     connect(ComboBox2, &lists::FlatComboBox::changed, this, &TForm1::RefreshEBoxes);
+    // After the refresh, so that leaving the review is the last thing said.
+    connect(ComboBox1, &lists::FlatComboBox::changed, this, &TForm1::listChosenByLearner);
+    connect(ComboBox2, &lists::FlatComboBox::changed, this, &TForm1::listChosenByLearner);
 
     const std::pair<const char *, void (TForm1::*)()> clicks[] = {
         {"btnTestAnswers", &TForm1::btnTestAnswersClick},
@@ -123,6 +133,10 @@ void TForm1::connectHandlers()
         {"btnHelp", &TForm1::btnHelpClick},
         {"btnHelpClose", &TForm1::btnHelpCloseClick},
         {"btnFont", &TForm1::btnFontClick},
+        {"btnReview", &TForm1::btnReviewClick},
+        {"btnNext", &TForm1::btnNextClick},
+        {"btnLeaveReview", &TForm1::btnLeaveReviewClick},
+        {"btnStatistics", &TForm1::btnStatisticsClick},
     };
     for (const auto &[name, handler] : clicks)
         connect(namedControl<widgets::OfficeButton>(*this, QString::fromLatin1(name)),

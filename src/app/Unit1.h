@@ -8,7 +8,9 @@
 #include "data/VerbFile.h"
 #include "practice/PracticeState.h"
 #include "practice/RandomSource.h"
+#include "review/ReviewChoice.h"
 
+#include <QElapsedTimer>
 #include <QWidget>
 
 #include <array>
@@ -43,6 +45,15 @@ namespace dialog {
 class MessageDialog;
 } // namespace dialog
 
+namespace progress {
+class ProgressStore;
+struct StoreStatus;
+} // namespace progress
+
+namespace trainer {
+class ReviewSession;
+} // namespace trainer
+
 namespace app {
 
 class FocusEvents;
@@ -63,6 +74,10 @@ public:
     // Show Random's draws; tests put in their own.
     void setRandomSource(std::unique_ptr<practice::RandomSource> random);
 
+    // Where the learner's progress is kept (the per-user data folder); tests put in their own.
+    void setProgressFolder(const QString &folder) { m_progressFolder = folder; }
+    QString progressFolder() const;
+
     // State tests and tools look at.
     const practice::PracticeState &practiceState() const { return m_practice; }
     const QString &answerSlot(int box) const { return m_answerSlots[box - 1]; }
@@ -70,6 +85,7 @@ public:
     const QString &variantsDigit() const { return m_variantsDigit; }
     int entryFontSize() const { return m_entryFontSize; }
     const data::VerbFile &verbList() const { return m_verbList; }
+    bool inReview() const { return m_review != nullptr; }
     widgets::OfficeEdit *entryBox(int box) const { return m_boxes[box - 1]; }
     // The factor the design is drawn at: 1, or less on a screen too small for it.
     double designScale() const { return m_designScale; }
@@ -111,6 +127,12 @@ public slots:
     void panTyClick();
     void btnHelpClick();
     void btnHelpCloseClick();
+
+    // Reviews and statistics (Unit1Review.cpp).
+    void btnReviewClick();
+    void btnNextClick();
+    void btnLeaveReviewClick();
+    void btnStatisticsClick();
 
     // Colours.
     void FormPaletteChange();
@@ -154,6 +176,15 @@ private:
     void announceBoard();
     // Tells screen readers what a command did that is otherwise only seen.
     void announce(const QString &message);
+    // Reviews (Unit1Review.cpp): the progress file opened for a review (false: the review goes
+    // on without saving; none: no review), the boards shown one after another, the end.
+    std::optional<bool> afterStoreFault(progress::StoreStatus status);
+    void startReview(bool saving);
+    void showReviewBoard(const QString &saidBefore);
+    void endReview(const QString &message);
+    void setReviewControls(bool inReview);
+    void listChosenByLearner();
+    QList<int> wrongBoxesNow() const;
 
     // Controls the handlers reach by name.
     std::array<widgets::OfficeEdit *, data::BoxCount> m_boxes{};
@@ -177,6 +208,10 @@ private:
     accessibility::StatusAnnouncer *m_announcer = nullptr;
     FocusEvents *m_focusEvents = nullptr;
     widgets::ModalPanel *m_help = nullptr;
+    QLabel *lblReview = nullptr;
+    widgets::OfficeButton *btnReview = nullptr;
+    widgets::OfficeButton *btnNext = nullptr;
+    widgets::OfficeButton *btnLeaveReview = nullptr;
 
     // The board's state: the answer slots, the verb's type and variants.
     practice::BoxTexts m_answerSlots;
@@ -194,6 +229,16 @@ private:
     bool m_built = false;
     bool m_shown = false;
     std::unique_ptr<practice::RandomSource> m_random;
+
+    // Reviews: the progress file (opened only for a review or the statistics), the session
+    // running, and the choice made before the file existed.
+    QString m_progressFolder;
+    std::unique_ptr<progress::ProgressStore> m_store;
+    std::unique_ptr<trainer::ReviewSession> m_review;
+    bool m_reviewSaved = false;
+    QElapsedTimer m_boardShown;
+    review::ReviewChoice m_reviewChoice = review::ReviewChoice::defaults();
+    int m_newCardsPerDay = 10;
 };
 
 } // namespace app

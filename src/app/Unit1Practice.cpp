@@ -8,6 +8,7 @@
 #include "appearance/Contrast.h"
 #include "practice/Announcements.h"
 #include "practice/WrongAnswers.h"
+#include "trainer/ReviewSession.h"
 #include "widgets/OfficeEdit.h"
 
 namespace app {
@@ -81,6 +82,9 @@ void TForm1::btnTestAnswersClick()
 {
     btnTestAnswersRestoreClick();
     m_markedWrong = practice::wrongAnswers(boxTexts(), m_answerSlots);
+    if (m_review)
+        m_review->noteTest(std::find(m_markedWrong.begin(), m_markedWrong.end(), true) ==
+                           m_markedWrong.end());
     colourBoxes();
     exposeTestResult(m_markedWrong);
 }
@@ -92,6 +96,8 @@ void TForm1::btnShowCorrectClick()
         return;
     if (auto shown = m_practice.showCorrect(m_boxes[box - 1]->text(), m_answerSlots[box - 1])) {
         m_boxes[box - 1]->setText(*shown);
+        if (m_review)
+            m_review->noteBoxesRevealed({box});
         announce(practice::boxTextAnnouncement(*shown));
     }
 }
@@ -106,7 +112,16 @@ void TForm1::btnShowCorrectRestoreClick()
 
 void TForm1::btnShowAllClick()
 {
-    setBoxTexts(m_practice.showAll(boxTexts(), m_answerSlots));
+    const practice::BoxTexts before = boxTexts();
+    setBoxTexts(m_practice.showAll(before, m_answerSlots));
+    if (m_review) {
+        QList<int> revealed;
+        for (int box = 1; box <= data::BoxCount; ++box) {
+            if (m_boxes[box - 1]->text() != before[box - 1])
+                revealed.append(box);
+        }
+        m_review->noteBoxesRevealed(revealed);
+    }
 }
 
 void TForm1::btnShowAllRestoreClick()
@@ -119,6 +134,8 @@ void TForm1::btnShowRandClick()
     if (m_random) {
         if (auto revealed = m_practice.revealNext(*m_random)) {
             EdS4->setText(EdS4->text() + *revealed);
+            if (m_review)
+                m_review->noteLetterRevealed();
             announce(practice::revealedLettersAnnouncement(EdS4->text()));
         }
     }

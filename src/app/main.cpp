@@ -18,6 +18,9 @@ int main(int argc, char *argv[])
 {
     QApplication application(argc, argv);
     QApplication::setApplicationDisplayName(QStringLiteral("German Verb Zandrel"));
+    // Names the per-user data folder that keeps review progress, whatever the program file is
+    // called: ~/.local/share/german-verb-zandrel, %APPDATA%\german-verb-zandrel.
+    QApplication::setApplicationName(QStringLiteral("german-verb-zandrel"));
     // Lets the desktop match the window to its menu entry and icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.zandrel.GermanVerbZandrel"));
     appearance::registerFontSubstitutes(); // before any control asks for a font
