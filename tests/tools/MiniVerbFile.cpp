@@ -35,6 +35,7 @@ QString tableText()
         "arbeiten\tn\thaben\t-\t-\tw\tto work\t-\t-\n"
         "kennen\tn\thaben\t-\t-\tm\tto know\tSUBJ2=kennte\tKonjunktiv II\n"
         "gelingen\tn\tsein\t-\t-\ts\tto succeed\tIMP=-\timpersonal\n"
+        "regnen\tn\thaben\t-\t-\tw\tto rain\tIMP=es\tweather\n"
         "leidtun\ts\thaben\t-\tleid\ts\tto be sorry\tIMP=none\tnever bidden\n"
         "sich Sorgen machen\tr\thaben\tdat\tSorgen\tw\tto worry\t-\t-\n"
         "waschen\tn\thaben\t-\t-\ts\tto wash\t-\t-\n"

@@ -7,9 +7,9 @@
 #include <QByteArray>
 #include <QString>
 
-// A small verb file made by the generator from a table of eighteen verbs (one
-// or more of every category, an impersonal one and one without imperative
-// among them, and one the dictionary lacks) and an excerpt of the verb
+// A small verb file made by the generator from a table of nineteen verbs (one
+// or more of every category, an impersonal one, one said only with "es" and
+// one without imperative among them, and one the dictionary lacks) and an excerpt of the verb
 // dictionary.
 namespace minifile {
 

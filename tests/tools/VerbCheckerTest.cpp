@@ -133,6 +133,10 @@ const FaultCase faultCases[] = {
      "no imperative form for E33", "gelingen", 247},
     {"ImpersonalFirstPerson", [](Lines &l) { l.setPayload("gelingen", 3, "gelinge"); },
      "only third-person forms", "gelingen", 3},
+    {"EsOnlyPlural", [](Lines &l) { l.setPayload("regnen", 10, "regnen"); },
+     "has only er/sie/es forms", "regnen", 10},
+    {"ShortenedCaption", [](Lines &l) { l.setPayload("gehen", 11, "ging, gegangen"); },
+     "is not the principal parts whole (\"ging, ist gegangen\")", "gehen", 11},
     {"NoImperativeBidden", [](Lines &l) { l.setPayload("leidtun", 279, "tu leid"); },
      "marked \"no imperative\" has no imperative", "leidtun", 279},
     // The endings and the type letter.
@@ -183,16 +187,24 @@ INSTANTIATE_TEST_SUITE_P(Damage, VerbCheckerFaults, testing::ValuesIn(faultCases
                              return std::string(info.param.name);
                          });
 
-TEST(VerbChecker, ReportsACaptionWiderThanItsLabelOnce)
+// A caption wider than its label is drawn smaller: listed, no fault; only one
+// too wide even at the smallest size is.
+TEST(VerbChecker, ListsWideCaptionsAndFaultsOnlyThoseCutOnce)
 {
     Lines lines(minifile::bytes());
     const auto width = [](const QString &text) { return static_cast<int>(text.size()) * 9; };
-    EXPECT_TRUE(verbcheck::checkCaptionWidths(data::VerbFile(lines.bytes()), width).isEmpty());
+    const auto smallest = [](const QString &text) { return static_cast<int>(text.size()) * 5; };
     lines.setPayload("gehen", 12, QByteArray(46, 'x')); // tense 1's caption line 1: 414 pixels
-    const auto faults = verbcheck::checkCaptionWidths(data::VerbFile(lines.bytes()), width);
+    lines.setPayload("lesen", 12, QByteArray(82, 'y')); // 410 pixels even at the smallest size
+    const data::VerbFile file(lines.bytes());
+    const auto wide = verbcheck::wideCaptions(file, width);
+    ASSERT_EQ(wide.size(), 2);
+    EXPECT_EQ(wide[0].pixels, 414);
+    const auto faults = verbcheck::checkCaptionWidths(file, smallest);
     ASSERT_EQ(faults.size(), 1);
-    EXPECT_EQ(faults[0].fileLine, lines.recordStart("gehen") + 12);
-    EXPECT_TRUE(faults[0].message.contains("414 pixels wide; its label has 405"));
+    EXPECT_EQ(faults[0].fileLine, lines.recordStart("lesen") + 12);
+    EXPECT_TRUE(faults[0].message.contains("410 pixels wide even at 12 px"))
+        << faults[0].message.toStdString();
 }
 
 // The meanings report against a few lines in Ding's format.

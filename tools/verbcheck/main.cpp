@@ -15,6 +15,8 @@
 // separability with the verb-form dictionary and the auxiliaries with Ding's
 // and the base verbs'; the same way, it lists what no exception explains.
 // --wanted LIST lists the verbs of a word list the file lacks (exit 1 then).
+// --captions lists the captions wider than their label, which the window draws
+// smaller; a caption too wide even at the smallest size is a fault.
 #include "CaptionWidth.h"
 #include "FormDictionary.h"
 #include "MeaningsReport.h"
@@ -155,6 +157,10 @@ int main(int argc, char *argv[])
     const auto captionWidth = [&](const QString &text) {
         return captionMetrics.horizontalAdvance(text);
     };
+    const QFontMetrics smallestMetrics(verbcheck::captionFont(verbcheck::SmallestCaptionPixels));
+    const auto smallestWidth = [&](const QString &text) {
+        return smallestMetrics.horizontalAdvance(text);
+    };
     QCommandLineParser parser;
     parser.setApplicationDescription("Checks a German Verb Zandrel verb file.");
     parser.addHelpOption();
@@ -169,8 +175,9 @@ int main(int argc, char *argv[])
     const QCommandLineOption referenceExceptions(
         "reference-exceptions", "The reviewed disagreements with the references.", "file");
     const QCommandLineOption wanted("wanted", "List the verbs of a word list it lacks.", "file");
+    const QCommandLineOption captions("captions", "List the captions drawn smaller to fit.");
     parser.addOptions({words, summary, meanings, meaningExceptions, reference, ding,
-                       referenceExceptions, wanted});
+                       referenceExceptions, wanted, captions});
     parser.addPositionalArgument("file", "The verb file, e.g. data/Verb12Data.txt.");
     parser.process(app);
     if (parser.positionalArguments().size() != 1)
@@ -210,13 +217,26 @@ int main(int argc, char *argv[])
         for (auto it = counts.types.cbegin(); it != counts.types.cend(); ++it)
             std::printf("type %s: %d\n", qPrintable(it.key()), it.value());
         const verbcheck::CaptionFigures captions = verbcheck::captionFigures(file, captionWidth);
-        std::printf("captions over %d pixels: %d; widest %d pixels: \"%s\" (%s)\n",
+        std::printf("captions over %d pixels (drawn smaller): %d; widest %d pixels: \"%s\" (%s)\n",
                     verbcheck::CaptionRoom, captions.over, captions.widest,
                     qPrintable(captions.widestText),
                     qPrintable(QFontInfo(verbcheck::captionFont()).family()));
     }
     QList<verbcheck::Fault> faults = verbcheck::checkVerbFile(bytes);
-    faults << verbcheck::checkCaptionWidths(file, captionWidth);
+    if (parser.isSet(captions)) {
+        for (const verbcheck::WideCaption &wide : verbcheck::wideCaptions(file, captionWidth))
+            std::printf("%s: %s\n", qPrintable(path),
+                        qPrintable(verbcheck::describe(
+                            {wide.record * data::VerbFile::LinesPerRecord + wide.recordLine,
+                             wide.record, wide.recordLine,
+                             QStringLiteral("caption \"%1\" is %2 pixels wide; drawn smaller to "
+                                            "fit its label's %3")
+                                 .arg(wide.text)
+                                 .arg(wide.pixels)
+                                 .arg(verbcheck::CaptionRoom)},
+                            file)));
+    }
+    faults << verbcheck::checkCaptionWidths(file, smallestWidth);
     std::stable_sort(faults.begin(), faults.end(),
                      [](const auto &a, const auto &b) { return a.fileLine < b.fileLine; });
     for (const verbcheck::Fault &fault : faults)

