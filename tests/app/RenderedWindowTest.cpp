@@ -233,6 +233,32 @@ QRect inkBounds(const QImage &image, const QRect &area, const QColor &background
     return bounds;
 }
 
+// The ink of two lines of text in `area`, parted at the widest blank band between them
+// (not at the gap between a letter and its umlaut dots).
+std::pair<QRect, QRect> inkOfTwoLines(const QImage &image, const QRect &area,
+                                      const QColor &background)
+{
+    QList<QRect> rows; // each row's ink, null where blank
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        rows << inkBounds(image, QRect(area.left(), y, area.width(), 1), background);
+    qsizetype gapStart = 0, gapLength = 0, blankFrom = -1;
+    bool inked = false;
+    for (qsizetype row = 0; row < rows.size(); ++row) {
+        if (rows[row].isNull()) {
+            blankFrom = blankFrom < 0 ? row : blankFrom;
+            continue;
+        }
+        if (inked && blankFrom >= 0 && row - blankFrom > gapLength)
+            std::tie(gapStart, gapLength) = std::pair(blankFrom, row - blankFrom);
+        inked = true;
+        blankFrom = -1;
+    }
+    std::pair<QRect, QRect> lines;
+    for (qsizetype row = 0; row < rows.size(); ++row)
+        (row < gapStart ? lines.first : lines.second) |= rows[row];
+    return lines;
+}
+
 // The ink a caption leaves when its whole text is drawn at `pixels` in `font`.
 QSize inkOfWholeText(const QString &text, QFont font, int pixels)
 {
@@ -373,24 +399,26 @@ void RenderedWindowTest::revealedTypeIsDrawnRed()
 
 void RenderedWindowTest::longCaptionShrinksToItsRoom_data()
 {
-    QTest::addColumn<int>("style");    // entry of the style list chosen; -1: none
-    QTest::addColumn<bool>("bundled"); // the bundled verb file's widest caption, or a made-up one
-    QTest::newRow("as started") << -1 << false;
-    QTest::newRow("bold") << 1 << false;
-    QTest::newRow("bold italic") << 3 << false;
-    QTest::newRow("the bundled file's widest") << -1 << true;
+    QTest::addColumn<int>("style"); // entry of the style list chosen; -1: none
+    // 0: a made-up caption in Label9; 1 or 2: the bundled verb file's widest caption line 1
+    // (the principal parts, whole however long) or 2 (the meaning), looked up.
+    QTest::addColumn<int>("line");
+    QTest::newRow("as started") << -1 << 0;
+    QTest::newRow("bold") << 1 << 0;
+    QTest::newRow("bold italic") << 3 << 0;
+    QTest::newRow("the bundled file's widest principal parts") << -1 << 1;
+    QTest::newRow("the bundled file's widest meaning") << -1 << 2;
 }
 
 void RenderedWindowTest::longCaptionShrinksToItsRoom()
 {
     QFETCH(int, style);
-    QFETCH(bool, bundled);
+    QFETCH(int, line);
     QString longCaption =
         QStringLiteral("Feierabend machen, machte Feierabend, hat Feierabend gemacht");
     QString shortCaption = QStringLiteral("to finish work");
     std::optional<WindowFixture> started;
-    if (bundled) {
-        // The principal parts are whole however long: the widest is looked up and shown.
+    if (line > 0) {
         const QByteArray bytes = bundledVerbFile();
         QVERIFY(!bytes.isEmpty());
         const data::VerbFile file(bytes);
@@ -401,12 +429,13 @@ void RenderedWindowTest::longCaptionShrinksToItsRoom()
         longCaption.clear();
         for (qsizetype verb = 0; verb < verbs.size(); ++verb) {
             const board::BoardContent board = board::readBoard(file, verb, 0);
-            if (design.horizontalAdvance(board.caption1) > design.horizontalAdvance(longCaption))
+            const QString &caption = line == 1 ? board.caption1 : board.caption2;
+            if (design.horizontalAdvance(caption) > design.horizontalAdvance(longCaption))
                 std::tie(widest, longCaption, shortCaption) =
-                    std::tuple(verb, board.caption1, board.caption2);
+                    std::tuple(verb, caption, line == 1 ? board.caption2 : board.caption1);
         }
         lookUp(*started, verbs[widest]);
-        qInfo("widest caption: \"%s\"", qPrintable(longCaption));
+        qInfo("widest caption line %d: \"%s\"", line, qPrintable(longCaption));
     } else {
         started.emplace(oneVerb(longCaption, shortCaption));
     }
@@ -416,14 +445,16 @@ void RenderedWindowTest::longCaptionShrinksToItsRoom()
         window.chooseInList(QStringLiteral("ComboBox5"), style);
         window.click(QStringLiteral("btnFont")); // the font lists lie over the captions
     }
-    auto *first = window.find<QLabel>(QStringLiteral("Label9"));
-    auto *second = window.find<QLabel>(QStringLiteral("Label15"));
-    QCOMPARE(first->text(), longCaption); // the label holds the whole caption
+    auto *upper = window.find<QLabel>(QStringLiteral("Label9"));
+    auto *lower = window.find<QLabel>(QStringLiteral("Label15"));
+    QLabel *shrunk = line == 2 ? lower : upper;
+    QLabel *other = line == 2 ? upper : lower;
+    QCOMPARE(shrunk->text(), longCaption); // the label holds the whole caption
     constexpr int Room = 1014 - 609;
-    QVERIFY2(first->width() <= Room, qPrintable(QString::number(first->width())));
+    QVERIFY2(shrunk->width() <= Room, qPrintable(QString::number(shrunk->width())));
 
     // The size the design font must shrink to: the largest that fits the room.
-    const QFont design = first->font();
+    const QFont design = shrunk->font();
     const int designPixels = QFontInfo(design).pixelSize();
     int fitting = designPixels;
     while (fitting > 12) {
@@ -444,35 +475,34 @@ void RenderedWindowTest::longCaptionShrinksToItsRoom()
     // The window shows the whole caption at that size, and the short one as designed.
     const QImage image = grabbed(window.form());
     const QColor background = window.form().palette().color(window.form().backgroundRole());
-    const QRect firstInk = inkBounds(image, inWindow(first, window.form()), background);
-    // The labels' boxes overlap; below the first caption's ink lies the second's alone.
-    QRect secondArea = inWindow(second, window.form());
-    secondArea.setTop(std::max(secondArea.top(), firstInk.bottom() + 1));
-    const QRect secondInk = inkBounds(image, secondArea, background);
-    const QSize wholeFirst = inkOfWholeText(longCaption, design, fitting);
-    const QSize wholeSecond = inkOfWholeText(shortCaption, design, designPixels);
-    QVERIFY2(std::abs(firstInk.width() - wholeFirst.width()) <= 2 &&
-                 std::abs(firstInk.height() - wholeFirst.height()) <= 1,
+    const auto [upperInk, lowerInk] = inkOfTwoLines(
+        image, inWindow(upper, window.form()) | inWindow(lower, window.form()), background);
+    const QRect shrunkInk = line == 2 ? lowerInk : upperInk;
+    const QRect otherInk = line == 2 ? upperInk : lowerInk;
+    const QSize wholeShrunk = inkOfWholeText(longCaption, design, fitting);
+    const QSize wholeOther = inkOfWholeText(shortCaption, design, designPixels);
+    QVERIFY2(std::abs(shrunkInk.width() - wholeShrunk.width()) <= 2 &&
+                 std::abs(shrunkInk.height() - wholeShrunk.height()) <= 1,
              qPrintable(QStringLiteral("drawn %1 x %2, whole caption at %3 px %4 x %5")
-                            .arg(firstInk.width())
-                            .arg(firstInk.height())
+                            .arg(shrunkInk.width())
+                            .arg(shrunkInk.height())
                             .arg(fitting)
-                            .arg(wholeFirst.width())
-                            .arg(wholeFirst.height())));
-    QVERIFY(firstInk.right() < 1014);
-    QVERIFY2(std::abs(secondInk.width() - wholeSecond.width()) <= 2 &&
-                 std::abs(secondInk.height() - wholeSecond.height()) <= 1,
+                            .arg(wholeShrunk.width())
+                            .arg(wholeShrunk.height())));
+    QVERIFY(shrunkInk.right() < 1014);
+    QVERIFY2(std::abs(otherInk.width() - wholeOther.width()) <= 2 &&
+                 std::abs(otherInk.height() - wholeOther.height()) <= 1,
              qPrintable(QStringLiteral("the short caption is drawn %1 x %2, not %3 x %4")
-                            .arg(secondInk.width())
-                            .arg(secondInk.height())
-                            .arg(wholeSecond.width())
-                            .arg(wholeSecond.height())));
+                            .arg(otherInk.width())
+                            .arg(otherInk.height())
+                            .arg(wholeOther.width())
+                            .arg(wholeOther.height())));
 
     // Pointing at the shrunk caption shows it whole; the other has no tip.
-    QTest::mouseMove(second);
+    QTest::mouseMove(other);
     QTest::qWait(1000);
     QVERIFY(!QToolTip::isVisible());
-    QTest::mouseMove(first);
+    QTest::mouseMove(shrunk);
     QTRY_VERIFY(QToolTip::isVisible());
     QCOMPARE(QToolTip::text(), longCaption);
     QToolTip::hideText();

@@ -6,13 +6,15 @@
 // none too wide to show even drawn smaller), large enough, exactly what the generator makes from
 // the table and the dictionary, spelled right by the German hunspell
 // dictionary or a reviewed exception, its meanings matching Ding's
-// translations, its separability and auxiliaries the references', or a
-// reviewed exception, and holding the A1 to B1 word lists' verbs.
+// translations, its separability and auxiliaries the references', its
+// imperatives, persons and auxiliaries what its meanings say, or a reviewed
+// exception, and holding the A1 to B1 word lists' verbs.
 #include "CaptionWidth.h"
 #include "FormCorrections.h"
 #include "FormDictionary.h"
 #include "MeaningsReport.h"
 #include "ReferenceComparison.h"
+#include "UsageRules.h"
 #include "VerbFileChecker.h"
 
 #include "data/VerbFile.h"
@@ -168,6 +170,29 @@ TEST_F(BundledVerbFile, AgreesWithTheReferencesOrIsReviewed)
            "add them to tools/verbs/reference-exceptions.txt with a reason:\n"
         << unreviewed.join('\n').toStdString();
     EXPECT_EQ(reviewed - needed, QSet<QString>()) << "reference exceptions no longer needed";
+}
+
+// Imperatives, persons and auxiliaries as the meanings say, or a reviewed finding.
+TEST_F(BundledVerbFile, UsageFitsTheMeaningsOrIsReviewed)
+{
+    const auto bothAuxiliaries = verbcheck::parseListedVerbs(
+        QString::fromUtf8(readBytes(SourceDir + "/tools/verbs/both-auxiliaries.txt")));
+    EXPECT_GT(bothAuxiliaries.size(), 20);
+    const QSet<QString> reviewed = verbcheck::parseReviewedList(
+        QString::fromUtf8(readBytes(SourceDir + "/tools/verbs/usage-exceptions.txt")));
+    QStringList unreviewed;
+    QSet<QString> needed;
+    for (const auto &found : verbcheck::usageFindings(data::VerbFile(bytes), bothAuxiliaries)) {
+        if (reviewed.contains(verbcheck::reviewKey(found)))
+            needed.insert(verbcheck::reviewKey(found));
+        else
+            unreviewed << found.kind + " " + found.verb + ": " + found.detail;
+    }
+    EXPECT_TRUE(unreviewed.isEmpty())
+        << "usage findings (zandrel-verbcheck --usage): mend the table or add them to "
+           "tools/verbs/usage-exceptions.txt with a reason:\n"
+        << unreviewed.join('\n').toStdString();
+    EXPECT_EQ(reviewed - needed, QSet<QString>()) << "usage exceptions no longer needed";
 }
 
 // Every verb of the A1 to B1 word lists, but those left out on purpose.

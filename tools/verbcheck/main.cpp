@@ -15,12 +15,17 @@
 // separability with the verb-form dictionary and the auxiliaries with Ding's
 // and the base verbs'; the same way, it lists what no exception explains.
 // --wanted LIST lists the verbs of a word list the file lacks (exit 1 then).
+// --usage [--both-auxiliaries FILE] [--usage-exceptions FILE] reports the
+// verbs whose meaning says a use their forms contradict (an imperative for a
+// state, every person for a meaning said only of things, a meaning that hides
+// which sense its auxiliary belongs to) and that no exception explains.
 // --captions lists the captions wider than their label, which the window draws
 // smaller; a caption too wide even at the smallest size is a fault.
 #include "CaptionWidth.h"
 #include "FormDictionary.h"
 #include "MeaningsReport.h"
 #include "ReferenceComparison.h"
+#include "UsageRules.h"
 #include "VerbFileChecker.h"
 #include "common/TextFile.h"
 
@@ -120,6 +125,40 @@ bool reportReferences(const data::VerbFile &file, const QString &dictionaryPath,
     return unreviewed == 0 && stale.isEmpty();
 }
 
+// Prints the usage findings that no reviewed exception explains; true when
+// there are none and every exception is still needed.
+bool reportUsage(const data::VerbFile &file, const QString &bothAuxiliariesPath,
+                 const QString &exceptionsPath)
+{
+    const QSet<QString> bothAuxiliaries =
+        bothAuxiliariesPath.isEmpty()
+            ? QSet<QString>()
+            : verbcheck::parseListedVerbs(tools::readText(bothAuxiliariesPath));
+    const QSet<QString> reviewed =
+        exceptionsPath.isEmpty() ? QSet<QString>()
+                                 : verbcheck::parseReviewedList(tools::readText(exceptionsPath));
+    QSet<QString> needed;
+    int unreviewed = 0;
+    const auto findings = verbcheck::usageFindings(file, bothAuxiliaries);
+    for (const verbcheck::Disagreement &found : findings) {
+        if (reviewed.contains(verbcheck::reviewKey(found))) {
+            needed.insert(verbcheck::reviewKey(found));
+            continue;
+        }
+        ++unreviewed;
+        std::printf("%s\t%s\t%s\n", qPrintable(found.kind), qPrintable(found.verb),
+                    qPrintable(found.detail));
+    }
+    QStringList stale = (reviewed - needed).values();
+    stale.sort();
+    for (const QString &key : stale)
+        std::printf("%s\tan exception no longer needed (or no such verb)\n", qPrintable(key));
+    std::printf("usage: %lld verbs, %lld findings, %d to review, %lld stale exceptions\n",
+                static_cast<long long>(file.recordCount()), static_cast<long long>(findings.size()),
+                unreviewed, static_cast<long long>(stale.size()));
+    return unreviewed == 0 && stale.isEmpty();
+}
+
 // Prints the verbs of the word list the file lacks, and those it holds that
 // the list leaves out on purpose; true when there are none.
 bool reportWanted(const data::VerbFile &file, const QString &listPath)
@@ -176,8 +215,14 @@ int main(int argc, char *argv[])
         "reference-exceptions", "The reviewed disagreements with the references.", "file");
     const QCommandLineOption wanted("wanted", "List the verbs of a word list it lacks.", "file");
     const QCommandLineOption captions("captions", "List the captions drawn smaller to fit.");
+    const QCommandLineOption usage("usage", "Report meanings the forms contradict.");
+    const QCommandLineOption bothAuxiliaries(
+        "both-auxiliaries", "The verbs taking haben with an object, sein without.", "file");
+    const QCommandLineOption usageExceptions("usage-exceptions", "The reviewed usage findings.",
+                                             "file");
     parser.addOptions({words, summary, meanings, meaningExceptions, reference, ding,
-                       referenceExceptions, wanted, captions});
+                       referenceExceptions, wanted, captions, usage, bothAuxiliaries,
+                       usageExceptions});
     parser.addPositionalArgument("file", "The verb file, e.g. data/Verb12Data.txt.");
     parser.process(app);
     if (parser.positionalArguments().size() != 1)
@@ -206,6 +251,10 @@ int main(int argc, char *argv[])
         return exitCodeOf([&] {
             return reportReferences(file, parser.value(reference), parser.value(ding),
                                     parser.value(referenceExceptions));
+        });
+    if (parser.isSet(usage))
+        return exitCodeOf([&] {
+            return reportUsage(file, parser.value(bothAuxiliaries), parser.value(usageExceptions));
         });
     if (parser.isSet(wanted))
         return exitCodeOf([&] { return reportWanted(file, parser.value(wanted)); });
