@@ -18,6 +18,7 @@
 #include "VerbFileChecker.h"
 
 #include "data/VerbFile.h"
+#include "data/VerbRanks.h"
 
 #include <gtest/gtest.h>
 
@@ -203,6 +204,33 @@ TEST_F(BundledVerbFile, HoldsTheVerbsOfTheA1ToB1WordLists)
     EXPECT_GT(wanted.verbs.size(), 600);
     for (const QString &fault : verbcheck::wantedVerbFaults(data::VerbFile(bytes), wanted))
         ADD_FAILURE() << fault.toStdString();
+}
+
+// The ranks beside the verb file: every verb once, at the level the word lists give it.
+TEST_F(BundledVerbFile, HasRanksOfEveryVerbAtItsLevel)
+{
+    const data::VerbFile file(bytes);
+    QStringList names;
+    for (qsizetype record = 0; record < file.recordCount(); ++record)
+        names << data::answerText(file.recordLine(record, 0));
+    const QByteArray text = readBytes(SourceDir + "/data/Verb12Ranks.txt");
+    const data::VerbRanks ranks = data::VerbRanks::parse(text, names);
+    const char *const Stale = "data/Verb12Ranks.txt is out of date: cmake --build <dir> --target "
+                              "regenerate-ranks-file (tools/README.md)";
+    ASSERT_EQ(ranks.status(), data::VerbRanks::Status::Read) << ranks.damage().toStdString();
+    EXPECT_EQ(ranks.skipped(), QStringList()) << Stale;
+    qsizetype ranked = 0;
+    for (const QByteArray &line : text.split('\n'))
+        ranked += line.isEmpty() || line.startsWith('#') ? 0 : 1;
+    EXPECT_EQ(ranked, names.size()) << Stale;
+    const auto levels =
+        verbcheck::parseWantedVerbs(
+            QString::fromUtf8(readBytes(SourceDir + "/tools/verbs/a1-b1-verbs.txt")))
+            .levels;
+    const QStringList levelNames = {"-", "A1", "A2", "B1"};
+    for (qsizetype verb = 0; verb < names.size(); ++verb)
+        EXPECT_EQ(levelNames[int(ranks.level(verb))], levels.value(names[verb], "-"))
+            << names[verb].toStdString() << ": " << Stale;
 }
 
 // The spelling gate. A word passes when hunspell knows it, when the verb

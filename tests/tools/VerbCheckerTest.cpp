@@ -339,10 +339,12 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(VerbChecker, NamesTheWordListsVerbsTheFileLacks)
 {
     const auto wanted = verbcheck::parseWantedVerbs(
-        "# A1\ngehen\nlaufen\nmöchten | the Konjunktiv II of mögen\nkönnen | a modal\n");
+        "# A1\ngehen\nlaufen\nmöchten | the Konjunktiv II of mögen\n# A2\ngehen\n"
+        "können | a modal\n");
     EXPECT_EQ(verbcheck::wantedVerbFaults(data::VerbFile(minifile::bytes()), wanted),
               (QStringList{"\"laufen\" is not in the file",
                            "\"können\" is in the file, but the list leaves it out (a modal)"}));
+    EXPECT_EQ(wanted.levels, (QMap<QString, QString>{{"gehen", "A1"}, {"laufen", "A1"}}));
 }
 
 TEST(VerbChecker, DescribesFaultsWithFileAndRecordLines)

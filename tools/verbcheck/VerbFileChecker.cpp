@@ -345,16 +345,23 @@ QSet<QString> parseReviewedList(const QString &text)
 
 WantedVerbs parseWantedVerbs(const QString &text)
 {
+    static const QStringList Levels = {"A1", "A2", "B1"};
     WantedVerbs wanted;
+    QString level;
     for (const QString &line : text.split('\n')) {
         const QString trimmed = line.trimmed();
+        if (trimmed.startsWith('#') && Levels.contains(trimmed.mid(1).trimmed()))
+            level = trimmed.mid(1).trimmed();
         if (trimmed.isEmpty() || trimmed.startsWith('#'))
             continue;
         const qsizetype bar = trimmed.indexOf(QStringLiteral(" | "));
-        if (bar < 0)
+        if (bar < 0) {
             wanted.verbs << trimmed;
-        else
+            if (!level.isEmpty() && !wanted.levels.contains(trimmed))
+                wanted.levels.insert(trimmed, level);
+        } else {
             wanted.leftOut.insert(trimmed.left(bar), trimmed.mid(bar + 3));
+        }
     }
     return wanted;
 }
