@@ -40,6 +40,7 @@ set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS
 list(JOIN font_packages "\n" font_lines)
 file(WRITE ${CMAKE_CURRENT_BINARY_DIR}/font-packages.txt "${font_lines}\n")
 file(WRITE ${CMAKE_CURRENT_BINARY_DIR}/bundled-verb-file.txt "${ZANDREL_VERB_FILE}\n")
+file(WRITE ${CMAKE_CURRENT_BINARY_DIR}/bundled-ranks-file.txt "${ZANDREL_RANKS_FILE}\n")
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME ${ZANDREL_PACKAGE_NAME})

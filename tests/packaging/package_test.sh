@@ -110,6 +110,8 @@ check_layout() {
     verb_file=$(cat "$build_dir/packaging/bundled-verb-file.txt")
     cmp -s "$usr/share/$name/Verb12Data.txt" "$verb_file" ||
         fail "the bundled verb file differs from $verb_file"
+    cmp -s "$usr/share/$name/Verb12Ranks.txt" "$(cat "$build_dir/packaging/bundled-ranks-file.txt")" ||
+        fail "the ranks beside the bundled verb file differ from the build's"
     local package
     for package in "$name" "$data_name"; do
         local copyright="$usr/share/doc/$package/copyright"
@@ -135,9 +137,9 @@ check_layout() {
     grep -qx "./usr/share/$name/Verb12Data.txt" <<<"$data_files" ||
         fail "the data package does not carry usr/share/$name/Verb12Data.txt"
     local stray
-    stray=$(grep -vE "^\./usr/share/($name/Verb12Data.txt|doc/$data_name/|lintian/overrides/$data_name$)" \
+    stray=$(grep -vE "^\./usr/share/($name/Verb12(Data|Ranks).txt|doc/$data_name/|lintian/overrides/$data_name$)" \
         <<<"$data_files" | grep -v '/$' || true)
-    [ -z "$stray" ] || fail "the data package carries more than the verb file: $stray"
+    [ -z "$stray" ] || fail "the data package carries more than the verb file and its ranks: $stray"
     [ "$(dpkg-deb -f "$data_deb" Architecture)" = all ] || fail "the data package is not Architecture: all"
 
     local icons="$usr/share/icons/hicolor"
