@@ -238,24 +238,21 @@ QRect inkBounds(const QImage &image, const QRect &area, const QColor &background
 std::pair<QRect, QRect> inkOfTwoLines(const QImage &image, const QRect &area,
                                       const QColor &background)
 {
-    QList<QRect> rows; // each row's ink, null where blank
-    for (int y = area.top(); y <= area.bottom(); ++y)
-        rows << inkBounds(image, QRect(area.left(), y, area.width(), 1), background);
-    qsizetype gapStart = 0, gapLength = 0, blankFrom = -1;
-    bool inked = false;
-    for (qsizetype row = 0; row < rows.size(); ++row) {
-        if (rows[row].isNull()) {
-            blankFrom = blankFrom < 0 ? row : blankFrom;
-            continue;
-        }
-        if (inked && blankFrom >= 0 && row - blankFrom > gapLength)
-            std::tie(gapStart, gapLength) = std::pair(blankFrom, row - blankFrom);
-        inked = true;
-        blankFrom = -1;
+    QList<QRect> rows; // the inked rows
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        const QRect ink = inkBounds(image, QRect(area.left(), y, area.width(), 1), background);
+        if (!ink.isNull())
+            rows << ink;
+    }
+    qsizetype lowerStart = 1;
+    for (qsizetype row = 1; row < rows.size(); ++row) {
+        if (rows[row].top() - rows[row - 1].top() >
+            rows[lowerStart].top() - rows[lowerStart - 1].top())
+            lowerStart = row;
     }
     std::pair<QRect, QRect> lines;
     for (qsizetype row = 0; row < rows.size(); ++row)
-        (row < gapStart ? lines.first : lines.second) |= rows[row];
+        (row < lowerStart ? lines.first : lines.second) |= rows[row];
     return lines;
 }
 
