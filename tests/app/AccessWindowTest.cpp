@@ -19,7 +19,6 @@
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
-#include <QRegularExpression>
 #include <QSignalSpy>
 
 using testdata::VerbRecordBuilder;
@@ -100,9 +99,7 @@ private slots:
     void entryBoxIsReadAsOneText();
     void listsSayTheirEntry();
     void testAnswersSaysWhichAndHowManyAreWrong();
-    void commandsNameABoxNotEntered_data();
-    void commandsNameABoxNotEntered();
-    void lettersDisplaySaysWhatItShowsAndShowsItsFocus();
+    void startUpOnTheLettersDisplay();
 
 private:
     WindowFixture &window() { return *m_window; }
@@ -449,46 +446,23 @@ void AccessWindowTest::listsSayTheirEntry()
     QCOMPARE(announced(window()), u"Font lists hidden");
 }
 
-void AccessWindowTest::commandsNameABoxNotEntered_data()
-{
-    QTest::addColumn<QKeySequence>("keys");
-    QTest::addColumn<bool>("enterFirst"); // E13, active from the start, entered by a click
-    QTest::addColumn<QString>("said");
-    const QKeySequence altR(Qt::ALT | Qt::Key_R);
-    const QKeySequence altC(Qt::ALT | Qt::Key_C);
-    QTest::newRow("Show Random at start")
-        << altR << false << "Letters: \\S+, in ich, separable prefix";
-    QTest::newRow("Show Correct at start") << altC << false << ".+, in ich, separable prefix";
-    QTest::newRow("Show Random, box entered") << altR << true << "Letters: \\S+";
-}
-
-void AccessWindowTest::commandsNameABoxNotEntered()
-{
-    QFETCH(QKeySequence, keys);
-    QFETCH(bool, enterFirst);
-    QFETCH(QString, said);
-    if (enterFirst)
-        window().click(window().box(13));
-    QTest::keySequence(QApplication::focusWidget(), keys);
-    const QRegularExpression whole(QRegularExpression::anchoredPattern(said));
-    QVERIFY2(whole.match(announced(window())).hasMatch(), qPrintable(announced(window())));
-    // Named once: the box is known from then on.
-    QTest::keySequence(QApplication::focusWidget(), QKeySequence(Qt::ALT | Qt::Key_R));
-    QVERIFY(!announced(window()).contains(u", in "));
-}
-
-// The letters display, where the window starts: what it shows, and its focus drawn.
-void AccessWindowTest::lettersDisplaySaysWhatItShowsAndShowsItsFocus()
+// At start-up the focus is on the letters display, box 13 active: the display says what it
+// shows and draws its focus; a command acting on box 13, never entered, names it once.
+void AccessWindowTest::startUpOnTheLettersDisplay()
 {
     auto *letters = window().findWidget("EdS4");
     QVERIFY(letters->toolTip().startsWith(u"The letters Show Random has revealed (Alt+R)\n"));
     QCOMPARE(QApplication::focusWidget(), letters);
     const QImage focused = letters->grab().toImage();
     QTest::keyClick(letters, Qt::Key_Tab);
-    const QImage unfocused = letters->grab().toImage();
-    QVERIFY(focused != unfocused);
+    QVERIFY(letters->grab().toImage() != focused);
     tabTo(letters);
     QCOMPARE(letters->grab().toImage(), focused);
+    QTest::keySequence(letters, QKeySequence(Qt::ALT | Qt::Key_C));
+    QVERIFY2(announced(window()).endsWith(u", in ich, separable prefix"),
+             qPrintable(announced(window())));
+    QTest::keySequence(letters, QKeySequence(Qt::ALT | Qt::Key_R));
+    QVERIFY2(!announced(window()).contains(u", in "), qPrintable(announced(window())));
 }
 
 ZANDREL_WINDOW_TEST_MAIN(AccessWindowTest)
