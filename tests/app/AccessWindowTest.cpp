@@ -16,6 +16,7 @@
 #include <QCheckBox>
 #include <QFile>
 #include <QLabel>
+#include <QRandomGenerator>
 #include <QSignalSpy>
 
 using testdata::VerbRecordBuilder;
@@ -95,6 +96,8 @@ private slots:
     void boxesAreNamedForTheBoardShown();
     void entryBoxIsReadAsOneText();
     void listsSayTheirEntry();
+    void textNavigationAnswersEveryOffset_data();
+    void textNavigationAnswersEveryOffset();
     void testAnswersSaysWhichAndHowManyAreWrong();
 
 private:
@@ -420,6 +423,98 @@ void AccessWindowTest::listsSayTheirEntry()
     window().click("btnFont");
     window().chooseInList("ComboBox5", 1);
     QCOMPARE(announced(window()), u"Bold");
+}
+
+void AccessWindowTest::textNavigationAnswersEveryOffset_data()
+{
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QStringList>("texts"); // typed in turn; a list shows its entries in turn
+    // Generated texts of words with umlauts and the signs between the board's persons.
+    QRandomGenerator generator(26);
+    QStringList generated{QString(), QStringLiteral("ä"), QStringLiteral("hole"),
+                          QStringLiteral("Ich hole ab"), QStringLiteral("er/sie/es (über) ß")};
+    const QString letters = QStringLiteral("aehsüöäßÜ /(),");
+    for (int count = 0; count < 30; ++count) {
+        QString text;
+        for (int length = generator.bounded(1, 14); text.size() < length;)
+            text += letters[generator.bounded(int(letters.size()))];
+        generated << text;
+    }
+    QTest::newRow("entry box") << QStringLiteral("E7") << generated;
+    QTest::newRow("Alpha") << QStringLiteral("AlphaEdit") << generated.mid(0, 12);
+    QTest::newRow("tense list") << QStringLiteral("ComboBox2") << QStringList(8, QString());
+}
+
+// Every call answers (the toolkit's own looped forever for a word at the end)
+// with the piece that rules on letters alone expect: one character, a whole
+// word or the run between words, the whole line.
+void AccessWindowTest::textNavigationAnswersEveryOffset()
+{
+    QFETCH(QString, control);
+    QFETCH(QStringList, texts);
+    QWidget *widget = window().findWidget(control);
+    for (int index = 0; index < texts.size(); ++index) {
+        if (control == u"ComboBox2") {
+            window().chooseInList(control, index);
+        } else {
+            window().click(widget);
+            QTest::keyClick(widget, Qt::Key_A, Qt::ControlModifier);
+            QTest::keyClick(widget, Qt::Key_Delete);
+            for (QChar letter : texts[index]) // umlauts too, as a German keyboard types them
+                QTest::sendKeyEvent(QTest::Click, widget, Qt::Key(letter.toUpper().unicode()),
+                                    QString(letter), Qt::NoModifier);
+        }
+        QAccessibleTextInterface *face = accessible(widget)->textInterface();
+        const QString text = face->text(0, face->characterCount());
+        const int length = int(text.size());
+        using B = QAccessible::TextBoundaryType;
+        for (B boundary : {B::CharBoundary, B::WordBoundary, B::SentenceBoundary, B::LineBoundary,
+                           B::ParagraphBoundary}) {
+            QList<QPair<int, int>> pieces; // characters, runs of letters or not, the line
+            for (int start = 0, end = 0; start < length; start = end) {
+                end =
+                    boundary == B::CharBoundary || boundary == B::WordBoundary ? start + 1 : length;
+                while (boundary == B::WordBoundary && end < length &&
+                       text[end].isLetter() == text[start].isLetter())
+                    ++end;
+                pieces.append({start, end});
+            }
+            for (int offset = 0; offset <= length; ++offset) {
+                QPair<int, int> at{offset, offset}; // no character at the end
+                for (auto piece : pieces)
+                    if (piece.first <= offset &&
+                        (offset < piece.second ||
+                         (offset == length && boundary != B::CharBoundary)))
+                        at = piece;
+                QPair<int, int> before{at.first, at.first}, after{at.second, at.second};
+                for (auto piece : pieces) {
+                    if (piece.second == at.first && piece != at)
+                        before = piece;
+                    if (piece.first == at.second && piece != at)
+                        after = piece;
+                }
+                const QString where = QStringLiteral("'%1' at %2, boundary %3")
+                                          .arg(text)
+                                          .arg(offset)
+                                          .arg(int(boundary));
+                int start = -2, end = -2;
+                const auto check = [&](const QString &said, QPair<int, int> expected) {
+                    QVERIFY2(QPair(start, end) == expected && said == text.mid(start, end - start),
+                             qPrintable(where));
+                };
+                check(face->textAtOffset(offset, boundary, &start, &end), at);
+                check(face->textBeforeOffset(offset, boundary, &start, &end),
+                      before.first == before.second ? QPair(0, 0) : before);
+                check(face->textAfterOffset(offset, boundary, &start, &end),
+                      after.first == after.second ? QPair(length, length) : after);
+            }
+            // The caret (-2) stands at the typed text's end.
+            int start = -2, end = -2, caretStart = -2, caretEnd = -2;
+            face->textAtOffset(-2, boundary, &caretStart, &caretEnd);
+            face->textAtOffset(face->cursorPosition(), boundary, &start, &end);
+            QCOMPARE(QPair(caretStart, caretEnd), QPair(start, end));
+        }
+    }
 }
 
 ZANDREL_WINDOW_TEST_MAIN(AccessWindowTest)
