@@ -16,16 +16,18 @@ struct RoleColours {
     QRgb dark;
 };
 
-// Adwaita's colours, light and dark; disabled text is drawn in the placeholder's grey.
+// Adwaita's colours, light and dark, with pure black or white text: a text colour the window
+// must darken on its fixed panels then turns black at once, not a dim grey.
+// Disabled text is drawn in the placeholder's grey.
 constexpr std::array<RoleColours, 17> SchemeColours{{
     {QPalette::Window, 0xf6f5f4, 0x353535},
-    {QPalette::WindowText, 0x2e3436, 0xeeeeec},
+    {QPalette::WindowText, 0x000000, 0xffffff},
     {QPalette::Base, 0xffffff, 0x2d2d2d},
     {QPalette::AlternateBase, 0xf1f0ee, 0x353535},
     {QPalette::Text, 0x000000, 0xffffff},
     {QPalette::PlaceholderText, 0x8a8a8a, 0x9a9996},
     {QPalette::Button, 0xf6f5f4, 0x454545},
-    {QPalette::ButtonText, 0x2e3436, 0xeeeeec},
+    {QPalette::ButtonText, 0x000000, 0xffffff},
     {QPalette::BrightText, 0xffffff, 0xffffff},
     {QPalette::Light, 0xffffff, 0x5a5a5a},
     {QPalette::Midlight, 0xeae8e6, 0x454545},
