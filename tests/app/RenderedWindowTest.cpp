@@ -34,10 +34,6 @@
 #ifdef ZANDREL_DESKTOP_SWITCH_TEST
 #include "desktop/SchemePalette.h"
 
-#include <QDBusConnection>
-#include <QDBusMessage>
-#include <QDBusVariant>
-#include <QDBusVirtualObject>
 #include <QProcess>
 #include <QTemporaryFile>
 
@@ -81,10 +77,10 @@ private:
 #ifdef ZANDREL_DESKTOP_SWITCH_TEST
 // The desktop's switch between light and dark as desktops send it: the X
 // settings manager xsettingsd changing Net/ThemeName (Adwaita <->
-// Adwaita-dark), or the desktop portal's Settings, served here on the
-// session bus, answering Read and sending SettingChanged for
-// org.freedesktop.appearance color-scheme (1 dark, 2 light).
-class DesktopSwitch : public QDBusVirtualObject {
+// Adwaita-dark), or GNOME's color-scheme setting, which the desktop portal
+// (xdg-desktop-portal with its GTK backend) sends on as SettingChanged of
+// org.freedesktop.appearance color-scheme.
+class DesktopSwitch {
 public:
     DesktopSwitch(const QString &way, bool dark) : m_xsettings(way == u"xsettings")
     {
@@ -93,61 +89,36 @@ public:
             m_xsettingsd.start(QStringLiteral("xsettingsd"),
                                {QStringLiteral("-c"), m_config.fileName()});
             QTRY_VERIFY((m_log += m_xsettingsd.readAllStandardError()).contains("Took ownership"));
-        } else {
-            QVERIFY(m_portal.registerVirtualObject(Path, this));
-            QVERIFY(m_portal.registerService(QStringLiteral("org.freedesktop.portal.Desktop")));
         }
     }
-    ~DesktopSwitch() override
+    ~DesktopSwitch()
     {
         m_xsettingsd.terminate();
         m_xsettingsd.waitForFinished();
-        QDBusConnection::disconnectFromBus(m_portal.name());
     }
 
     void set(bool dark, bool sent = true)
     {
-        m_scheme = dark ? 1 : 2;
-        if (m_xsettings) {
-            m_config.open();
-            m_config.resize(0);
-            m_config.write(dark ? "Net/ThemeName \"Adwaita-dark\"\n"
-                                : "Net/ThemeName \"Adwaita\"\n");
-            m_config.close();
-            if (sent)
-                ::kill(pid_t(m_xsettingsd.processId()), SIGHUP); // xsettingsd's reload
-        } else if (sent) {
-            QDBusMessage changed =
-                QDBusMessage::createSignal(Path, Interface, QStringLiteral("SettingChanged"));
-            changed << Appearance << QStringLiteral("color-scheme")
-                    << QVariant::fromValue(QDBusVariant(m_scheme));
-            m_portal.send(changed);
+        if (!m_xsettings) { // as GNOME's Appearance settings switch it
+            QProcess::execute(QStringLiteral("gsettings"),
+                              {QStringLiteral("set"), QStringLiteral("org.gnome.desktop.interface"),
+                               QStringLiteral("color-scheme"),
+                               dark ? QStringLiteral("prefer-dark") : QStringLiteral("default")});
+            return;
         }
-    }
-
-    QString introspect(const QString &) const override { return {}; }
-    bool handleMessage(const QDBusMessage &message, const QDBusConnection &connection) override
-    {
-        if (message.interface() != Interface || message.member() != u"Read" ||
-            message.arguments().value(0) != Appearance)
-            return false;
-        // Older portals answer a variant in a variant.
-        connection.send(message.createReply(
-            QVariant::fromValue(QDBusVariant(QVariant::fromValue(QDBusVariant(m_scheme))))));
-        return true;
+        m_config.open();
+        m_config.resize(0);
+        m_config.write(dark ? "Net/ThemeName \"Adwaita-dark\"\n" : "Net/ThemeName \"Adwaita\"\n");
+        m_config.close();
+        if (sent)
+            ::kill(pid_t(m_xsettingsd.processId()), SIGHUP); // xsettingsd's reload
     }
 
 private:
-    const QString Path = QStringLiteral("/org/freedesktop/portal/desktop");
-    const QString Interface = QStringLiteral("org.freedesktop.portal.Settings");
-    const QString Appearance = QStringLiteral("org.freedesktop.appearance");
     bool m_xsettings;
-    uint m_scheme = 0;
     QTemporaryFile m_config;
     QProcess m_xsettingsd;
     QByteArray m_log;
-    QDBusConnection m_portal =
-        QDBusConnection::connectToBus(QDBusConnection::SessionBus, QStringLiteral("portal"));
 };
 #endif
 

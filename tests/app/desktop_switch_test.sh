@@ -3,14 +3,17 @@
 #
 # SPDX-License-Identifier: GPL-3.0-or-later
 
-# Runs a window test (its arguments) on an X server of its own with Qt's GTK platform theme and
-# a D-Bus session of its own, where the test plays the desktop switching between light and dark.
+# Runs a window test (its arguments) on a desktop of its own where the test switches between
+# light and dark: an X server with Qt's GTK platform theme, and a D-Bus session whose desktop
+# portal (started on first use) reads GNOME's settings from a key file of its own.
 set -eu
-display_file=$(mktemp)
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$display_file" 2>/dev/null &
+home=$(mktemp -d)
+mkdir -m 700 "$home/runtime"
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$home/display" 2>/dev/null &
 xvfb=$!
-trap 'kill $xvfb; rm -f "$display_file"' EXIT
-for _ in $(seq 100); do [ -s "$display_file" ] && break; sleep 0.1; done
-export DISPLAY=":$(cat "$display_file")" QT_QPA_PLATFORM=xcb QT_QPA_PLATFORMTHEME=gtk3 \
-    ZANDREL_DESKTOP_SWITCH=1
+trap 'kill $xvfb; rm -rf "$home"' EXIT
+for _ in $(seq 100); do [ -s "$home/display" ] && break; sleep 0.1; done
+export DISPLAY=":$(cat "$home/display")" QT_QPA_PLATFORM=xcb QT_QPA_PLATFORMTHEME=gtk3 \
+    XDG_CURRENT_DESKTOP=GNOME GSETTINGS_BACKEND=keyfile XDG_CONFIG_HOME="$home/config" \
+    XDG_RUNTIME_DIR="$home/runtime" ZANDREL_DESKTOP_SWITCH=1
 dbus-run-session -- "$@"
