@@ -470,43 +470,35 @@ void AccessWindowTest::textNavigationAnswersEveryOffset()
         using B = QAccessible::TextBoundaryType;
         for (B boundary : {B::CharBoundary, B::WordBoundary, B::SentenceBoundary, B::LineBoundary,
                            B::ParagraphBoundary}) {
-            QList<QPair<int, int>> pieces; // characters, runs of letters or not, the line
-            for (int start = 0, end = 0; start < length; start = end) {
-                end =
-                    boundary == B::CharBoundary || boundary == B::WordBoundary ? start + 1 : length;
-                while (boundary == B::WordBoundary && end < length &&
-                       text[end].isLetter() == text[start].isLetter())
-                    ++end;
-                pieces.append({start, end});
-            }
+            QList<int> ends; // of the pieces: characters, runs of letters or not, the line
+            for (int end = 1; end <= length; ++end)
+                if (end == length || boundary == B::CharBoundary ||
+                    (boundary == B::WordBoundary &&
+                     text[end].isLetter() != text[end - 1].isLetter()))
+                    ends << end;
+            // Piece k; none before the first (an empty span at 0) or after the last (at the end).
+            const auto piece = [&](qsizetype k) {
+                return k < 0              ? QPair(0, 0)
+                       : k >= ends.size() ? QPair(length, length)
+                                          : QPair(k ? ends[k - 1] : 0, ends[k]);
+            };
             for (int offset = 0; offset <= length; ++offset) {
-                QPair<int, int> at{offset, offset}; // no character at the end
-                for (auto piece : pieces)
-                    if (piece.first <= offset &&
-                        (offset < piece.second ||
-                         (offset == length && boundary != B::CharBoundary)))
-                        at = piece;
-                QPair<int, int> before{at.first, at.first}, after{at.second, at.second};
-                for (auto piece : pieces) {
-                    if (piece.second == at.first && piece != at)
-                        before = piece;
-                    if (piece.first == at.second && piece != at)
-                        after = piece;
-                }
-                const QString where = QStringLiteral("'%1' at %2, boundary %3")
-                                          .arg(text)
-                                          .arg(offset)
-                                          .arg(int(boundary));
+                // At the end no character stands, but the last word or line does.
+                const qsizetype at =
+                    offset == length && boundary != B::CharBoundary
+                        ? ends.size() - 1
+                        : std::upper_bound(ends.begin(), ends.end(), offset) - ends.begin();
                 int start = -2, end = -2;
                 const auto check = [&](const QString &said, QPair<int, int> expected) {
                     QVERIFY2(QPair(start, end) == expected && said == text.mid(start, end - start),
-                             qPrintable(where));
+                             qPrintable(QStringLiteral("'%1' at %2, boundary %3")
+                                            .arg(text)
+                                            .arg(offset)
+                                            .arg(int(boundary))));
                 };
-                check(face->textAtOffset(offset, boundary, &start, &end), at);
-                check(face->textBeforeOffset(offset, boundary, &start, &end),
-                      before.first == before.second ? QPair(0, 0) : before);
-                check(face->textAfterOffset(offset, boundary, &start, &end),
-                      after.first == after.second ? QPair(length, length) : after);
+                check(face->textAtOffset(offset, boundary, &start, &end), piece(at));
+                check(face->textBeforeOffset(offset, boundary, &start, &end), piece(at - 1));
+                check(face->textAfterOffset(offset, boundary, &start, &end), piece(at + 1));
             }
             // The caret (-2) stands at the typed text's end.
             int start = -2, end = -2, caretStart = -2, caretEnd = -2;
