@@ -11,9 +11,13 @@ home=$(mktemp -d)
 mkdir -m 700 "$home/runtime"
 Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$home/display" 2>/dev/null &
 xvfb=$!
-trap 'kill $xvfb; rm -rf "$home"' EXIT
+trap 'kill $xvfb' EXIT
 for _ in $(seq 100); do [ -s "$home/display" ] && break; sleep 0.1; done
 export DISPLAY=":$(cat "$home/display")" QT_QPA_PLATFORM=xcb QT_QPA_PLATFORMTHEME=gtk3 \
     XDG_CURRENT_DESKTOP=GNOME GSETTINGS_BACKEND=keyfile XDG_CONFIG_HOME="$home/config" \
     XDG_RUNTIME_DIR="$home/runtime" ZANDREL_DESKTOP_SWITCH=1
-dbus-run-session -- "$@"
+status=0
+dbus-run-session -- "$@" || status=$?
+# The portal's services leave with the session; the document portal's mount a moment later.
+for _ in $(seq 50); do rm -rf "$home" 2>/dev/null && break; sleep 0.1; done
+exit $status
