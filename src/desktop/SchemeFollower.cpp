@@ -16,6 +16,8 @@
 #include "desktop/XSettings.h"
 
 #include <QAbstractNativeEventFilter>
+#include <cstdlib>
+#include <cstring>
 #include <xcb/xcb.h>
 #endif
 
