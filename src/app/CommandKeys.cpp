@@ -67,7 +67,7 @@ std::vector<CommandKey> buildTable()
         command({"btnNext"}, alt(Qt::Key_N), "Grade this board and show the next"),
         command({"btnLeaveReview"}, alt(Qt::Key_Q), "Leave the review for free practice"),
         command({"btnStatistics"}, alt(Qt::Key_P), "Show your progress"),
-        goingTo(entryBoxesInOrder(), alt(Qt::Key_B), "Go to the first box of the board", {"EdS4"}),
+        goingTo(entryBoxesInOrder(), alt(Qt::Key_B), "Go to the active box of the board", {"EdS4"}),
         goingTo({"AlphaEdit"}, alt(Qt::Key_L), "Go to the Alpha box", {"AlphaEdit"}),
         typedInBox({"btnUmlauta", "btnUmlautaR"}, Qt::Key_F5, "Type ä"),
         typedInBox({"btnUmlauto", "btnUmlautoR"}, Qt::Key_F6, "Type ö"),

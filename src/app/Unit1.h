@@ -11,6 +11,7 @@
 #include "review/ReviewChoice.h"
 
 #include <QElapsedTimer>
+#include <QPointer>
 #include <QWidget>
 
 #include <array>
@@ -185,6 +186,11 @@ private:
     void setReviewControls(bool inReview);
     void listChosenByLearner();
     QList<int> wrongBoxesNow() const;
+    // The same of a command that acted on the active box: the box is named
+    // when the learner has not entered it since it became active.
+    void announceForActiveBox(const QString &message);
+    // Where Close gives the focus back to when the help was opened from "H".
+    QWidget *focusBackFromHelp() const;
 
     // Controls the handlers reach by name.
     std::array<widgets::OfficeEdit *, data::BoxCount> m_boxes{};
@@ -212,6 +218,8 @@ private:
     widgets::OfficeButton *btnReview = nullptr;
     widgets::OfficeButton *btnNext = nullptr;
     widgets::OfficeButton *btnLeaveReview = nullptr;
+    QWidget *btnHelp = nullptr;
+    QPointer<QWidget> m_focusBeforeHelpButton; // the control "H" took the focus from
 
     // The board's state: the answer slots, the verb's type and variants.
     practice::BoxTexts m_answerSlots;
@@ -222,6 +230,7 @@ private:
     std::array<bool, data::BoxCount> m_colouredWrong{}; // as the boxes were last coloured
     bool m_boxColoursStale = true;                      // not coloured yet, or a palette came since
     bool m_typeRevealed = false;
+    int m_boxToldOf = practice::PracticeState::NoBox; // the box last entered
     data::VerbFile m_verbList;
     std::future<LoadedVerbFile> m_verbFileBeingRead; // taken by GetData
     int m_entryFontSize = 10;
