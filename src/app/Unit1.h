@@ -181,6 +181,8 @@ private:
     // on without saving; none: no review), the boards shown one after another, the end.
     std::optional<bool> afterStoreFault(progress::StoreStatus status);
     void startReview(bool saving);
+    // The verbs offered for review, ranked by the ranks file; whether it gave them levels.
+    std::pair<QList<review::OfferedVerb>, bool> readRankedVerbs() const;
     void showReviewBoard(const QString &saidBefore);
     void endReview(const QString &message);
     void setReviewControls(bool inReview);

@@ -11,6 +11,7 @@
 #include "review/SessionPlan.h"
 #include "reviewdialogs/ChoiceDialog.h"
 #include "reviewdialogs/StoreQuestions.h"
+#include "trainer/RankedVerbs.h"
 #include "trainer/ReviewSession.h"
 #include "trainer/ReviewTexts.h"
 #include "widgets/OfficeButton.h"
@@ -87,7 +88,8 @@ void TForm1::btnReviewClick()
         if (numeric && stored >= 0 && stored <= reviewdialogs::ChoiceDialog::MaximumNewCardsPerDay)
             newPerDay = stored;
     }
-    reviewdialogs::ChoiceDialog dialog(choice, newPerDay, false, this);
+    const bool levelsKnown = readRankedVerbs().second;
+    reviewdialogs::ChoiceDialog dialog(choice, newPerDay, levelsKnown, this);
     if (dialog.exec() != QDialog::Accepted)
         return;
     m_reviewChoice = dialog.choice();
@@ -116,12 +118,24 @@ void TForm1::btnReviewClick()
     startReview(saving);
 }
 
-void TForm1::startReview(bool saving)
+std::pair<QList<review::OfferedVerb>, bool> TForm1::readRankedVerbs() const
 {
     QList<review::OfferedVerb> verbs = review::offeredVerbs(m_verbList);
+    // Read when a review needs it, never at start-up.
+    const data::VerbRanks ranks = data::VerbRanks::read(
+        data::VerbRanks::pathBeside(QString::fromLatin1(data::VerbFile::FileName)),
+        trainer::verbNames(verbs));
+    return {trainer::rankedVerbs(std::move(verbs), ranks),
+            ranks.status() == data::VerbRanks::Status::Read};
+}
+
+void TForm1::startReview(bool saving)
+{
+    const QList<review::OfferedVerb> inFileOrder = review::offeredVerbs(m_verbList);
     QHash<QString, int> recordOfVerb;
-    for (int record = 0; record < verbs.size(); ++record)
-        recordOfVerb.insert(verbs[record].name, record);
+    for (int record = 0; record < inFileOrder.size(); ++record)
+        recordOfVerb.insert(inFileOrder[record].name, record);
+    const QList<review::OfferedVerb> verbs = readRankedVerbs().first;
     const QDateTime now = QDateTime::currentDateTime();
     QHash<review::CardKey, review::CardState> states;
     QList<review::ReviewEntry> mistakes;

@@ -295,7 +295,8 @@ void ReviewWindowTest::anEmptyPlanSaysWhy()
                        QTest::keyClick(dialog, Qt::Key_M, Qt::AltModifier);
                        // A mnemonic ticks its box a moment later, as a click is drawn.
                        auto *mistakes = dialog->findChild<QCheckBox *>(QStringLiteral("mistakes"));
-                       QTest::qWaitFor([mistakes] { return mistakes->isChecked(); });
+                       [[maybe_unused]] const bool ticked =
+                           QTest::qWaitFor([mistakes] { return mistakes->isChecked(); });
                        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
                    },
                    Yes});
