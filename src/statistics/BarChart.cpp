@@ -43,6 +43,12 @@ void BarChart::setEmptyText(const QString &text)
     update();
 }
 
+void BarChart::setKeptLabel(KeptLabel kept)
+{
+    keptLabel_ = kept;
+    update();
+}
+
 TextMeasure BarChart::measure() const
 {
     const QFontMetricsF metrics(font());
@@ -59,7 +65,7 @@ QRectF BarChart::chartArea() const
 
 ChartLayout BarChart::currentLayout() const
 {
-    return shape_ == Shape::Columns ? columnChartLayout(values_, chartArea(), measure())
+    return shape_ == Shape::Columns ? columnChartLayout(values_, chartArea(), measure(), keptLabel_)
                                     : rowChartLayout(values_, maximum_, chartArea(), measure());
 }
 

@@ -26,6 +26,8 @@ public:
     void setValues(const QList<ChartValue> &values, double maximum = 1);
     // What the chart says in place of bars when it has no values.
     void setEmptyText(const QString &text);
+    // The column whose label stays when not all fit (the last by default).
+    void setKeptLabel(KeptLabel kept);
     const QList<ChartValue> &values() const { return values_; }
 
     // Where the bars and texts go at the chart's present size and lettering.
@@ -46,6 +48,7 @@ private:
     QList<ChartValue> values_;
     double maximum_ = 1;
     QString emptyText_;
+    KeptLabel keptLabel_ = KeptLabel::Last;
 };
 
 } // namespace statistics

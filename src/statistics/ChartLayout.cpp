@@ -59,7 +59,7 @@ QString elidedToWidth(const QString &text, double width, const TextMeasure &meas
 }
 
 ChartLayout columnChartLayout(const QList<ChartValue> &values, const QRectF &area,
-                              const TextMeasure &measure)
+                              const TextMeasure &measure, KeptLabel kept)
 {
     ChartLayout layout;
     const double line = measure.lineHeight;
@@ -113,7 +113,8 @@ ChartLayout columnChartLayout(const QList<ChartValue> &values, const QRectF &are
     }
 
     const int every = std::max(1, int(std::ceil((widestLabel + gap) / slot)));
-    for (qsizetype i = values.size() - 1; i >= 0; i -= every) {
+    const qsizetype keptIndex = kept == KeptLabel::Last ? values.size() - 1 : 0;
+    for (qsizetype i = keptIndex % every; i < values.size(); i += every) {
         // Centred under its column, as wide as the columns it stands for; the first is kept
         // clear of the scale's labels.
         const double centre = plot.left() + (i + 0.5) * slot;

@@ -57,10 +57,14 @@ struct ChartLayout {
     QList<PlacedText> texts; // tick labels, then category labels, then value texts
 };
 
+// Which column's label a chart keeps when its labels are too many to fit: today's, which is
+// the last of the days past and the first of the days ahead.
+enum class KeptLabel { Last, First };
+
 // Columns growing up from a baseline, the scale's ticks on the left, the labels underneath.
-// Labels too many to fit are thinned to every n-th, counted back from the last (today).
+// Labels too many to fit are thinned to every n-th, counted from the one kept.
 ChartLayout columnChartLayout(const QList<ChartValue> &values, const QRectF &area,
-                              const TextMeasure &measure);
+                              const TextMeasure &measure, KeptLabel kept = KeptLabel::Last);
 
 // One row per value: its label on the left (shortened to at most 45 % of the width), the bar
 // growing right to `maximum`, its value text after the bar area.

@@ -121,6 +121,7 @@ QWidget *StatisticsDialog::buildFigures()
     dueSummary_ = new QLabel(figures);
     dueSummary_->setWordWrap(true);
     dueChart_ = new BarChart(BarChart::Shape::Columns, dueTitle, figures);
+    dueChart_->setKeptLabel(KeptLabel::First);
     const QString againTitle = QStringLiteral("Verbs most often graded Again");
     againList_ = new QListWidget(figures);
     againList_->setAccessibleName(againTitle);
@@ -150,9 +151,10 @@ QWidget *StatisticsDialog::buildFigures()
     grid->addWidget(tenseChart_, 6, 0, Qt::AlignTop);
     grid->addWidget(heading(typeTitle, figures), 5, 1);
     grid->addWidget(typeChart_, 6, 1, Qt::AlignTop);
-    grid->setRowStretch(1, 2);
-    grid->setRowStretch(4, 1);
-    grid->setRowStretch(7, 1);
+    grid->setRowStretch(1, 1); // room to spare goes to the days
+    // All ten verbs at once, without scrolling.
+    againList_->setMinimumHeight(10 * againList_->fontMetrics().height() +
+                                 2 * againList_->frameWidth() + 4);
     return figures;
 }
 

@@ -41,12 +41,21 @@ INSTANTIATE_TEST_SUITE_P(Counts, RoundScale,
                                          ScaleRow{101, 1, {200, 200}}, // a low chart: one step
                                          ScaleRow{1e6, 4, {1e6, 5e5}}));
 
-TEST(ColumnChart, BarsStandOnTheBaselineInProportionAndLabelsThinToFit)
+struct ThinningRow {
+    KeptLabel kept;
+    const char *first;
+    const char *last;
+};
+
+class ColumnChart : public testing::TestWithParam<ThinningRow> {};
+
+TEST_P(ColumnChart, BarsStandOnTheBaselineInProportionAndLabelsThinToFit)
 {
     QList<ChartValue> days;
     for (int i = 0; i < 30; ++i)
         days.append({QStringLiteral("d%1").arg(i, 2, 10, QLatin1Char('0')), double(i % 7), {}});
-    const ChartLayout layout = columnChartLayout(days, QRectF(0, 0, 600, 200), Fixed);
+    const ChartLayout layout =
+        columnChartLayout(days, QRectF(0, 0, 600, 200), Fixed, GetParam().kept);
     ASSERT_EQ(layout.bars.size(), 30);
     const double unit = layout.bars[1].height();
     const double slot = layout.plot.width() / 30;
@@ -60,16 +69,21 @@ TEST(ColumnChart, BarsStandOnTheBaselineInProportionAndLabelsThinToFit)
         EXPECT_LE(layout.bars[i].right(), layout.plot.left() + (i + 1) * slot) << i;
     }
     // Ticks 0 to 6 in steps of 2 (1 would need 6 steps), then the day labels: 30 px and a
-    // 10 px gap need more than two of the 19 px slots, so every third shows, the last included.
+    // 10 px gap need more than two of the 19 px slots, so every third shows, today's included.
     const QList<PlacedText> labels = layout.texts.mid(layout.gridLines.size());
     EXPECT_EQ(layout.gridLines.size(), 4);
     ASSERT_EQ(labels.size(), 10);
-    EXPECT_EQ(labels.front().text, QStringLiteral("d29"));
+    EXPECT_EQ(labels.front().text, QLatin1String(GetParam().first));
+    EXPECT_EQ(labels.back().text, QLatin1String(GetParam().last));
     for (qsizetype i = 1; i < labels.size(); ++i)
-        EXPECT_LE(labels[i].rect.right(), labels[i - 1].rect.left() + 1e-9) << "overlapping labels";
+        EXPECT_GE(labels[i].rect.left(), labels[i - 1].rect.right() - 1e-9) << "overlapping";
     for (const PlacedText &text : layout.texts)
         EXPECT_TRUE(QRectF(0, 0, 600, 200).contains(text.rect)) << text.text.toStdString();
 }
+
+INSTANTIATE_TEST_SUITE_P(TodayKept, ColumnChart,
+                         testing::Values(ThinningRow{KeptLabel::Last, "d02", "d29"},
+                                         ThinningRow{KeptLabel::First, "d00", "d27"}));
 
 TEST(RowChart, LongLabelsAreShortenedAndBarsGrowWithTheShare)
 {

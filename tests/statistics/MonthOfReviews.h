@@ -30,7 +30,7 @@ inline QList<int> recordMonthOfReviews(progress::ProgressStore &store, const QDa
             const QDateTime at = now.addDays(-daysAgo).addSecs(-60 * (boards - i));
             const int verb = (n * 5) % 12;
             // The verbs late in the list are the learner's trouble.
-            const int grade = (n + verb) % 11 < verb / 2 ? 1 : 2 + (n + verb) % 3;
+            const int grade = (n + verb) % 11 < verb / 2 ? 1 : 2 + (n / 3 + verb) % 3;
             review::CardState state;
             state.phase = review::CardPhase::Review;
             state.reps = 1;
