@@ -64,7 +64,12 @@ class StatisticsDialogTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+    void initTestCase()
+    {
+        QStandardPaths::setTestModeEnabled(true);
+        // Under Wine the file dialog would be the system's own, which no key of ours reaches.
+        QCoreApplication::setAttribute(Qt::AA_DontUseNativeDialogs);
+    }
     void init()
     {
         QVERIFY(folder_.emplace().isValid());
