@@ -11,6 +11,8 @@
 #include "review/SessionPlan.h"
 #include "reviewdialogs/ChoiceDialog.h"
 #include "reviewdialogs/StoreQuestions.h"
+#include "statistics/FigureText.h"
+#include "statistics/StatisticsDialog.h"
 #include "trainer/RankedVerbs.h"
 #include "trainer/ReviewSession.h"
 #include "trainer/ReviewTexts.h"
@@ -239,6 +241,20 @@ void TForm1::endReview(const QString &message)
     announce(message);
 }
 
-void TForm1::btnStatisticsClick() {}
+void TForm1::btnStatisticsClick()
+{
+    // The review's store, or the file opened (which writes nothing) only when it is there.
+    if (!m_store && progress::ProgressStore(progressFolder()).exists())
+        m_store = std::make_unique<progress::ProgressStore>(progressFolder());
+    statistics::StatisticsDialog dialog(m_store.get(), this);
+    dialog.setVerbTypes(statistics::verbTypeNames(review::offeredVerbs(m_verbList)));
+    connect(&dialog, &statistics::StatisticsDialog::progressForgotten, this, [this] {
+        if (m_review)
+            endReview(trainer::reviewEndedByForgetting());
+    });
+    dialog.exec();
+    if (m_store && !m_store->isOpen()) // forgotten, or a file that could not be read
+        m_store.reset();
+}
 
 } // namespace app

@@ -82,6 +82,11 @@ QString reviewLeft()
     return QStringLiteral("Review left. Back to free practice.");
 }
 
+QString reviewEndedByForgetting()
+{
+    return QStringLiteral("Review ended: all progress was forgotten. Back to free practice.");
+}
+
 QString reviewNeedsConsent()
 {
     return QStringLiteral("No review: reviews keep your progress, and you chose not to keep it. "

@@ -33,6 +33,8 @@ QString sessionSummary(const QList<review::Grade> &grades);
 // The learner chose another verb or tense during a review.
 QString reviewLeftByListChange();
 QString reviewLeft();
+// Every grade was forgotten while a review ran.
+QString reviewEndedByForgetting();
 // The learner did not agree to keep progress.
 QString reviewNeedsConsent();
 // The consent dialog's question, naming the folder.

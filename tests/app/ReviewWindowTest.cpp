@@ -36,7 +36,9 @@ public:
             if (!dialog || !dialog->isActiveWindow() || dialog == answered_ || steps_.isEmpty())
                 return;
             answered_ = dialog;
-            seen_.append(dialog->objectName());
+            seen_.append(dialog->objectName().isEmpty()
+                             ? QString::fromLatin1(dialog->metaObject()->className())
+                             : dialog->objectName());
             steps_.takeFirst()(dialog);
         });
         timer_.start(10);
@@ -88,11 +90,11 @@ public:
     QString folder() const { return directory() + QStringLiteral("/progress"); }
     QString status() const { return find<QLabel>(QStringLiteral("lblReview"))->text(); }
 
-    // Alt+S, the dialogs answered as the script says.
-    QStringList review(QList<DialogStep> steps)
+    // Alt+S (or another command's key), the dialogs answered as the script says.
+    QStringList review(QList<DialogStep> steps, Qt::Key key = Qt::Key_S)
     {
         DialogScript script(std::move(steps));
-        QTest::keySequence(QApplication::focusWidget(), QKeySequence(Qt::ALT | Qt::Key_S));
+        QTest::keySequence(QApplication::focusWidget(), QKeySequence(Qt::ALT | key));
         const bool answered = QTest::qWaitFor([&script] { return script.done(); }, 5000);
         // The offscreen platform gives the window back its activation only when asked, which a
         // desktop does on its own once a dialog closes.
@@ -179,6 +181,7 @@ private slots:
     void boardsAreGradedFromTheWork();
     void leavingGradesNothingMore_data();
     void leavingGradesNothingMore();
+    void forgettingProgressEndsTheReview();
     void noConsentWritesNothing();
     void anEmptyPlanSaysWhy();
     void faultsKeepTheFile_data();
@@ -193,6 +196,8 @@ void ReviewWindowTest::freePracticeWritesNothing()
     window.press(Qt::Key_A);
     window.chooseInList(QStringLiteral("ComboBox1"), 1);
     window.chooseInList(QStringLiteral("ComboBox2"), 3);
+    // The statistics (Alt+P) say there is no progress yet, and make no file either.
+    QCOMPARE(window.review({keys(Qt::Key_Escape)}, Qt::Key_P), QStringList{"statistics::StatisticsDialog"});
     QVERIFY(!QFileInfo::exists(window.folder()));
     QVERIFY(window.status().isEmpty());
     // Out of a review, Next and Leave do nothing.
@@ -276,6 +281,23 @@ void ReviewWindowTest::leavingGradesNothingMore()
     QCOMPARE(window.log().size(), 1); // the board in progress is not graded
     window.press(Qt::Key_N);
     QCOMPARE(window.log().size(), 1);
+}
+
+void ReviewWindowTest::forgettingProgressEndsTheReview()
+{
+    ReviewWindow window;
+    QCOMPARE(window.review({Start, Yes}).size(), 2);
+    doWork(window, Work::Right);
+    window.press(Qt::Key_N);
+    // The statistics of the review's file: Forget all progress (Alt+F), Yes, then Esc.
+    const DialogStep forget = keys(QKeySequence(Qt::ALT | Qt::Key_F));
+    QCOMPARE(window.review({forget, Yes, keys(Qt::Key_Escape)}, Qt::Key_P),
+             QStringList({"statistics::StatisticsDialog", "QMessageBox",
+                          "statistics::StatisticsDialog"}));
+    QVERIFY(!window.form().inReview());
+    QCOMPARE(window.status(),
+             QStringLiteral("Review ended: all progress was forgotten. Back to free practice."));
+    QVERIFY(!QFileInfo::exists(window.folder() + QStringLiteral("/progress.sqlite")));
 }
 
 void ReviewWindowTest::noConsentWritesNothing()
