@@ -9,9 +9,9 @@
 
 namespace trainer {
 
-// The verbs the verb file offers (in its order), ranked and given levels by the ranks file read
-// against their names. Without a ranks file that could be read, the verb file's order stands and
-// no verb has a level.
+// The verbs the verb file offers, kept in its order, given their frequency ranks and levels by the
+// ranks file read against their names. Without a ranks file that could be read, the verb file's
+// order is the ranking and no verb has a level.
 QList<review::OfferedVerb> rankedVerbs(QList<review::OfferedVerb> verbs,
                                        const data::VerbRanks &ranks);
 

@@ -24,8 +24,6 @@ struct SessionBoard {
     bool isNew = false;
     review::CardState state;
     std::optional<qint64> medianMs; // over the card's earlier reviews
-
-    friend bool operator==(const SessionBoard &, const SessionBoard &) = default;
 };
 
 // The middle time of a card's reviews (the mean of the two middle ones for an even count);
