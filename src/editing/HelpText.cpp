@@ -24,6 +24,7 @@ const QStringList &helpParagraphs()
         QStringLiteral("F5, F6, F7 and F8: type ä, ö, ü and ß in an edit box or the 'Alpha' box."),
         QStringLiteral("Alt+Y: show or hide the verb type. Alt+F: show or hide the font lists."),
         QStringLiteral("Alt+B: go to the active box of the board. Alt+L: go to the 'Alpha' box, where Return looks the verb up."),
+        QStringLiteral("Alt+S: start a review (Review), which asks what to practise. In a review, Alt+N: grade this board and show the next (Next); Alt+Q: leave the review (Leave). Alt+P: your progress (Statistics)."),
         QStringLiteral("F1: open this help. Esc: close it."),
         QStringLiteral(""),
         QStringLiteral("1. Note the way that the clipboard works.  It is not necessary to highlight the contents of an edit box; merely clicking into the edit box will ready the contents for copying. However, when pasting, the position of the cursor is noted, and the paste takes place there.  Copy/Paste is prominent because it is a way to study conjugation forms.  For example, you may want to take the first person singular form, paste it into other edit boxes, and then play with the endings until they are correct."),
