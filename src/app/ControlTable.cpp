@@ -203,6 +203,13 @@ std::vector<ControlSpec> buildTable()
     add(label("Label20", 369, 416, "(ihr)", 16));
     add(label("Label21", 703, 416, "Sie", 16));
 
+    // Below the imperative row: what is wrong in a box, called up by key.
+    ControlSpec explanation = label("lblExplanation", 20, 446, "", 15);
+    explanation.kind = K::FittingLabel; // a long explanation is drawn smaller to fit
+    explanation.geometry.setSize({580, 21});
+    explanation.visible = false; // until called up: an empty label is nothing to read
+    add(explanation);
+
     // The help panel lies off to the right until "H" moves it over the board.
     ControlSpec help =
         control(K::CaptionBox, "helppanel", "", {978, 32, 945, 409}, "helppanel", 15);
