@@ -4,6 +4,7 @@
 
 // The practice commands on the real window, used as a learner uses them.
 #include "app/Unit1.h"
+#include "data/AlternativesText.h"
 #include "practice/RandomSource.h"
 #include "support/WindowFixture.h"
 #include "widgets/OfficeEdit.h"
@@ -12,6 +13,7 @@
 #include <QAccessible>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QLabel>
 #include <QScrollBar>
 #include <QSignalSpy>
 
@@ -77,6 +79,8 @@ private slots:
     void showRandomRevealsAPermutation();
     void reenteringTheBoxRestartsShowRandom();
     void refreshClearsTheActiveBox();
+    void testAnswersAcceptsAlternativesAndExplainsMistakes_data();
+    void testAnswersAcceptsAlternativesAndExplainsMistakes();
 
 private:
     WindowFixture &window() { return *m_window; }
@@ -385,6 +389,105 @@ void PracticeWindowTest::refreshClearsTheActiveBox()
     window().click(QStringLiteral("btnShowRand"));
     QVERIFY(box(5)->text().isEmpty());
     QVERIFY(window().find<QLineEdit>(QStringLiteral("EdS4"))->text().isEmpty());
+}
+
+void PracticeWindowTest::testAnswersAcceptsAlternativesAndExplainsMistakes_data()
+{
+    QTest::addColumn<QString>("verb");
+    QTest::addColumn<int>("tense");
+    QTest::addColumn<QString>("boxName");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QByteArray>("alternatives"); // the file beside the verb file; none if empty
+    QTest::addColumn<bool>("alsoRight");
+    QTest::addColumn<QString>("toolTip"); // how it begins; it names the board's form too
+    QTest::addColumn<QString>("message"); // told at start-up
+    const QByteArray gesandt("senden | Indikativ Perfekt | ich 3 | gesandt\n");
+    QTest::newRow("stem change") << "sprechen" << 0 << "du 2"
+                                 << "sprechst" << QByteArray() << false
+                                 << "sprechst: the ending is right, the stem changes: du sprichst"
+                                 << "";
+    QTest::newRow("alternative") << "senden" << 3 << "ich 3"
+                                 << "gesandt" << gesandt << true
+                                 << "also right; the board has: gesendet"
+                                 << "";
+    QTest::newRow("alternative, no file") << "senden" << 3 << "ich 3"
+                                          << "gesandt" << QByteArray() << false << "gesandt: "
+                                          << "";
+    QTest::newRow("alternative with a capital") << "senden" << 3 << "ich 3"
+                                                << "Gesandt" << gesandt << false << "Gesandt: "
+                                                << "";
+    QTest::newRow("damaged file") << "senden" << 3 << "ich 3"
+                                  << "gesandt" << QByteArray("senden | Perfekt | ich 3 | gesandt\n")
+                                  << false << "gesandt: "
+                                  << "is damaged and is not used (line 1: ";
+}
+
+void PracticeWindowTest::testAnswersAcceptsAlternativesAndExplainsMistakes()
+{
+    QFETCH(QString, verb);
+    QFETCH(int, tense);
+    QFETCH(QString, boxName);
+    QFETCH(QString, typed);
+    QFETCH(QByteArray, alternatives);
+    QFETCH(bool, alsoRight);
+    QFETCH(QString, toolTip);
+    QFETCH(QString, message);
+    m_window.reset();
+    m_window =
+        std::make_unique<WindowFixture>(QStringLiteral(ZANDREL_SHIPPED_VERB_FILE), alternatives);
+    QCOMPARE(window().messages().size(), message.isEmpty() ? 0 : 1); // once, at start-up
+    if (!message.isEmpty())
+        QVERIFY2(window().messages()[0].text.contains(message),
+                 qPrintable(window().messages()[0].text));
+    window().click(QStringLiteral("AlphaEdit"));
+    QTest::keyClicks(window().findWidget("AlphaEdit"), verb);
+    QTest::keyClick(window().findWidget("AlphaEdit"), Qt::Key_Return);
+    window().chooseInList(QStringLiteral("ComboBox2"), tense);
+    const int number = data::boxesNamed(tense, boxName).front();
+    const QString boardForm = window().form().answerSlot(number);
+    int shown = 0;
+    for (int other = 1; other <= 36; ++other)
+        shown += box(other)->isVisible() ? 1 : 0;
+    typeInto(number, typed);
+    QTest::keyClick(box(number), Qt::Key_T, Qt::AltModifier);
+
+    QCOMPARE(background(box(number)),
+             alsoRight ? app::TForm1::alsoRightColor() : app::TForm1::wrongAnswerColor());
+    const QString tip = box(number)->toolTip();
+    QVERIFY2(tip.startsWith(toolTip) && tip.contains(boardForm), qPrintable(tip));
+    const auto description = [&] {
+        return QAccessible::queryAccessibleInterface(box(number))->text(QAccessible::Description);
+    };
+    QCOMPARE(description(), alsoRight ? tip : QStringLiteral("wrong answer; ") + tip);
+    // Every other shown box is empty: wrong; an alternative counts as right.
+    QCOMPARE(announced(),
+             QStringLiteral("%1 of %2 answers wrong").arg(shown - alsoRight).arg(shown));
+
+    // Moving out of the box and back in, then asking for the explanation.
+    QTest::keyClick(box(number), Qt::Key_Tab);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+    QCOMPARE(QApplication::focusWidget(), box(number));
+    auto *line = window().find<QLabel>(QStringLiteral("lblExplanation"));
+    QVERIFY(!line->isVisible());
+    QTest::keyClick(box(number), Qt::Key_E, Qt::AltModifier);
+    const QString explained = alsoRight ? typed + QStringLiteral(": ") + tip : tip;
+    QVERIFY(line->isVisible());
+    QCOMPARE(line->text(), explained);
+    QCOMPARE(announced(), explained);
+    QCOMPARE(QApplication::focusWidget(), box(number));
+
+    // A changed box no longer says what was wrong with its old text; the mark stays.
+    QTest::keyClick(box(number), Qt::Key_End);
+    QTest::keyClicks(box(number), QStringLiteral("x"));
+    QVERIFY(!line->isVisible());
+    if (!alsoRight) {
+        QCOMPARE(box(number)->toolTip(), QString());
+        QCOMPARE(description(), u"wrong answer");
+    }
+    QTest::keyClick(box(number), Qt::Key_T, Qt::AltModifier | Qt::ShiftModifier);
+    QCOMPARE(background(box(number)), window().form().normalBoxColor());
+    QCOMPARE(box(number)->toolTip(), QString());
+    QCOMPARE(description(), QString());
 }
 
 ZANDREL_WINDOW_TEST_MAIN(PracticeWindowTest)
