@@ -9,6 +9,7 @@
 #include "app/Unit1.h"
 #include "appearance/Contrast.h"
 #include "board/Board.h"
+#include "data/AlternativesText.h"
 #include "editing/LookUp.h"
 #include "support/WindowFixture.h"
 #include "support/Wine.h"
@@ -25,6 +26,7 @@
 #include <QPainter>
 #include <QScreen>
 #include <QStyle>
+#include <QTemporaryDir>
 #include <QTextEdit>
 #include <QToolTip>
 
@@ -283,9 +285,17 @@ void RenderedWindowTest::everyTextIsReadable()
     const QPalette light = QApplication::palette();
     ApplicationPalette palette(palettes[0] == u"dark" ? std::optional(darkPalette())
                                                       : std::nullopt);
-    WindowFixture window(oneVerb());
+    // Box 8 (er/sie/es) of gehen's present holds "anders" as another accepted form.
+    constexpr int AlsoRightBox = 8;
+    QTemporaryDir source;
+    const QString verbFile = testdata::writeVerbFile(source, oneVerb());
+    WindowFixture window(verbFile,
+                         data::alternativesLineText(QStringLiteral("gehen"), 0,
+                                                    data::alternativesBoxName(0, AlsoRightBox),
+                                                    {QStringLiteral("anders")})
+                             .toUtf8());
     const QList<int> boxes = visibleBoxes(window);
-    QVERIFY(boxes.size() >= 2);
+    QVERIFY(boxes.size() >= 2 && boxes.contains(AlsoRightBox) && boxes[1] != AlsoRightBox);
     if (state == u"show all") {
         // Every box filled, the reveal display and the type shown.
         window.click(window.box(boxes[0]));
@@ -298,9 +308,12 @@ void RenderedWindowTest::everyTextIsReadable()
     } else { // a wrong form tested, and the marks removed again
         window.click(QStringLiteral("btnShowAll"));
         window.retype(boxes[1], QStringLiteral("falsch"));
+        window.retype(AlsoRightBox, QStringLiteral("anders"));
         window.click(QStringLiteral("btnTestAnswers"));
         QCOMPARE(window.box(boxes[1])->palette().color(QPalette::Base),
                  app::TForm1::wrongAnswerColor());
+        QCOMPARE(window.box(AlsoRightBox)->palette().color(QPalette::Base),
+                 app::TForm1::alsoRightColor());
         if (state == u"restore")
             window.click(QStringLiteral("btnTestAnswersRestore"));
     }
@@ -328,6 +341,17 @@ void RenderedWindowTest::everyTextIsReadable()
     qInfo("%lld texts, least contrast %.2f:1 (%s)", qlonglong(texts.size()), least,
           qPrintable(leastReadable));
     QVERIFY2(unreadable.isEmpty(), qPrintable(unreadable.join(QStringLiteral("; "))));
+    if (state == u"test answers") { // right, wrong and also right: three looks apart
+        const auto drawnBehind = [&](int box) {
+            return readInk(image, inWindow(window.box(box), window.form()).adjusted(3, 3, -3, -3))
+                .background;
+        };
+        const QColor right = drawnBehind(boxes[0]);
+        const QColor wrong = drawnBehind(boxes[1]);
+        const QColor alsoRight = drawnBehind(AlsoRightBox);
+        QVERIFY2(right != wrong && wrong != alsoRight && alsoRight != right,
+                 qPrintable(right.name() + wrong.name() + alsoRight.name()));
+    }
 }
 
 void RenderedWindowTest::revealedTypeIsDrawnRed()

@@ -102,6 +102,42 @@ TEST(TestAnswers, ResultInWordsCountsTheShownBoxes)
     EXPECT_EQ(summary(BoxTexts{}, BoxTexts{}), "No answers to test");
 }
 
+// One box against the board's "gesendet", with or without "gesandt" listed beside it.
+TEST(TestAnswers, AcceptsOnlyTheListedAlternativesExactly)
+{
+    using practice::AnswerMark;
+    const struct {
+        const char *typed;
+        bool listed;
+        AnswerMark mark;
+    } cases[] = {
+        {"gesendet", true, AnswerMark::Right}, {"gesandt", true, AnswerMark::AlsoRight},
+        {"gesandt", false, AnswerMark::Wrong}, {"Gesandt", true, AnswerMark::Wrong},
+        {"gesandt ", true, AnswerMark::Wrong}, {"", true, AnswerMark::Wrong},
+    };
+    for (const auto &test : cases) {
+        practice::BoxAlternatives alternatives;
+        if (test.listed)
+            alternatives[9] = QStringList{QStringLiteral("gesandt"), QString()};
+        const auto marks = practice::markAnswers(texts({{10, test.typed}}),
+                                                 texts({{10, "gesendet"}}), alternatives);
+        EXPECT_EQ(marks[9], test.mark) << test.typed;
+        EXPECT_EQ(marks[0], AnswerMark::Right); // hidden
+        // Said in words, an alternative counts as right.
+        EXPECT_EQ(practice::testResultSummary(practice::wrongBoxes(marks), texts({{10, "x"}})) ==
+                      QStringLiteral("The answer is right"),
+                  test.mark != AnswerMark::Wrong);
+    }
+    const auto line = [](std::optional<AnswerMark> mark) {
+        return practice::explanationLine(mark, QStringLiteral("gesandt"),
+                                         QStringLiteral("gesendet"), QString())
+            .toStdString();
+    };
+    EXPECT_EQ(line(AnswerMark::AlsoRight), "gesandt: also right; the board has: gesendet");
+    EXPECT_EQ(line(AnswerMark::Wrong), "wrong answer; the right form is gesendet");
+    EXPECT_EQ(line(std::nullopt), "Nothing to explain: test the answers first");
+}
+
 TEST(ShowCorrect, SavesAndRestoresTheActiveBox)
 {
     PracticeState state;
