@@ -76,7 +76,7 @@ std::vector<CommandKey> buildTable()
         command({"btnFont"}, alt(Qt::Key_F), "Show or hide the font lists"),
         explaining({"lblExplanation"}, alt(Qt::Key_E),
                    "Explain what Test Answers found in the box with the focus"),
-        goingTo(entryBoxesInOrder(), alt(Qt::Key_B), "Go to the first box of the board", {"EdS4"}),
+        goingTo(entryBoxesInOrder(), alt(Qt::Key_B), "Go to the active box of the board", {"EdS4"}),
         goingTo({"AlphaEdit"}, alt(Qt::Key_L), "Go to the Alpha box", {"AlphaEdit"}),
         typedInBox({"btnUmlauta", "btnUmlautaR"}, Qt::Key_F5, "Type ä"),
         typedInBox({"btnUmlauto", "btnUmlautoR"}, Qt::Key_F6, "Type ö"),
