@@ -314,6 +314,10 @@ void RenderedWindowTest::everyTextIsReadable()
                  app::TForm1::wrongAnswerColor());
         QCOMPARE(window.box(AlsoRightBox)->palette().color(QPalette::Base),
                  app::TForm1::alsoRightColor());
+        // The explanation line of the wrong box, read as every other text.
+        window.click(window.box(boxes[1]));
+        QTest::keyClick(window.box(boxes[1]), Qt::Key_E, Qt::AltModifier);
+        QVERIFY(window.findWidget(QStringLiteral("lblExplanation"))->isVisible());
         if (state == u"restore")
             window.click(QStringLiteral("btnTestAnswersRestore"));
     }

@@ -132,8 +132,8 @@ TEST(TestAnswers, AcceptsOnlyTheListedAlternativesExactly)
         EXPECT_EQ(marks[9], test.mark) << test.typed;
         EXPECT_EQ(marks[0], AnswerMark::Right); // hidden
         // Said in words, an alternative counts as right.
-        EXPECT_EQ(practice::testResultSummary(practice::wrongBoxes(marks), texts({{10, "x"}})) ==
-                      QStringLiteral("The answer is right"),
+        EXPECT_EQ(practice::testResultSummary(practice::wrongBoxes(marks), texts({{10, "x"}}),
+                                              {}) == QStringLiteral("The answer is right"),
                   test.mark != AnswerMark::Wrong);
     }
     const auto line = [](std::optional<AnswerMark> mark) {
