@@ -25,6 +25,7 @@
 #include <QLabel>
 #include <QPainter>
 #include <QScreen>
+#include <QSet>
 #include <QStyle>
 #include <QTemporaryDir>
 #include <QTextEdit>
@@ -312,8 +313,6 @@ void RenderedWindowTest::everyTextIsReadable()
         window.click(QStringLiteral("btnTestAnswers"));
         QCOMPARE(window.box(boxes[1])->palette().color(QPalette::Base),
                  app::TForm1::wrongAnswerColor());
-        QCOMPARE(window.box(AlsoRightBox)->palette().color(QPalette::Base),
-                 app::TForm1::alsoRightColor());
         // The explanation line of the wrong box, read as every other text.
         window.click(window.box(boxes[1]));
         QTest::keyClick(window.box(boxes[1]), Qt::Key_E, Qt::AltModifier);
@@ -346,15 +345,12 @@ void RenderedWindowTest::everyTextIsReadable()
           qPrintable(leastReadable));
     QVERIFY2(unreadable.isEmpty(), qPrintable(unreadable.join(QStringLiteral("; "))));
     if (state == u"test answers") { // right, wrong and also right: three looks apart
-        const auto drawnBehind = [&](int box) {
-            return readInk(image, inWindow(window.box(box), window.form()).adjusted(3, 3, -3, -3))
-                .background;
-        };
-        const QColor right = drawnBehind(boxes[0]);
-        const QColor wrong = drawnBehind(boxes[1]);
-        const QColor alsoRight = drawnBehind(AlsoRightBox);
-        QVERIFY2(right != wrong && wrong != alsoRight && alsoRight != right,
-                 qPrintable(right.name() + wrong.name() + alsoRight.name()));
+        QSet<QRgb> looks;
+        for (int box : {boxes[0], boxes[1], AlsoRightBox})
+            looks.insert(
+                readInk(image, inWindow(window.box(box), window.form()).adjusted(3, 3, -3, -3))
+                    .background.rgb());
+        QCOMPARE(looks.size(), 3);
     }
 }
 
