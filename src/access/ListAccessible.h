@@ -4,6 +4,8 @@
 
 #pragma once
 
+#include "access/TextBoundaries.h"
+
 #include <QAccessibleWidget>
 
 namespace lists {
@@ -48,10 +50,19 @@ public:
     int offsetAtPoint(const QPoint &) const override { return -1; }
     void scrollToSubstring(int, int) override {}
     QString attributes(int offset, int *startOffset, int *endOffset) const override;
+    QString textBeforeOffset(int offset, QAccessible::TextBoundaryType boundaryType,
+                             int *startOffset, int *endOffset) const override;
+    QString textAfterOffset(int offset, QAccessible::TextBoundaryType boundaryType,
+                            int *startOffset, int *endOffset) const override;
+    QString textAtOffset(int offset, QAccessible::TextBoundaryType boundaryType, int *startOffset,
+                         int *endOffset) const override;
 
 private:
     lists::FlatComboBox *list() const;
     QString entry() const;
+    // Computed here: the toolkit's own word search never returns at the text's end.
+    QString piece(int offset, QAccessible::TextBoundaryType boundaryType, TextSide side,
+                  int *startOffset, int *endOffset) const;
 };
 
 } // namespace accessibility

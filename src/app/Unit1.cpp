@@ -9,6 +9,7 @@
 #include "app/FocusEvents.h"
 #include "app/WindowScale.h"
 #include "board/Board.h"
+#include "desktop/SchemeFollower.h"
 #include "dialog/MessageDialog.h"
 #include "editing/LookUp.h"
 #include "fonts/FlatFontComboBox.h"
@@ -37,6 +38,7 @@ TForm1::TForm1(std::future<LoadedVerbFile> verbFileBeingRead, QWidget *parent)
       m_random(std::make_unique<practice::SeededRandomSource>())
 {
     installAccessibleInterfaces();
+    new desktop::SchemeFollower(this); // the desktop's switch between light and dark, followed
     // Drawn to fit the screen the window opens on: a new window opens on the primary one.
     if (const QScreen *openingOn = QGuiApplication::primaryScreen())
         m_designScale = windowScale(openingOn->availableGeometry().size(), formSpec().clientSize);

@@ -19,6 +19,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QRandomGenerator>
 #include <QSignalSpy>
 
 using testdata::VerbRecordBuilder;
@@ -98,6 +99,8 @@ private slots:
     void boxesAreNamedForTheBoardShown();
     void entryBoxIsReadAsOneText();
     void listsSayTheirEntry();
+    void textNavigationAnswersEveryOffset_data();
+    void textNavigationAnswersEveryOffset();
     void testAnswersSaysWhichAndHowManyAreWrong();
     void startUpOnTheLettersDisplay();
 
@@ -465,6 +468,90 @@ void AccessWindowTest::startUpOnTheLettersDisplay()
              qPrintable(announced(window())));
     QTest::keySequence(letters, QKeySequence(Qt::ALT | Qt::Key_R));
     QVERIFY2(!announced(window()).contains(u", in "), qPrintable(announced(window())));
+}
+
+void AccessWindowTest::textNavigationAnswersEveryOffset_data()
+{
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QStringList>("texts"); // typed in turn; a list shows its entries in turn
+    // Generated texts of words with umlauts and the signs between the board's persons.
+    QRandomGenerator generator(26);
+    QStringList generated{QString(), QStringLiteral("ä"), QStringLiteral("hole"),
+                          QStringLiteral("Ich hole ab"), QStringLiteral("er/sie/es (über) ß")};
+    const QString letters = QStringLiteral("aehsüöäßÜ /(),");
+    for (int count = 0; count < 30; ++count) {
+        QString text;
+        for (int length = generator.bounded(1, 14); text.size() < length;)
+            text += letters[generator.bounded(int(letters.size()))];
+        generated << text;
+    }
+    QTest::newRow("entry box") << QStringLiteral("E7") << generated;
+    QTest::newRow("Alpha") << QStringLiteral("AlphaEdit") << generated.mid(0, 12);
+    QTest::newRow("tense list") << QStringLiteral("ComboBox2") << QStringList(8, QString());
+}
+
+// Every call answers (the toolkit's own looped forever for a word at the end)
+// with the piece that rules on letters alone expect: one character, a whole
+// word or the run between words, the whole line.
+void AccessWindowTest::textNavigationAnswersEveryOffset()
+{
+    QFETCH(QString, control);
+    QFETCH(QStringList, texts);
+    QWidget *widget = window().findWidget(control);
+    for (int index = 0; index < texts.size(); ++index) {
+        if (control == u"ComboBox2") {
+            window().chooseInList(control, index);
+        } else {
+            window().click(widget);
+            QTest::keyClick(widget, Qt::Key_A, Qt::ControlModifier);
+            QTest::keyClick(widget, Qt::Key_Delete);
+            for (QChar letter : texts[index]) // umlauts too, as a German keyboard types them
+                QTest::sendKeyEvent(QTest::Click, widget, Qt::Key(letter.toUpper().unicode()),
+                                    QString(letter), Qt::NoModifier);
+        }
+        QAccessibleTextInterface *face = accessible(widget)->textInterface();
+        const QString text = face->text(0, face->characterCount());
+        const int length = int(text.size());
+        using B = QAccessible::TextBoundaryType;
+        for (B boundary : {B::CharBoundary, B::WordBoundary, B::SentenceBoundary, B::LineBoundary,
+                           B::ParagraphBoundary}) {
+            QList<int> ends; // of the pieces: characters, runs of letters or not, the line
+            for (int end = 1; end <= length; ++end)
+                if (end == length || boundary == B::CharBoundary ||
+                    (boundary == B::WordBoundary &&
+                     text[end].isLetter() != text[end - 1].isLetter()))
+                    ends << end;
+            // Piece k; none before the first (an empty span at 0) or after the last (at the end).
+            const auto piece = [&](qsizetype k) {
+                return k < 0              ? QPair(0, 0)
+                       : k >= ends.size() ? QPair(length, length)
+                                          : QPair(k ? ends[k - 1] : 0, ends[k]);
+            };
+            for (int offset = 0; offset <= length; ++offset) {
+                // At the end no character stands, but the last word or line does.
+                const qsizetype at =
+                    offset == length && boundary != B::CharBoundary
+                        ? ends.size() - 1
+                        : std::upper_bound(ends.begin(), ends.end(), offset) - ends.begin();
+                int start = -2, end = -2;
+                const auto check = [&](const QString &said, QPair<int, int> expected) {
+                    QVERIFY2(QPair(start, end) == expected && said == text.mid(start, end - start),
+                             qPrintable(QStringLiteral("'%1' at %2, boundary %3")
+                                            .arg(text)
+                                            .arg(offset)
+                                            .arg(int(boundary))));
+                };
+                check(face->textAtOffset(offset, boundary, &start, &end), piece(at));
+                check(face->textBeforeOffset(offset, boundary, &start, &end), piece(at - 1));
+                check(face->textAfterOffset(offset, boundary, &start, &end), piece(at + 1));
+            }
+            // The caret (-2) stands at the typed text's end.
+            int start = -2, end = -2, caretStart = -2, caretEnd = -2;
+            face->textAtOffset(-2, boundary, &caretStart, &caretEnd);
+            face->textAtOffset(face->cursorPosition(), boundary, &start, &end);
+            QCOMPARE(QPair(caretStart, caretEnd), QPair(start, end));
+        }
+    }
 }
 
 ZANDREL_WINDOW_TEST_MAIN(AccessWindowTest)
