@@ -438,6 +438,8 @@ void RenderedWindowTest::everyTextIsReadable()
                  app::TForm1::wrongAnswerColor());
         // The explanation line of the wrong box, read as every other text.
         window.click(window.box(boxes[1]));
+        window.form().activateWindow(); // a window's keys act only while it is active
+        QVERIFY(QTest::qWaitForWindowActive(&window.form()));
         QTest::keyClick(window.box(boxes[1]), Qt::Key_E, Qt::AltModifier);
         QVERIFY(window.findWidget(QStringLiteral("lblExplanation"))->isVisible());
         if (state == u"restore")
