@@ -21,9 +21,18 @@ lists::FlatComboBox *ListAccessible::list() const
     return static_cast<lists::FlatComboBox *>(widget());
 }
 
+QString spokenEntry(const lists::FlatComboBox &list)
+{
+    const int current = list.currentIndex();
+    if (current < 0)
+        return QStringLiteral("none chosen");
+    const QString spoken = list.itemData(current, Qt::AccessibleTextRole).toString();
+    return spoken.isEmpty() ? list.itemText(current).trimmed() : spoken;
+}
+
 QString ListAccessible::entry() const
 {
-    return list()->currentText().trimmed();
+    return spokenEntry(*list());
 }
 
 QString ListAccessible::text(QAccessible::Text which) const

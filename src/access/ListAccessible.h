@@ -12,6 +12,11 @@ class FlatComboBox;
 
 namespace accessibility {
 
+// What a screen reader says of a list's current entry: its spoken form where
+// the list gives one (Qt::AccessibleTextRole: "size 8" for "8"), else the
+// entry without its blanks; "none chosen" when the list shows none.
+QString spokenEntry(const lists::FlatComboBox &list);
+
 // A drop-down list as assistive technology reads it: named by its accessible
 // name or its label, with its current entry (without the blanks some entries
 // start with) as its value and as a read-only text. The toolkit's own combo

@@ -20,6 +20,7 @@
 #include "widgets/OfficeMemo.h"
 #include "widgets/OfficePanel.h"
 
+#include <QApplication>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
@@ -71,6 +72,7 @@ void TForm1::findControls()
     helppanel = namedControl<widgets::OfficePanel>(*this, QStringLiteral("helppanel"));
     HelpMemo = namedControl<widgets::OfficeMemo>(*this, QStringLiteral("HelpMemo"));
     btnVar = namedControl<widgets::OfficeButton>(*this, QStringLiteral("btnVar"));
+    btnHelp = namedControl(*this, QStringLiteral("btnHelp"));
     SecretCheckBox = namedControl<lists::FlatCheckBox>(*this, QStringLiteral("SecretCheckBox"));
     MessageDialog1 = namedControl<dialog::MessageDialog>(*this, QStringLiteral("MessageDialog1"));
 }
@@ -89,9 +91,15 @@ void TForm1::connectHandlers()
             AlphaEditGetFocus();
         else if (control == EdS4)
             E13GetFocus();
-        else
-            EGetFocus(int(std::find(m_boxes.begin(), m_boxes.end(), control) - m_boxes.begin()) +
-                      1);
+        else {
+            m_boxToldOf =
+                int(std::find(m_boxes.begin(), m_boxes.end(), control) - m_boxes.begin()) + 1;
+            EGetFocus(m_boxToldOf);
+        }
+    });
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget *before, QWidget *now) {
+        if (now == btnHelp && before && before->window() == this)
+            m_focusBeforeHelpButton = before;
     });
     connect(m_focusEvents, &FocusEvents::activated, this, &TForm1::Showsplash);
 

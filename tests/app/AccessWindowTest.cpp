@@ -12,10 +12,13 @@
 #include "widgets/OfficePanel.h"
 
 #include <QAbstractButton>
+#include <QAbstractItemView>
 #include <QAccessible>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QFile>
 #include <QLabel>
+#include <QLineEdit>
 #include <QSignalSpy>
 
 using testdata::VerbRecordBuilder;
@@ -96,6 +99,7 @@ private slots:
     void entryBoxIsReadAsOneText();
     void listsSayTheirEntry();
     void testAnswersSaysWhichAndHowManyAreWrong();
+    void startUpOnTheLettersDisplay();
 
 private:
     WindowFixture &window() { return *m_window; }
@@ -208,35 +212,41 @@ void AccessWindowTest::commandKeyPressesWithoutMovingTheFocus()
 void AccessWindowTest::focusKeysGoWhereTheySay_data()
 {
     QTest::addColumn<QKeySequence>("keys");
+    QTest::addColumn<QString>("clicked"); // holding "hole", its caret at the end
     QTest::addColumn<bool>("helpOpen");
     QTest::addColumn<QString>("target");
     const QKeySequence altB(Qt::ALT | Qt::Key_B);
-    QTest::newRow("Alt+B: the board's first box") << altB << false << "E5";
-    QTest::newRow("Alt+B: out of the help") << altB << true << "E5";
-    QTest::newRow("Alt+L: the Alpha box")
-        << QKeySequence(Qt::ALT | Qt::Key_L) << false << "AlphaEdit";
+    const QKeySequence altL(Qt::ALT | Qt::Key_L);
+    QTest::newRow("Alt+B: the active box") << altB << "E7" << false << "E7";
+    QTest::newRow("Alt+B: out of the help") << altB << "E7" << true << "E7";
+    QTest::newRow("Alt+B, no box active: the first") << altB << "AlphaEdit" << false << "E5";
+    QTest::newRow("Alt+L: the Alpha box") << altL << "E7" << false << "AlphaEdit";
+    QTest::newRow("Alt+L in the Alpha box") << altL << "AlphaEdit" << false << "AlphaEdit";
 }
 
 void AccessWindowTest::focusKeysGoWhereTheySay()
 {
     QFETCH(QKeySequence, keys);
+    QFETCH(QString, clicked);
     QFETCH(bool, helpOpen);
     QFETCH(QString, target);
     window().retype(5, QStringLiteral("hole"));
-    window().click(window().box(7));
+    window().click(window().findWidget(clicked));
+    window().typeInto(window().findWidget(clicked), QStringLiteral("hole"));
     if (helpOpen)
         window().click("btnHelp");
 
     QTest::keySequence(QApplication::focusWidget(), keys);
 
-    QCOMPARE(QApplication::focusWidget(), window().findWidget(target));
+    auto *entered = qobject_cast<QLineEdit *>(QApplication::focusWidget());
+    QCOMPARE(entered, window().findWidget(target));
     QVERIFY(!window().findWidget("helppanel")->isVisible());
-    if (target == u"E5") { // entered as by Tab
-        QCOMPARE(window().box(5)->selectedText(), u"hole");
-        QCOMPARE(window().form().practiceState().activeBox(), 5);
-    } else {
+    // Selected as by Tab, so that the next letters replace it.
+    QCOMPARE(entered->selectedText(), entered->text());
+    if (target.startsWith(u'E'))
+        QCOMPARE(window().form().practiceState().activeBox(), target.mid(1).toInt());
+    else
         QVERIFY(window().form().practiceState().lookUpActive());
-    }
 }
 
 void AccessWindowTest::returnPressesTheFocusedButton_data()
@@ -347,7 +357,11 @@ void AccessWindowTest::testAnswersSaysWhichAndHowManyAreWrong()
     // Every other shown box is empty, so wrong too: 15 of the 16.
     QWidget *result = window().findWidget("Announcer");
     QCOMPARE(accessible(result)->role(), QAccessible::Notification);
-    QCOMPARE(accessible(result)->text(QAccessible::Name), u"15 of 16 answers wrong");
+    // Which, by name, in reading order: box 6 ("du, verb") is right.
+    QVERIFY(accessible(result)
+                ->text(QAccessible::Name)
+                .startsWith(u"15 of 16 wrong: ich, verb; ich, separable prefix; du, separable "
+                            u"prefix; Sie (singular), "));
     QVERIFY(!accessible(result)->state().invisible);
 
     window().click("btnTestAnswersRestore");
@@ -416,10 +430,39 @@ void AccessWindowTest::listsSayTheirEntry()
     QCOMPARE(text->text(0, text->characterCount()), u"present"); // the entry is " present"
     window().chooseInList("ComboBox2", 1);
     QCOMPARE(tense->text(QAccessible::Value), u"past");
-    // A style or size chosen is told; the list cannot tell it itself.
-    window().click("btnFont");
-    window().chooseInList("ComboBox5", 1);
-    QCOMPARE(announced(window()), u"Bold");
+    // Shown and hidden are told; a style or size by its full name, none yet too.
+    QTest::keySequence(QApplication::focusWidget(), QKeySequence(Qt::ALT | Qt::Key_F));
+    QCOMPARE(announced(window()), u"Font lists shown");
+    QAccessibleInterface *style = accessible(window().findWidget("ComboBox5"));
+    QCOMPARE(style->text(QAccessible::Value), u"none chosen");
+    window().chooseInList("ComboBox5", 3);
+    QCOMPARE(announced(window()), u"Bold Italic");
+    QCOMPARE(style->text(QAccessible::Value), u"Bold Italic");
+    window().chooseInList("ComboBox6", 0);
+    QCOMPARE(announced(window()), u"size 8");
+    QAccessibleInterface *sizes = accessible(window().find<QComboBox>("ComboBox6")->view());
+    QCOMPARE(sizes->child(4)->text(QAccessible::Name), u"size 12");
+    QTest::keySequence(QApplication::focusWidget(), QKeySequence(Qt::ALT | Qt::Key_F));
+    QCOMPARE(announced(window()), u"Font lists hidden");
+}
+
+// At start-up the focus is on the letters display, box 13 active: the display says what it
+// shows and draws its focus; a command acting on box 13, never entered, names it once.
+void AccessWindowTest::startUpOnTheLettersDisplay()
+{
+    auto *letters = window().findWidget("EdS4");
+    QVERIFY(letters->toolTip().startsWith(u"The letters Show Random has revealed (Alt+R)\n"));
+    QCOMPARE(QApplication::focusWidget(), letters);
+    const QImage focused = letters->grab().toImage();
+    QTest::keyClick(letters, Qt::Key_Tab);
+    QVERIFY(letters->grab().toImage() != focused);
+    tabTo(letters);
+    QCOMPARE(letters->grab().toImage(), focused);
+    QTest::keySequence(letters, QKeySequence(Qt::ALT | Qt::Key_C));
+    QVERIFY2(announced(window()).endsWith(u", in ich, separable prefix"),
+             qPrintable(announced(window())));
+    QTest::keySequence(letters, QKeySequence(Qt::ALT | Qt::Key_R));
+    QVERIFY2(!announced(window()).contains(u", in "), qPrintable(announced(window())));
 }
 
 ZANDREL_WINDOW_TEST_MAIN(AccessWindowTest)
