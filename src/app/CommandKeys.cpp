@@ -7,6 +7,8 @@
 #include "app/ControlTable.h"
 #include "data/RecordLayout.h"
 
+#include <algorithm>
+
 namespace app {
 
 namespace {
@@ -31,6 +33,15 @@ CommandKey goingTo(QStringList controls, QKeySequence keys, const char *purpose,
     going.movesFocus = true;
     going.toolTipOn = std::move(toolTipOn);
     return going;
+}
+
+// A key whose command is the window's own rather than a button's: the tooltip
+// goes on `controls`, and the window connects the key itself.
+CommandKey explaining(QStringList controls, QKeySequence keys, const char *purpose)
+{
+    CommandKey explain = command(std::move(controls), std::move(keys), purpose);
+    explain.windowShortcut = false;
+    return explain;
 }
 
 QStringList entryBoxesInOrder()
@@ -63,6 +74,8 @@ std::vector<CommandKey> buildTable()
         command({"btnHelp"}, QKeySequence(Qt::Key_F1), "Open the help"),
         command({"btnHelpClose"}, QKeySequence(Qt::Key_Escape), "Close the help"),
         command({"btnFont"}, alt(Qt::Key_F), "Show or hide the font lists"),
+        explaining({"lblExplanation"}, alt(Qt::Key_E),
+                   "Explain what Test Answers found in the box with the focus"),
         command({"btnReview"}, alt(Qt::Key_S), "Start a review: choose what to practise"),
         command({"btnNext"}, alt(Qt::Key_N), "Grade this board and show the next"),
         command({"btnLeaveReview"}, alt(Qt::Key_Q), "Leave the review for free practice"),
@@ -88,6 +101,16 @@ const std::vector<CommandKey> &commandKeys()
 const QStringList &toolTipControls(const CommandKey &command)
 {
     return command.toolTipOn.isEmpty() ? command.controls : command.toolTipOn;
+}
+
+const CommandKey &commandKeyOf(const QString &control)
+{
+    const auto &table = commandKeys();
+    const auto found = std::find_if(table.begin(), table.end(), [&](const CommandKey &command) {
+        return command.controls.contains(control);
+    });
+    Q_ASSERT(found != table.end());
+    return *found;
 }
 
 QString toolTipWithKey(const CommandKey &command)

@@ -20,7 +20,8 @@ struct CommandKey {
     QStringList controls;
     QKeySequence keys;
     QString purpose; // the tooltip, before the key
-    // false: the entry boxes take the key themselves (F5 to F8; Return in the Alpha box)
+    // false: the entry boxes take the key themselves (F5 to F8; Return in the Alpha
+    // box), or the window connects it to a command of its own (Alt+E)
     bool windowShortcut = true;
     bool movesFocus = false;
     QStringList toolTipOn{}; // where the tooltip goes when not on `controls`
@@ -32,6 +33,9 @@ struct CommandKey {
 // controls it covers do nothing (widgets/ModalPanel.h). None uses the entry boxes'
 // editing keys, F5 to F8, Return or Tab.
 const std::vector<CommandKey> &commandKeys();
+
+// The key of the command standing for `control`.
+const CommandKey &commandKeyOf(const QString &control);
 
 // The controls that show the key in their tooltip.
 const QStringList &toolTipControls(const CommandKey &command);

@@ -203,6 +203,13 @@ std::vector<ControlSpec> buildTable()
     add(label("Label20", 369, 416, "(ihr)", 16));
     add(label("Label21", 703, 416, "Sie", 16));
 
+    // Below the imperative row: what is wrong in a box, called up by key.
+    ControlSpec explanation = label("lblExplanation", 20, 446, "", 15);
+    explanation.kind = K::FittingLabel; // a long explanation is drawn smaller to fit
+    explanation.geometry.setSize({580, 21});
+    explanation.visible = false; // until called up: an empty label is nothing to read
+    add(explanation);
+
     // Reviews: the session's commands below the imperative row, its state above the lists.
     add(button(L::CommandButton, "btnReview", "", {604, 445, 92, 24}, "Review"));
     add(button(L::CommandButton, "btnNext", "", {700, 445, 70, 24}, "Next"));

@@ -41,8 +41,11 @@ QWidget *makeControl(const ControlSpec &design, QWidget *parent)
     switch (design.kind) {
     case K::Label:
         return new QLabel(design.caption, parent);
-    case K::FittingLabel:
-        return new widgets::FittingLabel(design.caption, parent);
+    case K::FittingLabel: {
+        auto *label = new widgets::FittingLabel(design.caption, parent);
+        label->setRoomIsOwnWidth(!design.geometry.size().isEmpty()); // a designed width bounds it
+        return label;
+    }
     case K::EntryBox: {
         auto *edit = new widgets::OfficeEdit(parent);
         edit->setText(design.caption);

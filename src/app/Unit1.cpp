@@ -17,6 +17,7 @@
 #include "lists/FlatComboBox.h"
 #include "progress/ProgressStore.h"
 #include "trainer/ReviewSession.h"
+#include "widgets/FittingLabel.h"
 #include "widgets/ModalPanel.h"
 #include "widgets/OfficeButton.h"
 #include "widgets/OfficeEdit.h"
@@ -73,6 +74,7 @@ void TForm1::findControls()
     Label9 = namedControl<QLabel>(*this, QStringLiteral("Label9"));
     Label12 = namedControl<QLabel>(*this, QStringLiteral("Label12"));
     Label15 = namedControl<QLabel>(*this, QStringLiteral("Label15"));
+    lblExplanation = namedControl<widgets::FittingLabel>(*this, QStringLiteral("lblExplanation"));
     panTy = namedControl<widgets::OfficePanel>(*this, QStringLiteral("panTy"));
     helppanel = namedControl<widgets::OfficePanel>(*this, QStringLiteral("helppanel"));
     HelpMemo = namedControl<widgets::OfficeMemo>(*this, QStringLiteral("HelpMemo"));
@@ -88,9 +90,11 @@ void TForm1::findControls()
 
 void TForm1::connectHandlers()
 {
-    for (widgets::OfficeEdit *box : m_boxes) {
-        m_focusEvents->watchForEnter(box);
-        box->installEventFilter(this);
+    for (int box = 1; box <= data::BoxCount; ++box) {
+        m_focusEvents->watchForEnter(m_boxes[box - 1]);
+        m_boxes[box - 1]->installEventFilter(this);
+        connect(m_boxes[box - 1], &QLineEdit::textChanged, this,
+                [this, box] { forgetExplanation(box); });
     }
     m_focusEvents->watchForEnter(AlphaEdit);
     m_focusEvents->watchForEnter(EdS4);
@@ -194,12 +198,15 @@ void TForm1::changeEvent(QEvent *event)
 void TForm1::GetData()
 {
     QStringList entries;
+    std::optional<data::AlternativesFault> alternativesFault;
     try {
         // Waits for the reading thread if it has not finished yet.
         LoadedVerbFile loaded =
             m_verbFileBeingRead.valid() ? m_verbFileBeingRead.get() : loadVerbFile();
         m_verbList = std::move(loaded.verbList);
         entries = std::move(loaded.verbListEntries);
+        m_alternatives = std::move(loaded.alternatives.alternatives);
+        alternativesFault = std::move(loaded.alternatives.fault);
     } catch (const data::VerbFileError &error) {
         // The window stays open with its controls as designed.
         QMessageBox::critical(this, QGuiApplication::applicationDisplayName(),
@@ -209,6 +216,13 @@ void TForm1::GetData()
     }
     if (!m_verbList.lineCountIsWholeRecords())
         MessageDialog1->execute();
+    // Told once; Test Answers then accepts the board's forms only.
+    if (alternativesFault)
+        QMessageBox::warning(
+            this, QGuiApplication::applicationDisplayName(),
+            QStringLiteral("The file of other accepted forms, %1, is damaged "
+                           "and is not used (%2).")
+                .arg(QString::fromLatin1(data::Alternatives::FileName), alternativesFault->text()));
     ComboBox1->addItems(entries);
     if (!entries.isEmpty()) {
         ComboBox1->setCurrentIndex(0);

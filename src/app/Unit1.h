@@ -5,9 +5,11 @@
 #pragma once
 
 #include "app/VerbFileLoading.h"
+#include "data/Alternatives.h"
 #include "data/VerbFile.h"
 #include "practice/PracticeState.h"
 #include "practice/RandomSource.h"
+#include "practice/WrongAnswers.h"
 #include "review/ReviewChoice.h"
 
 #include <QElapsedTimer>
@@ -22,6 +24,7 @@ class QCheckBox;
 class QLabel;
 
 namespace widgets {
+class FittingLabel;
 class ModalPanel;
 class OfficeButton;
 class OfficeEdit;
@@ -92,6 +95,10 @@ public:
     double designScale() const { return m_designScale; }
 
     static QColor wrongAnswerColor() { return QColor(249, 185, 157); }
+    // A box holding another accepted form: a pale blue, far from the orange
+    // of a wrong box also for red-green colour-blind eyes, and from the white
+    // or dark of an unmarked one.
+    static QColor alsoRightColor() { return QColor(170, 211, 250); }
     QColor normalBoxColor() const;
 
 signals:
@@ -114,6 +121,9 @@ public slots:
     void btnShowAllClick();
     void btnShowAllRestoreClick();
     void btnShowRandClick();
+    // Alt+E: the explanation of the box with the focus, or of the active box,
+    // into the explanation line, and told to a screen reader.
+    void explainFocusedBox();
 
     // Editing aids and navigation.
     void leftCopyClick();
@@ -162,6 +172,13 @@ private:
     // Every box on its background: the wrong-answer colour where Test Answers
     // marked it, else the window colour, with text readable on it.
     void colourBoxes();
+    // The alternatives of the board's shown boxes; none without the file.
+    practice::BoxAlternatives boardAlternatives() const;
+    // What is wrong in each box Test Answers marked wrong.
+    void explainWrongBoxes(const practice::BoxTexts &typed);
+    // A box's text changed: what Test Answers said of its old text goes.
+    void forgetExplanation(int box);
+    void clearExplanations();
     practice::BoxTexts boxTexts() const;
     void setBoxTexts(const practice::BoxTexts &texts);
     // The active control's entry box: an entry box or the look-up box.
@@ -172,7 +189,9 @@ private:
     static void installAccessibleInterfaces();
     void setUpAccess();
     void nameBoard(std::optional<data::Category> category, int tense);
-    void exposeTestResult(const std::array<bool, data::BoxCount> &wrong);
+    void exposeTestResult();
+    // A changed box keeps its mark but no longer says what was wrong in it.
+    void withdrawExplanation(int box);
     void withdrawTestResult();
     void announceBoard();
     // Tells screen readers what a command did that is otherwise only seen.
@@ -207,6 +226,7 @@ private:
     QLabel *Label9 = nullptr;
     QLabel *Label12 = nullptr;
     QLabel *Label15 = nullptr;
+    widgets::FittingLabel *lblExplanation = nullptr;
     widgets::OfficePanel *panTy = nullptr;
     widgets::OfficePanel *helppanel = nullptr;
     widgets::OfficeMemo *HelpMemo = nullptr;
@@ -228,9 +248,16 @@ private:
     QString m_typeName;
     QString m_variantsDigit;
     practice::PracticeState m_practice;
-    std::array<bool, data::BoxCount> m_markedWrong{};   // by Test Answers
-    std::array<bool, data::BoxCount> m_colouredWrong{}; // as the boxes were last coloured
-    bool m_boxColoursStale = true;                      // not coloured yet, or a palette came since
+    practice::AnswerMarks m_marks{};         // by Test Answers; all Right when unmarked
+    practice::AnswerMarks m_colouredMarks{}; // as the boxes were last coloured
+    // Each box Test Answers tested, while its text stays as tested, with what is
+    // wrong in it: the sentence and the short line.
+    std::array<bool, data::BoxCount> m_tested{};
+    std::array<QString, data::BoxCount> m_explanations;
+    std::array<QString, data::BoxCount> m_shortExplanations;
+    int m_explainedBox = practice::PracticeState::NoBox; // whose explanation the line shows
+    data::Alternatives m_alternatives;
+    bool m_boxColoursStale = true; // not coloured yet, or a palette came since
     bool m_typeRevealed = false;
     int m_boxToldOf = practice::PracticeState::NoBox; // the box last entered
     data::VerbFile m_verbList;

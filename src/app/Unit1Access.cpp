@@ -147,6 +147,12 @@ void TForm1::setUpAccess()
         shortcut->setContext(Qt::WindowShortcut);
         connect(shortcut, &QShortcut::activated, target, [target] { press(target); });
     }
+    auto *explain = new QShortcut(commandKeyOf(QStringLiteral("lblExplanation")).keys, this);
+    explain->setContext(Qt::WindowShortcut);
+    connect(explain, &QShortcut::activated, this, [this] {
+        if (!helppanel->isVisible()) // it covers the board
+            explainFocusedBox();
+    });
     // The toolkit's lists tell a screen reader nothing when their entry
     // changes; the verb and tense lists are told with their board.
     for (lists::FlatComboBox *list :
@@ -192,15 +198,34 @@ void TForm1::nameBoard(std::optional<data::Category> category, int tense)
         btnVar->setAccessibleName(variantsName(m_variantsDigit));
 }
 
-void TForm1::exposeTestResult(const std::array<bool, data::BoxCount> &wrong)
+void TForm1::exposeTestResult()
 {
     practice::BoxTexts names;
     for (int i = 0; i < data::BoxCount; ++i) {
         names[i] = m_boxes[i]->accessibleName();
-        if (!m_boxes[i]->isHidden())
-            setDescription(m_boxes[i], wrong[i] ? practice::wrongAnswerDescription() : QString());
+        if (m_boxes[i]->isHidden())
+            continue;
+        QString description;
+        QString toolTip;
+        if (m_marks[i] == practice::AnswerMark::Wrong) {
+            description = practice::wrongAnswerDescription(m_explanations[i]);
+            toolTip = m_explanations[i];
+        } else if (m_marks[i] == practice::AnswerMark::AlsoRight) {
+            description = toolTip = practice::alsoRightDescription(m_answerSlots[i]);
+        }
+        setDescription(m_boxes[i], description);
+        m_boxes[i]->setToolTip(toolTip);
     }
-    m_announcer->announce(practice::testResultSummary(wrong, m_answerSlots, names));
+    m_announcer->announce(
+        practice::testResultSummary(practice::wrongBoxes(m_marks), m_answerSlots, names));
+}
+
+void TForm1::withdrawExplanation(int box)
+{
+    if (m_marks[box - 1] != practice::AnswerMark::Wrong)
+        return; // "also right" names the board's form, which has not changed
+    setDescription(m_boxes[box - 1], practice::wrongAnswerDescription());
+    m_boxes[box - 1]->setToolTip(QString());
 }
 
 void TForm1::announceBoard()
@@ -219,8 +244,11 @@ void TForm1::withdrawTestResult()
 {
     // A hidden box's mark goes when a board shows it (the refresh ends here).
     for (widgets::OfficeEdit *box : m_boxes) {
-        if (!box->isHidden())
+        if (!box->isHidden()) {
             setDescription(box, QString());
+            if (!box->toolTip().isEmpty())
+                box->setToolTip(QString());
+        }
     }
     m_announcer->withdraw();
 }

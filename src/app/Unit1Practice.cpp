@@ -7,10 +7,16 @@
 
 #include "access/AccessibilityUpdateFilter.h"
 #include "appearance/Contrast.h"
+#include "explain/MistakeClassifier.h"
+#include "lists/FlatComboBox.h"
 #include "practice/Announcements.h"
+#include "practice/TestResult.h"
 #include "practice/WrongAnswers.h"
 #include "trainer/ReviewSession.h"
+#include "widgets/FittingLabel.h"
 #include "widgets/OfficeEdit.h"
+
+#include <algorithm>
 
 namespace app {
 
@@ -57,37 +63,130 @@ void TForm1::colourBoxes()
     for (int i = 0; i < data::BoxCount; ++i) {
         // Most refreshes find every box in its colours already; setting its palette again
         // would resolve it anew, a third of the refresh's time.
-        if (!m_boxColoursStale && m_colouredWrong[i] == m_markedWrong[i])
+        if (!m_boxColoursStale && m_colouredMarks[i] == m_marks[i])
             continue;
         QPalette palette = m_boxes[i]->palette();
         palette.setColor(QPalette::Base, normalBoxColor());
         palette.setColor(QPalette::Text, this->palette().color(QPalette::Text));
-        if (m_markedWrong[i]) {
-            palette.setColor(QPalette::Base, wrongAnswerColor());
+        if (m_marks[i] != practice::AnswerMark::Right) {
+            palette.setColor(QPalette::Base, m_marks[i] == practice::AnswerMark::Wrong
+                                                 ? wrongAnswerColor()
+                                                 : alsoRightColor());
             palette = appearance::withReadableText(palette, QPalette::Base);
         }
         m_boxes[i]->setPalette(palette);
     }
-    m_colouredWrong = m_markedWrong;
+    m_colouredMarks = m_marks;
     m_boxColoursStale = false;
+}
+
+practice::BoxAlternatives TForm1::boardAlternatives() const
+{
+    practice::BoxAlternatives alternatives;
+    const int record = ComboBox1->currentIndex();
+    if (m_alternatives.isEmpty() || record < 0)
+        return alternatives;
+    const QString verb = ComboBox1->itemText(record);
+    for (int box = 1; box <= data::BoxCount; ++box) {
+        if (!m_answerSlots[box - 1].isEmpty())
+            alternatives[box - 1] = m_alternatives.of(verb, ComboBox2->currentIndex(), box);
+    }
+    return alternatives;
+}
+
+void TForm1::explainWrongBoxes(const practice::BoxTexts &typed)
+{
+    const int record = ComboBox1->currentIndex();
+    if (std::none_of(
+            m_marks.begin(), m_marks.end(),
+            [](practice::AnswerMark mark) { return mark == practice::AnswerMark::Wrong; }) ||
+        record < 0 || record >= m_verbList.recordCount())
+        return;
+    const std::optional<explain::VerbForms> verb = explain::VerbForms::read(m_verbList, record);
+    if (!verb)
+        return;
+    for (int i = 0; i < data::BoxCount; ++i) {
+        if (m_marks[i] != practice::AnswerMark::Wrong || m_answerSlots[i].isEmpty())
+            continue;
+        const explain::Explanation explanation = explain::explainAnswer(
+            typed[i], m_answerSlots[i], *verb, ComboBox2->currentIndex(), i + 1);
+        m_explanations[i] = explanation.sentence;
+        m_shortExplanations[i] = explanation.shortText;
+    }
+}
+
+void TForm1::clearExplanations()
+{
+    m_tested.fill(false);
+    for (QString &explanation : m_explanations)
+        explanation.clear();
+    for (QString &explanation : m_shortExplanations)
+        explanation.clear();
+    m_explainedBox = practice::PracticeState::NoBox;
+    lblExplanation->clear();
+    lblExplanation->hide();
 }
 
 void TForm1::btnTestAnswersRestoreClick()
 {
-    m_markedWrong.fill(false);
+    m_marks.fill(practice::AnswerMark::Right);
     colourBoxes();
+    clearExplanations();
     withdrawTestResult();
 }
 
 void TForm1::btnTestAnswersClick()
 {
     btnTestAnswersRestoreClick();
-    m_markedWrong = practice::wrongAnswers(boxTexts(), m_answerSlots);
-    if (m_review)
-        m_review->noteTest(std::find(m_markedWrong.begin(), m_markedWrong.end(), true) ==
-                           m_markedWrong.end());
+    const practice::BoxTexts typed = boxTexts();
+    m_marks = practice::markAnswers(typed, m_answerSlots, boardAlternatives());
+    explainWrongBoxes(typed);
+    for (int i = 0; i < data::BoxCount; ++i)
+        m_tested[i] = !m_answerSlots[i].isEmpty();
+    if (m_review) {
+        const auto wrong = practice::wrongBoxes(m_marks); // an alternative counts as right
+        m_review->noteTest(std::find(wrong.begin(), wrong.end(), true) == wrong.end());
+    }
     colourBoxes();
-    exposeTestResult(m_markedWrong);
+    exposeTestResult();
+}
+
+void TForm1::forgetExplanation(int box)
+{
+    if (!m_tested[box - 1])
+        return;
+    m_tested[box - 1] = false;
+    m_explanations[box - 1].clear();
+    m_shortExplanations[box - 1].clear();
+    if (m_explainedBox == box) {
+        m_explainedBox = practice::PracticeState::NoBox;
+        lblExplanation->clear();
+        lblExplanation->hide();
+    }
+    withdrawExplanation(box);
+}
+
+void TForm1::explainFocusedBox()
+{
+    const auto focused = std::find(m_boxes.begin(), m_boxes.end(), focusWidget());
+    const int box =
+        focused != m_boxes.end() ? int(focused - m_boxes.begin()) + 1 : m_practice.activeBox();
+    std::optional<practice::AnswerMark> mark;
+    QString typed, boardForm, explanation, shortExplanation;
+    if (box != practice::PracticeState::NoBox && m_tested[box - 1]) {
+        mark = m_marks[box - 1];
+        typed = m_boxes[box - 1]->text();
+        boardForm = m_answerSlots[box - 1];
+        explanation = m_explanations[box - 1];
+        shortExplanation = m_shortExplanations[box - 1];
+    }
+    const QString line = practice::explanationLine(mark, typed, boardForm, explanation);
+    m_explainedBox = mark ? box : practice::PracticeState::NoBox;
+    lblExplanation->setText(line);
+    lblExplanation->show();
+    if (lblExplanation->fit().cut && !shortExplanation.isEmpty()) // too long even drawn small
+        lblExplanation->setText(shortExplanation);
+    announce(line);
 }
 
 void TForm1::btnShowCorrectClick()

@@ -191,7 +191,9 @@ void TForm1::showReviewBoard(const QString &saidBefore)
 
 QList<int> TForm1::wrongBoxesNow() const
 {
-    const auto wrong = practice::wrongAnswers(boxTexts(), m_answerSlots);
+    // A listed alternative counts as right, as Test Answers marks it.
+    const auto wrong = practice::wrongBoxes(
+        practice::markAnswers(boxTexts(), m_answerSlots, boardAlternatives()));
     QList<int> boxes;
     for (int box = 1; box <= data::BoxCount; ++box) {
         if (wrong[box - 1])

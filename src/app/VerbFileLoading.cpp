@@ -12,10 +12,10 @@ namespace app {
 
 LoadedVerbFile loadVerbFile()
 {
-    LoadedVerbFile loaded{data::VerbFile::read(QString::fromLatin1(data::VerbFile::FileName),
-                                               data::VerbFile::Keep::Payloads),
-                          {}};
+    const QString verbFile = QString::fromLatin1(data::VerbFile::FileName);
+    LoadedVerbFile loaded{data::VerbFile::read(verbFile, data::VerbFile::Keep::Payloads), {}, {}};
     loaded.verbListEntries = board::verbListEntries(loaded.verbList);
+    loaded.alternatives = data::Alternatives::read(data::Alternatives::pathBeside(verbFile));
     return loaded;
 }
 

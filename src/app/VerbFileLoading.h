@@ -4,6 +4,7 @@
 
 #pragma once
 
+#include "data/Alternatives.h"
 #include "data/VerbFile.h"
 
 #include <QStringList>
@@ -16,11 +17,15 @@ namespace app {
 struct LoadedVerbFile {
     data::VerbFile verbList;
     QStringList verbListEntries;
+    // The accepted alternatives beside it: none when there is no such file, and
+    // none with a fault when it is damaged.
+    data::Alternatives::Reading alternatives;
 };
 
 // Reads the verb file ("Verb12Data.txt" in the working directory), keeping what
 // the trainer reads of it, and makes the verb list's entries; throws the
-// data::VerbFileError of a file that cannot be read.
+// data::VerbFileError of a file that cannot be read. The alternatives file
+// beside it is read after it.
 LoadedVerbFile loadVerbFile();
 // Starts loadVerbFile() on a second thread: how the program starts, TForm1
 // form(startReadingVerbFile()), so that reading the file and building the

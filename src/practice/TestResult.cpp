@@ -82,9 +82,33 @@ QString testResultSummary(const std::array<bool, data::BoxCount> &wrong, const B
         .arg(wrongBoxesNamed(wrong, answers, names));
 }
 
-QString wrongAnswerDescription()
+QString wrongAnswerDescription(const QString &explanation)
 {
-    return QStringLiteral("wrong answer");
+    if (explanation.isEmpty())
+        return QStringLiteral("wrong answer");
+    return QStringLiteral("wrong answer; ") + explanation;
+}
+
+QString alsoRightDescription(const QString &boardForm)
+{
+    return QStringLiteral("also right; the board has: ") + boardForm;
+}
+
+QString explanationLine(std::optional<AnswerMark> mark, const QString &typed,
+                        const QString &boardForm, const QString &explanation)
+{
+    if (!mark)
+        return QStringLiteral("Nothing to explain: test the answers first");
+    switch (*mark) {
+    case AnswerMark::Right:
+        return typed + QStringLiteral(": right");
+    case AnswerMark::AlsoRight:
+        return typed + QStringLiteral(": ") + alsoRightDescription(boardForm);
+    case AnswerMark::Wrong:
+        break;
+    }
+    return explanation.isEmpty() ? QStringLiteral("wrong answer; the right form is ") + boardForm
+                                 : explanation;
 }
 
 } // namespace practice

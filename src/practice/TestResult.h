@@ -5,6 +5,9 @@
 #pragma once
 
 #include "practice/PracticeState.h"
+#include "practice/WrongAnswers.h"
+
+#include <optional>
 
 namespace practice {
 
@@ -17,7 +20,15 @@ namespace practice {
 QString testResultSummary(const std::array<bool, data::BoxCount> &wrong, const BoxTexts &answers,
                           const BoxTexts &names);
 
-// What a box marked by Test Answers says of itself.
-QString wrongAnswerDescription();
+// What a box marked by Test Answers says of itself: "wrong answer", or with
+// what is wrong in it, "wrong answer; sprechst: the ending is right, ...".
+QString wrongAnswerDescription(const QString &explanation = {});
+// A box that holds another accepted form: "also right; the board has: gesendet".
+QString alsoRightDescription(const QString &boardForm);
+
+// The explanation line of one box: what it holds as Test Answers found it.
+// No mark: the box was not tested, or has changed since.
+QString explanationLine(std::optional<AnswerMark> mark, const QString &typed,
+                        const QString &boardForm, const QString &explanation);
 
 } // namespace practice

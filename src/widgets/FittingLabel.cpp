@@ -16,8 +16,16 @@ namespace widgets {
 
 FittingLabel::FittingLabel(const QString &text, QWidget *parent) : QLabel(text, parent) {}
 
+void FittingLabel::setRoomIsOwnWidth(bool ownWidth)
+{
+    m_roomIsOwnWidth = ownWidth;
+    update();
+}
+
 int FittingLabel::room() const
 {
+    if (m_roomIsOwnWidth)
+        return width();
     if (!parentWidget())
         return std::numeric_limits<int>::max();
     return std::max(0, parentWidget()->contentsRect().right() + 1 - x());

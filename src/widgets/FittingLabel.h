@@ -13,10 +13,10 @@
 namespace widgets {
 
 // A one-line label that keeps its caption inside the room from where it stands
-// to its parent's right edge. A caption wider than that is drawn at the largest
-// size that fits, not below 12 px (cut with an ellipsis when even that is too
-// wide), and pointing at it shows the whole caption as a tooltip. A caption
-// that fits is drawn exactly as a QLabel draws it.
+// to its parent's right edge, or inside its own width when it has one set. A caption wider than
+// that is drawn at the largest size that fits, not below 12 px (cut with an ellipsis when even that
+// is too wide), and pointing at it shows the whole caption as a tooltip. A caption that fits is
+// drawn exactly as a QLabel draws it.
 //
 // The label's font stays the one set on it: whoever sets the lettering sets
 // the designed font, and the fitting follows every change of font or text.
@@ -27,6 +27,8 @@ public:
 
     explicit FittingLabel(const QString &text = {}, QWidget *parent = nullptr);
 
+    // The room is the label's own width rather than the way to the parent's edge.
+    void setRoomIsOwnWidth(bool ownWidth);
     int room() const;
     CaptionFit fit() const;
     QFont drawnFont() const;
@@ -51,6 +53,7 @@ private:
         CaptionFit fit;
     };
     mutable std::optional<Memo> m_memo;
+    bool m_roomIsOwnWidth = false;
 };
 
 } // namespace widgets

@@ -293,8 +293,9 @@ def run_checks(checker, window, program):
 
     del EVENTS[:]
     checker.check(press(controls, "Test Answers"), "Test Answers is pressed through its action")
-    checker.check(wait_for(lambda: wrong_box.description == "wrong answer"),
-                  f"the wrong box says so ({wrong_box.description!r})")
+    # With what is wrong in it: the kind of mistake and the right form.
+    checker.check(wait_for(lambda: (wrong_box.description or "").startswith("wrong answer; falsch: ")),
+                  f"the wrong box says so, and why ({wrong_box.description!r})")
     checker.check(right_box.description == "", f"a right box does not ({right_box.description!r})")
     checker.check(wait_for(lambda: ("object:property-change:accessible-description", "du, verb")
                            in [event[:2] for event in EVENTS]),

@@ -370,7 +370,9 @@ void AccessWindowTest::testAnswersSaysWhichAndHowManyAreWrong()
     window().retype(7, QStringLiteral("holen"));             // wrong
     window().click("btnTestAnswers");
 
-    QCOMPARE(accessible(window().box(7))->text(QAccessible::Description), u"wrong answer");
+    QVERIFY(accessible(window().box(7))
+                ->text(QAccessible::Description)
+                .startsWith(u"wrong answer; holen: the right form is "));
     QCOMPARE(accessible(window().box(6))->text(QAccessible::Description), QString());
     // Every other shown box is empty, so wrong too: 15 of the 16.
     QWidget *result = window().findWidget("Announcer");

@@ -192,9 +192,10 @@ void ControlTableTest::tablesNameControlsOfTheClassTheyExpect()
     for (const app::CommandKey &command : app::commandKeys()) {
         for (const QString &name : command.controls)
             expect(name,
-                   command.movesFocus ? widgets::OfficeEdit::staticMetaObject
-                   : name == u"panTy" ? widgets::OfficePanel::staticMetaObject
-                                      : QAbstractButton::staticMetaObject,
+                   command.movesFocus          ? widgets::OfficeEdit::staticMetaObject
+                   : name == u"panTy"          ? widgets::OfficePanel::staticMetaObject
+                   : name == u"lblExplanation" ? QLabel::staticMetaObject
+                                               : QAbstractButton::staticMetaObject,
                    "command keys");
         for (const QString &name : app::toolTipControls(command))
             expect(name, QWidget::staticMetaObject, "command keys' tooltips");

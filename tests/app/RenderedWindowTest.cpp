@@ -9,6 +9,7 @@
 #include "app/Unit1.h"
 #include "appearance/Contrast.h"
 #include "board/Board.h"
+#include "data/AlternativesText.h"
 #include "editing/LookUp.h"
 #include "support/WindowFixture.h"
 #include "support/Wine.h"
@@ -24,7 +25,9 @@
 #include <QLabel>
 #include <QPainter>
 #include <QScreen>
+#include <QSet>
 #include <QStyle>
+#include <QTemporaryDir>
 #include <QTextEdit>
 #include <QToolTip>
 
@@ -408,9 +411,17 @@ void RenderedWindowTest::everyTextIsReadable()
     const QPalette light = QApplication::palette();
     ApplicationPalette palette(palettes[0] == u"dark" && !onDesktop ? std::optional(darkPalette())
                                                                     : std::nullopt);
-    WindowFixture window(oneVerb());
+    // Box 8 (er/sie/es) of gehen's present holds "anders" as another accepted form.
+    constexpr int AlsoRightBox = 8;
+    QTemporaryDir source;
+    const QString verbFile = testdata::writeVerbFile(source, oneVerb());
+    WindowFixture window(verbFile,
+                         data::alternativesLineText(QStringLiteral("gehen"), 0,
+                                                    data::alternativesBoxName(0, AlsoRightBox),
+                                                    {QStringLiteral("anders")})
+                             .toUtf8());
     const QList<int> boxes = visibleBoxes(window);
-    QVERIFY(boxes.size() >= 2);
+    QVERIFY(boxes.size() >= 2 && boxes.contains(AlsoRightBox) && boxes[1] != AlsoRightBox);
     if (state == u"show all") {
         // Every box filled, the reveal display and the type shown.
         window.click(window.box(boxes[0]));
@@ -423,9 +434,16 @@ void RenderedWindowTest::everyTextIsReadable()
     } else { // a wrong form tested, and the marks removed again
         window.click(QStringLiteral("btnShowAll"));
         window.retype(boxes[1], QStringLiteral("falsch"));
+        window.retype(AlsoRightBox, QStringLiteral("anders"));
         window.click(QStringLiteral("btnTestAnswers"));
         QCOMPARE(window.box(boxes[1])->palette().color(QPalette::Base),
                  app::TForm1::wrongAnswerColor());
+        // The explanation line of the wrong box, read as every other text.
+        window.click(window.box(boxes[1]));
+        window.form().activateWindow(); // a window's keys act only while it is active
+        QVERIFY(QTest::qWaitForWindowActive(&window.form()));
+        QTest::keyClick(window.box(boxes[1]), Qt::Key_E, Qt::AltModifier);
+        QVERIFY(window.findWidget(QStringLiteral("lblExplanation"))->isVisible());
         if (state == u"restore")
             window.click(QStringLiteral("btnTestAnswersRestore"));
     }
@@ -460,6 +478,14 @@ void RenderedWindowTest::everyTextIsReadable()
         qInfo("%lld texts, least contrast %.2f:1 (%s)", qlonglong(texts.size()), least,
               qPrintable(leastReadable));
         QVERIFY2(unreadable.isEmpty(), qPrintable(unreadable.join(QStringLiteral("; "))));
+        if (state == u"test answers") { // right, wrong and also right: three looks apart
+            QSet<QRgb> looks;
+            for (int box : {boxes[0], boxes[1], AlsoRightBox})
+                looks.insert(
+                    readInk(image, inWindow(window.box(box), window.form()).adjusted(3, 3, -3, -3))
+                        .background.rgb());
+            QCOMPARE(looks.size(), 3);
+        }
     }
 }
 

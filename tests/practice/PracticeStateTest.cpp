@@ -12,6 +12,7 @@
 
 #include <algorithm>
 #include <deque>
+#include <tuple>
 
 using practice::BoxTexts;
 using practice::PracticeState;
@@ -108,6 +109,26 @@ TEST(TestAnswers, ResultInWordsCountsTheShownBoxes)
     EXPECT_EQ(summary(one, one), "The answer is right");
     EXPECT_EQ(summary(BoxTexts{}, one), "The answer is wrong");
     EXPECT_EQ(summary(BoxTexts{}, BoxTexts{}), "No answers to test");
+}
+
+// Box 10 against the board's "gesendet", with or without "gesandt" (and an empty form) listed.
+TEST(TestAnswers, AcceptsOnlyTheListedAlternativesExactly)
+{
+    using practice::AnswerMark;
+    const std::tuple<const char *, bool, AnswerMark> cases[] = {
+        {"gesendet", true, AnswerMark::Right}, {"gesandt", true, AnswerMark::AlsoRight},
+        {"gesandt", false, AnswerMark::Wrong}, {"Gesandt", true, AnswerMark::Wrong},
+        {"gesandt ", true, AnswerMark::Wrong}, {"", true, AnswerMark::Wrong}};
+    for (const auto &[typed, listed, mark] : cases) {
+        practice::BoxAlternatives alternatives;
+        alternatives[9] = listed ? QStringList{"gesandt", ""} : QStringList{};
+        const auto marks =
+            practice::markAnswers(texts({{10, typed}}), texts({{10, "gesendet"}}), alternatives);
+        EXPECT_EQ(marks[9], mark) << typed;
+        EXPECT_EQ(marks[0], AnswerMark::Right); // hidden
+        EXPECT_EQ(practice::wrongBoxes(marks)[9],
+                  mark == AnswerMark::Wrong); // as the sentence counts
+    }
 }
 
 TEST(ShowCorrect, SavesAndRestoresTheActiveBox)

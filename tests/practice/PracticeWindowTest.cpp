@@ -4,6 +4,7 @@
 
 // The practice commands on the real window, used as a learner uses them.
 #include "app/Unit1.h"
+#include "data/AlternativesText.h"
 #include "practice/RandomSource.h"
 #include "support/WindowFixture.h"
 #include "widgets/OfficeEdit.h"
@@ -12,6 +13,7 @@
 #include <QAccessible>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QLabel>
 #include <QScrollBar>
 #include <QSignalSpy>
 
@@ -77,6 +79,8 @@ private slots:
     void showRandomRevealsAPermutation();
     void reenteringTheBoxRestartsShowRandom();
     void refreshClearsTheActiveBox();
+    void testAnswersAcceptsAlternativesAndExplainsMistakes_data();
+    void testAnswersAcceptsAlternativesAndExplainsMistakes();
 
 private:
     WindowFixture &window() { return *m_window; }
@@ -385,6 +389,85 @@ void PracticeWindowTest::refreshClearsTheActiveBox()
     window().click(QStringLiteral("btnShowRand"));
     QVERIFY(box(5)->text().isEmpty());
     QVERIFY(window().find<QLineEdit>(QStringLiteral("EdS4"))->text().isEmpty());
+}
+
+void PracticeWindowTest::testAnswersAcceptsAlternativesAndExplainsMistakes_data()
+{
+    // `toolTip`: how the box's tooltip begins ("also right": an accepted alternative); it names
+    // the board's form too. `message`: what start-up says of the alternatives file.
+    QTest::addColumn<QString>("verb");
+    QTest::addColumn<int>("tense");
+    QTest::addColumn<QString>("boxName");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QByteArray>("alternatives"); // none when empty
+    QTest::addColumn<QString>("toolTip");
+    QTest::addColumn<QString>("message");
+    const QByteArray listed("senden | Indikativ Perfekt | ich 3 | gesandt\n");
+    const char *stem = "sprechst: the ending is right, the stem changes: du sprichst";
+    QTest::newRow("stem") << "sprechen" << 0 << "du 2"
+                          << "sprechst" << listed << stem << "";
+    QTest::newRow("listed") << "senden" << 3 << "ich 3"
+                            << "gesandt" << listed << "also right"
+                            << "";
+    QTest::newRow("no file") << "senden" << 3 << "ich 3"
+                             << "gesandt" << QByteArray() << "gesandt:"
+                             << "";
+    QTest::newRow("damaged") << "senden" << 3 << "ich 3"
+                             << "gesandt" << QByteArray("senden | Perfekt | ich 3 | gesandt\n")
+                             << "gesandt:"
+                             << "is damaged and is not used (line 1: ";
+}
+
+void PracticeWindowTest::testAnswersAcceptsAlternativesAndExplainsMistakes()
+{
+    QFETCH(QString, verb);
+    QFETCH(int, tense);
+    QFETCH(QString, boxName);
+    QFETCH(QString, typed);
+    QFETCH(QByteArray, alternatives);
+    QFETCH(QString, toolTip);
+    QFETCH(QString, message);
+    m_window =
+        std::make_unique<WindowFixture>(QStringLiteral(ZANDREL_SHIPPED_VERB_FILE), alternatives);
+    QCOMPARE(window().messages().size(), message.isEmpty() ? 0 : 1); // once, at start-up
+    QVERIFY(message.isEmpty() || window().messages()[0].text.contains(message));
+    window().click(QStringLiteral("AlphaEdit"));
+    QTest::keyClicks(window().findWidget("AlphaEdit"), verb);
+    QTest::keyClick(window().findWidget("AlphaEdit"), Qt::Key_Return);
+    window().chooseInList(QStringLiteral("ComboBox2"), tense);
+    const int number = data::boxesNamed(tense, boxName).front();
+    const bool alsoRight = toolTip == u"also right";
+    typeInto(number, typed);
+    QTest::keyClick(box(number), Qt::Key_T, Qt::AltModifier);
+    QCOMPARE(background(box(number)),
+             alsoRight ? app::TForm1::alsoRightColor() : app::TForm1::wrongAnswerColor());
+    const QString tip = box(number)->toolTip();
+    QVERIFY2(tip.startsWith(toolTip) && tip.contains(window().form().answerSlot(number)),
+             qPrintable(tip));
+    const auto description = [&] {
+        return QAccessible::queryAccessibleInterface(box(number))->text(QAccessible::Description);
+    };
+    QCOMPARE(description(), alsoRight ? tip : QStringLiteral("wrong answer; ") + tip);
+    int shown = 0; // the other boxes are empty: wrong; an alternative counts as right
+    for (int other = 1; other <= 36; ++other)
+        shown += box(other)->isVisible() ? 1 : 0;
+    QVERIFY(
+        announced().startsWith(QStringLiteral("%1 of %2 wrong").arg(shown - alsoRight).arg(shown)));
+
+    // Out of the box and back in by Tab, then the explanation called up.
+    QTest::keyClick(box(number), Qt::Key_Tab);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+    QTest::keyClick(box(number), Qt::Key_E, Qt::AltModifier);
+    const QString explained = alsoRight ? typed + QStringLiteral(": ") + tip : tip;
+    auto *line = window().find<QLabel>(QStringLiteral("lblExplanation"));
+    QVERIFY(line->isVisible() && line->text() == explained && announced() == explained);
+
+    // A changed box no longer explains its old text; the mark stays until Restore.
+    QTest::keyClicks(box(number), QStringLiteral("x"));
+    QVERIFY(!line->isVisible());
+    QCOMPARE(description(), alsoRight ? tip : QStringLiteral("wrong answer"));
+    QTest::keyClick(box(number), Qt::Key_T, Qt::AltModifier | Qt::ShiftModifier);
+    QVERIFY(box(number)->toolTip().isEmpty() && description().isEmpty());
 }
 
 ZANDREL_WINDOW_TEST_MAIN(PracticeWindowTest)

@@ -5,6 +5,8 @@
 #include "support/WindowFixture.h"
 
 #include "app/Unit1.h"
+#include "data/Alternatives.h"
+#include "data/VerbFile.h"
 #include "widgets/OfficeEdit.h"
 #include "widgets/OfficePanel.h"
 
@@ -31,6 +33,17 @@ WindowFixture::WindowFixture(const QList<testdata::VerbRecordBuilder> &records)
 WindowFixture::WindowFixture(const QByteArray &verbFileBytes, VerbFileRead read)
 {
     start(verbFileBytes, read);
+}
+
+WindowFixture::WindowFixture(const QString &verbFilePath, const QByteArray &alternatives)
+{
+    const QDir directory(m_directory.path());
+    QFile::copy(verbFilePath, directory.filePath(QString::fromLatin1(data::VerbFile::FileName)));
+    QFile beside(directory.filePath(QString::fromLatin1(data::Alternatives::FileName)));
+    if (!alternatives.isEmpty() && beside.open(QIODevice::WriteOnly))
+        beside.write(alternatives);
+    beside.close();
+    start(std::nullopt, VerbFileRead::OnSecondThread);
 }
 
 WindowFixture::WindowFixture(NoFile, VerbFileRead read)

@@ -67,6 +67,9 @@ public:
     explicit WindowFixture(const QList<testdata::VerbRecordBuilder> &records);
     explicit WindowFixture(const QByteArray &verbFileBytes,
                            VerbFileRead read = VerbFileRead::OnSecondThread);
+    // A copy of the verb file at `verbFilePath`, with the alternatives file
+    // beside it holding `alternatives` (none when empty).
+    WindowFixture(const QString &verbFilePath, const QByteArray &alternatives);
     struct NoFile {};
     explicit WindowFixture(NoFile, VerbFileRead read = VerbFileRead::OnSecondThread);
     ~WindowFixture();
