@@ -16,6 +16,8 @@
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
+#include <QTest>
+#include <QTimer>
 
 namespace stress::monkey {
 
@@ -165,6 +167,16 @@ QWidget *MonkeyRun::perform(const Action &action)
     QWidget *target = action.target.isEmpty() ? nullptr : m_window->findWidget(action.target);
     const bool reachable = target && target->isVisible();
     QWidget *hit = nullptr;
+    // A command that opens a dialog (Review, Statistics) is cancelled with Esc, as a learner who
+    // did not mean to open it does: the run stays on the window.
+    QTimer dismisser;
+    QObject::connect(&dismisser, &QTimer::timeout, [] {
+        if (QWidget *dialog = QApplication::activeModalWidget()) {
+            dialog->activateWindow();
+            QTest::keyClick(dialog, Qt::Key_Escape);
+        }
+    });
+    dismisser.start(10);
     switch (action.kind) {
     case Action::Kind::Click:
         if (reachable)
