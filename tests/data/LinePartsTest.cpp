@@ -57,76 +57,30 @@ TEST_P(Header, IsReadOnceFromLinesZeroToTwo)
 using data::Category;
 using data::VerbType;
 
-INSTANTIATE_TEST_SUITE_P(
-    Lines, Header,
-    testing::Values(HeaderCase{"Codes",
-                               "n verb (list entry)           gehen\r\n"
-                               "s00 caption parts             ging, ist gegangen\n"
-                               "200 caption Engl.             to go\r",
-                               "ns2",
-                               Category::Normal,
-                               VerbType::Strong,
-                               2,
-                               false,
-                               false,
-                               {"gehen", "ging, ist gegangen", "to go"}},
-                    HeaderCase{"Impersonal",
-                               "n impersonal verb             regnen\nw\n4",
-                               "nw4",
-                               Category::Normal,
-                               VerbType::Weak,
-                               4,
-                               true,
-                               false,
-                               {"regnen", "", ""}},
-                    HeaderCase{"NoImperative",
-                               "s verb, no imperative         leidtun\rm\r1",
-                               "sm1",
-                               Category::Separable,
-                               VerbType::Mixed,
-                               1,
-                               false,
-                               true,
-                               {"leidtun", "", ""}},
-                    // Only the label counts: not the code in character 1, not the payload.
-                    HeaderCase{"WordsOutsideTheLabel",
-                               "impersonal-------------------- no imperative\nd\n3",
-                               "id3",
-                               std::nullopt,
-                               VerbType::Modal,
-                               3,
-                               false,
-                               false,
-                               {" no imperative", "", ""}},
-                    HeaderCase{"CodesAreExact",
-                               "R\nW\n5",
-                               "RW5",
-                               std::nullopt,
-                               std::nullopt,
-                               1,
-                               false,
-                               false,
-                               {"", "", ""}},
-                    HeaderCase{"EmptyLines",
-                               "\n\n\n",
-                               "\0\0\0",
-                               std::nullopt,
-                               std::nullopt,
-                               1,
-                               false,
-                               false,
-                               {"", "", ""}},
-                    // A trailing part-record: its missing lines read as empty.
-                    HeaderCase{"OnlyLineZero",
-                               "d Rad fahren",
-                               "d\0\0",
-                               Category::TwoWord,
-                               std::nullopt,
-                               1,
-                               false,
-                               false,
-                               {"", "", ""}}),
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Lines, Header, testing::Values(
+    HeaderCase{"Codes",
+               "n verb (list entry)           gehen\r\n"
+               "s00 caption parts             ging, ist gegangen\n"
+               "200 caption Engl.             to go\r",
+               "ns2", Category::Normal, VerbType::Strong, 2, false, false,
+               {"gehen", "ging, ist gegangen", "to go"}},
+    HeaderCase{"Impersonal", "n impersonal verb             regnen\nw\n4", "nw4",
+               Category::Normal, VerbType::Weak, 4, true, false, {"regnen", "", ""}},
+    HeaderCase{"NoImperative", "s verb, no imperative         leidtun\rm\r1", "sm1",
+               Category::Separable, VerbType::Mixed, 1, false, true, {"leidtun", "", ""}},
+    // Only the label counts: not the code in character 1, not the payload.
+    HeaderCase{"WordsOutsideTheLabel", "impersonal-------------------- no imperative\nd\n3",
+               "id3", std::nullopt, VerbType::Modal, 3, false, false, {" no imperative", "", ""}},
+    HeaderCase{"CodesAreExact", "R\nW\n5", "RW5", std::nullopt, std::nullopt, 1, false, false,
+               {"", "", ""}},
+    HeaderCase{"EmptyLines", "\n\n\n", "\0\0\0", std::nullopt, std::nullopt, 1, false, false,
+               {"", "", ""}},
+    // A trailing part-record: its missing lines read as empty.
+    HeaderCase{"OnlyLineZero", "d Rad fahren", "d\0\0", Category::TwoWord, std::nullopt, 1, false,
+               false, {"", "", ""}}),
     [](const testing::TestParamInfo<HeaderCase> &info) { return std::string(info.param.name); });
+// clang-format on
 
 struct PartsCase {
     const char *name;
