@@ -122,7 +122,7 @@ void PayloadGatherer::take(QByteArrayView piece)
             break;
         }
         if (lineInGroup < codedLines)
-            noteCodedLine(lineInGroup, lineStart);
+            noteCodedLine(lineInGroup, lineStart, written);
         payloads[written++] = '\n';
         lineStart = written;
         column = 0;
@@ -150,7 +150,7 @@ PayloadText PayloadGatherer::finish()
     if (m_column > 0) {
         makeRoom(1);
         if (m_lineInGroup < m_codedLines)
-            noteCodedLine(m_lineInGroup, m_lineStart);
+            noteCodedLine(m_lineInGroup, m_lineStart, m_written);
         m_out[m_written++] = '\n';
         ++m_text.lineCount;
     }
@@ -159,13 +159,15 @@ PayloadText PayloadGatherer::finish()
     return std::move(m_text);
 }
 
-void PayloadGatherer::noteCodedLine(int lineInGroup, qsizetype lineStart)
+void PayloadGatherer::noteCodedLine(int lineInGroup, qsizetype lineStart, qsizetype lineEnd)
 {
     const std::size_t groupSize = std::size_t(m_codedLines) * m_prefixLength;
     if (lineInGroup == 0) {
         m_text.groupStarts.push_back(lineStart);
         m_text.prefixes.resize(m_text.prefixes.size() + groupSize, '\0');
+        m_text.codedEnds.resize(m_text.codedEnds.size() + m_codedLines, 0);
     }
+    m_text.codedEnds[m_text.codedEnds.size() - m_codedLines + lineInGroup] = lineEnd;
     const auto slot = m_text.prefixes.end() - groupSize + std::size_t(lineInGroup) * m_prefixLength;
     std::copy(m_prefix.begin(), m_prefix.end(), slot);
     std::fill(m_prefix.begin(), m_prefix.end(), '\0');

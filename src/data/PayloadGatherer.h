@@ -24,6 +24,10 @@ struct PayloadText {
     // prefix-length bytes padded with NULs (which no line holds); all NULs for
     // an empty line or one the group lacks.
     std::vector<char> prefixes;
+    // Per group, where the payload of each of those lines ends (at its LF) in
+    // payloads, 0 for a line the group lacks; line 0's begins at the group's
+    // start, each next one after the LF before it.
+    std::vector<qsizetype> codedEnds;
 };
 
 // Gathers a PayloadText while the text streams past, a piece of any size at a
@@ -42,9 +46,9 @@ public:
     PayloadText finish();
 
 private:
-    // A line of a group's first few, whose prefixes are kept, has ended; it
-    // began at `lineStart` in the payloads.
-    void noteCodedLine(int lineInGroup, qsizetype lineStart);
+    // A line of a group's first few, whose prefixes are kept, has ended; its
+    // payload lies from `lineStart` to `lineEnd`.
+    void noteCodedLine(int lineInGroup, qsizetype lineStart, qsizetype lineEnd);
     // Room for writing `bytes` more, with its pages mapped ahead.
     void makeRoom(qsizetype bytes);
 

@@ -118,7 +118,7 @@ VerbFile::VerbFile(PayloadText payloads)
     : m_keep(Keep::Payloads), m_bytes(std::move(payloads.payloads)), m_textEnd(m_bytes.size()),
       m_lineCount(payloads.lineCount), m_recordStarts(std::move(payloads.groupStarts))
 {
-    readHeaders(payloads.prefixes);
+    readHeaders(&payloads);
 }
 
 VerbFile VerbFile::payloadsOf(QByteArrayView bytes)
@@ -135,7 +135,7 @@ void VerbFile::takeIndex(LineIndex index)
     m_recordStarts = std::move(index.groupStarts);
 }
 
-void VerbFile::readHeaders(const std::vector<char> &prefixes)
+void VerbFile::readHeaders(const PayloadText *gathered)
 {
     const QByteArrayView text(m_bytes.constData(), m_textEnd);
     const qsizetype records = (m_lineCount + LinesPerRecord - 1) / LinesPerRecord;
@@ -144,15 +144,19 @@ void VerbFile::readHeaders(const std::vector<char> &prefixes)
         std::array<HeaderLine, HeaderLines> lines;
         qsizetype start = m_recordStarts[record];
         for (int i = 0; i < HeaderLines && record * LinesPerRecord + i < m_lineCount; ++i) {
-            const LineSpan span = nextLine(text, start);
-            const QByteArrayView line = text.sliced(start, span.end - start);
-            start = span.nextStart;
-            if (m_keep == Keep::WholeLines) {
+            const qsizetype at = record * HeaderLines + i;
+            if (gathered) {
+                const qsizetype end = gathered->codedEnds[at];
+                const char *prefix = gathered->prefixes.data() + at * PrefixLength;
+                lines[i] = {QByteArrayView(prefix, qstrnlen(prefix, PrefixLength)),
+                            text.sliced(start, end - start)};
+                start = end + 1;
+            } else {
+                const LineSpan span = nextLine(text, start);
+                const QByteArrayView line = text.sliced(start, span.end - start);
                 lines[i] = {line.first(std::min<qsizetype>(line.size(), PrefixLength)),
                             payloadBytes(line)};
-            } else {
-                const char *prefix = prefixes.data() + (record * HeaderLines + i) * PrefixLength;
-                lines[i] = {QByteArrayView(prefix, qstrnlen(prefix, PrefixLength)), line};
+                start = span.nextStart;
             }
         }
         m_headers.push_back(readRecordHeader(lines));

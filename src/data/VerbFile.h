@@ -87,9 +87,9 @@ public:
 
 private:
     void takeIndex(LineIndex index);
-    // One per record begun, from its first HeaderLines lines; `prefixes` gives
-    // their prefixes when the kept lines are payloads.
-    void readHeaders(const std::vector<char> &prefixes = {});
+    // One per record begun, from its first HeaderLines lines: found in the
+    // whole lines, or where the gatherer noted them.
+    void readHeaders(const PayloadText *gathered = nullptr);
     // The kept text of `count` lines of one record from `firstLine`: whole lines,
     // or payloads. Line ends at CR LF, LF and CR serve both.
     std::vector<QByteArrayView> keptLines(qsizetype record, int firstLine, int count) const;

@@ -217,6 +217,7 @@ data::PayloadText referencePayloads(const QByteArray &bytes, int linesPerGroup, 
         if (inGroup == 0) {
             expected.groupStarts.push_back(expected.payloads.size());
             expected.prefixes.resize(expected.prefixes.size() + codedLines * prefix, '\0');
+            expected.codedEnds.resize(expected.codedEnds.size() + codedLines, 0);
         }
         if (inGroup < codedLines) {
             const QByteArrayView kept = line.first(std::min<qsizetype>(line.size(), prefix));
@@ -225,6 +226,8 @@ data::PayloadText referencePayloads(const QByteArray &bytes, int linesPerGroup, 
         }
         if (line.size() > prefix)
             expected.payloads += line.sliced(prefix);
+        if (inGroup < codedLines)
+            expected.codedEnds.end()[inGroup - codedLines] = expected.payloads.size();
         expected.payloads += '\n';
     };
     const qsizetype textEnd = bytes.indexOf('\0') < 0 ? bytes.size() : bytes.indexOf('\0');
@@ -267,6 +270,7 @@ TEST_P(PieceByPiece, GathersThePayloadsAndPrefixesTheLinesHold)
         ASSERT_EQ(got.lineCount, expected.lineCount) << where;
         ASSERT_EQ(got.groupStarts, expected.groupStarts) << where;
         ASSERT_EQ(got.prefixes, expected.prefixes) << where;
+        ASSERT_EQ(got.codedEnds, expected.codedEnds) << where;
     }
 }
 
