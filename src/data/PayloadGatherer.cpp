@@ -72,6 +72,15 @@ PayloadGatherer::PayloadGatherer(int linesPerGroup, int prefixLength, int codedL
     // without a line end. Pages are only used once written to.
     if (expectedSize > 0)
         makeRoom(expectedSize + 1 + CopySize);
+    // Room for as many groups as lines of a bare prefix could make, so that
+    // the group lists are not copied while they grow: a verb file's lines are
+    // longer. Reserved pages, too, are only used once written to.
+    if (expectedSize > 0 && prefixLength > 0) {
+        const std::size_t groups = expectedSize / (qsizetype(linesPerGroup) * prefixLength) + 1;
+        m_text.groupStarts.reserve(groups);
+        m_text.prefixes.reserve(groups * codedLines * prefixLength);
+        m_text.codedEnds.reserve(groups * codedLines);
+    }
 }
 
 void PayloadGatherer::take(QByteArrayView piece)
