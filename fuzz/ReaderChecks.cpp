@@ -4,6 +4,7 @@
 
 #include "ReaderChecks.h"
 
+#include "data/LineIndexer.h"
 #include "data/PayloadGatherer.h"
 #include "data/RecordLayout.h"
 
@@ -86,6 +87,31 @@ void checkCounts(const data::VerbFile &file, const char *kind, qsizetype count, 
                          .arg(file.recordCount())
                          .arg(file.lineCountIsWholeRecords())
                          .arg(count));
+}
+
+// The index made while the text arrives, as a file is read, a piece at a
+// time (its sizes taken from the input, so that pieces end anywhere in the
+// 64-byte blocks), is the index of the whole text at once.
+void checkStreamedIndex(QByteArrayView bytes, Findings &findings)
+{
+    data::LineIndexer indexer(LinesPerRecord);
+    for (qsizetype arrived = 0; arrived < bytes.size();) {
+        arrived =
+            std::min(bytes.size(), arrived + 1 + static_cast<unsigned char>(bytes[arrived]) % 131);
+        indexer.scan(bytes.first(arrived));
+    }
+    const data::LineIndex streamed = indexer.finish(bytes);
+    const data::LineIndex whole = data::indexLines(bytes, LinesPerRecord);
+    if (streamed.textEnd != whole.textEnd || streamed.lineCount != whole.lineCount ||
+        streamed.groupStarts != whole.groupStarts)
+        findings.add(QStringLiteral("streamed index: text end %1, %2 lines, %3 records; whole: "
+                                    "%4, %5, %6")
+                         .arg(streamed.textEnd)
+                         .arg(streamed.lineCount)
+                         .arg(streamed.groupStarts.size())
+                         .arg(whole.textEnd)
+                         .arg(whole.lineCount)
+                         .arg(whole.groupStarts.size()));
 }
 
 // Every line of the record, from both kinds of file, in one scan each.
@@ -213,6 +239,7 @@ void checkReader(QByteArrayView bytes, const std::vector<QByteArrayView> &lines,
     const qsizetype count = qsizetype(lines.size());
     checkCounts(wholeLines, "whole lines", count, findings);
     checkCounts(payloads, "payloads", count, findings);
+    checkStreamedIndex(bytes, findings);
     // Every record begun, and the first past the end, which reads as empty.
     for (qsizetype record = 0; record * LinesPerRecord < count + LinesPerRecord; ++record) {
         const data::RecordHeader expected = referenceHeader(lines, record);

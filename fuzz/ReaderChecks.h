@@ -59,9 +59,10 @@ QString quoted(QByteArrayView bytes); // the first 40 bytes, percent-encoded, fo
 data::VerbFile keptPayloads(QByteArrayView bytes);
 
 // The reader alone, on both kinds of file, against the reference lines: the
-// line and record counts, every line of every record, each record's header,
-// and for each record one tense block the input chooses, with the layout's
-// invariants for it. No text is decoded.
+// line and record counts, the index made a piece at a time as a file is read,
+// every line of every record, each record's header, and for each record one
+// tense block the input chooses, with the layout's invariants for it. No text
+// is decoded.
 void checkReader(QByteArrayView bytes, const std::vector<QByteArrayView> &lines,
                  const data::VerbFile &wholeLines, const data::VerbFile &payloads,
                  Findings &findings);
