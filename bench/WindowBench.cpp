@@ -13,9 +13,9 @@
 
 #include "app/Unit1.h"
 #include "appearance/FontSubstitutes.h"
-#include "controls/LoneWordWrap.h"
 #include "data/VerbFile.h"
 #include "editing/HelpText.h"
+#include "widgets/LoneWordWrap.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -222,7 +222,7 @@ int main(int argc, char *argv[])
     for (int run = 0; run < 30; ++run) {
         fits.push_back(timed([&] {
             for (const QString &line : editing::helpLines()) {
-                volatile int narrowing = controls::narrowingAgainstLoneLastWord(
+                volatile int narrowing = widgets::narrowingAgainstLoneLastWord(
                     line, helpText->defaultFont(), helpText->defaultTextOption(), width, width / 4);
                 (void)narrowing;
             }

@@ -29,7 +29,7 @@ struct CommandKey {
 // Every command's key. The window shortcuts act from any control of the
 // window; those that press a command do not move the focus, so the box
 // being typed in stays the active box. While the help is open, those of the
-// controls it covers do nothing (ModalPanel.h). None uses the entry boxes'
+// controls it covers do nothing (widgets/ModalPanel.h). None uses the entry boxes'
 // editing keys, F5 to F8, Return or Tab.
 const std::vector<CommandKey> &commandKeys();
 

@@ -9,16 +9,16 @@
 #include "app/WindowScale.h"
 #include "appearance/Contrast.h"
 #include "appearance/FontSubstitutes.h"
-#include "controls/FittingLabel.h"
-#include "controls/FlatCheckBox.h"
-#include "controls/FlatComboBox.h"
-#include "controls/FlatFontComboBox.h"
-#include "controls/GroupPanel.h"
-#include "controls/OfficeButton.h"
-#include "controls/OfficeEdit.h"
-#include "controls/OfficeMemo.h"
-#include "controls/OfficePanel.h"
 #include "dialog/MessageDialog.h"
+#include "fonts/FlatFontComboBox.h"
+#include "lists/FlatCheckBox.h"
+#include "lists/FlatComboBox.h"
+#include "widgets/FittingLabel.h"
+#include "widgets/GroupPanel.h"
+#include "widgets/OfficeButton.h"
+#include "widgets/OfficeEdit.h"
+#include "widgets/OfficeMemo.h"
+#include "widgets/OfficePanel.h"
 
 #include <QLabel>
 
@@ -42,32 +42,32 @@ QWidget *makeControl(const ControlSpec &design, QWidget *parent)
     case K::Label:
         return new QLabel(design.caption, parent);
     case K::FittingLabel:
-        return new controls::FittingLabel(design.caption, parent);
+        return new widgets::FittingLabel(design.caption, parent);
     case K::EntryBox: {
-        auto *edit = new controls::OfficeEdit(parent);
+        auto *edit = new widgets::OfficeEdit(parent);
         edit->setText(design.caption);
         return edit;
     }
     case K::Button:
-        return new controls::OfficeButton(parent);
+        return new widgets::OfficeButton(parent);
     case K::Panel: {
-        auto *panel = new controls::GroupPanel(parent);
+        auto *panel = new widgets::GroupPanel(parent);
         panel->setFrameStyle(design.raisedBevel ? QFrame::Panel | QFrame::Raised : QFrame::NoFrame);
         return panel;
     }
     case K::CaptionBox: {
-        auto *panel = new controls::OfficePanel(parent);
+        auto *panel = new widgets::OfficePanel(parent);
         panel->setCaption(design.caption);
         return panel;
     }
     case K::TextBox:
-        return new controls::OfficeMemo(parent);
+        return new widgets::OfficeMemo(parent);
     case K::List:
-        return new controls::FlatComboBox(parent);
+        return new lists::FlatComboBox(parent);
     case K::FontList:
-        return new controls::FlatFontComboBox(parent);
+        return new fonts::FlatFontComboBox(parent);
     case K::CheckBox:
-        return new controls::FlatCheckBox(parent);
+        return new lists::FlatCheckBox(parent);
     case K::MessageDialog:
         break;
     }
@@ -126,7 +126,7 @@ void applyColours(QWidget *widget, const ControlSpec &design, const QWidget &for
     widget->setPalette(palette);
 }
 
-void applyListSettings(controls::FlatComboBox *list, const ControlSpec &design, double scale)
+void applyListSettings(lists::FlatComboBox *list, const ControlSpec &design, double scale)
 {
     if (design.rowsDropped > 0)
         list->setMaxVisibleItems(design.rowsDropped);
@@ -140,12 +140,12 @@ void applyListSettings(controls::FlatComboBox *list, const ControlSpec &design, 
 
 void applyTextSettings(QWidget *widget, const ControlSpec &design)
 {
-    if (auto *edit = qobject_cast<controls::OfficeEdit *>(widget)) {
+    if (auto *edit = qobject_cast<widgets::OfficeEdit *>(widget)) {
         if (design.readOnly)
             edit->setReadOnly(true);
         if (design.unlimitedLength)
             edit->setMaxLength(std::numeric_limits<int>::max());
-    } else if (auto *memo = qobject_cast<controls::OfficeMemo *>(widget)) {
+    } else if (auto *memo = qobject_cast<widgets::OfficeMemo *>(widget)) {
         if (design.readOnly) {
             memo->setReadOnly(true);
             // Read from the keyboard too: the arrow keys move a caret through
@@ -186,7 +186,7 @@ QStringList createDesignedControls(QWidget *form, double scale)
         QWidget *parent = design.parent.isEmpty() ? form : namedControl(*form, design.parent);
         QWidget *widget = makeControl(design, parent);
         applyPlace(widget, design, scale);
-        if (auto *list = qobject_cast<controls::FlatComboBox *>(widget))
+        if (auto *list = qobject_cast<lists::FlatComboBox *>(widget))
             applyListSettings(list, design, scale);
         applyTextSettings(widget, design);
         if (!setFrameStylesAndListFlags(widget, design.look))

@@ -4,18 +4,18 @@
 
 #include "app/FrameStylesAndListFlags.h"
 
-#include "controls/FlatComboBox.h"
-#include "controls/FlatFontComboBox.h"
-#include "controls/OfficeButton.h"
-#include "controls/OfficeEdit.h"
-#include "controls/OfficeMemo.h"
-#include "controls/OfficePanel.h"
+#include "fonts/FlatFontComboBox.h"
+#include "lists/FlatComboBox.h"
+#include "widgets/OfficeButton.h"
+#include "widgets/OfficeEdit.h"
+#include "widgets/OfficeMemo.h"
+#include "widgets/OfficePanel.h"
 
 namespace app {
 
 namespace {
 
-using S = controls::OfficeBorderStyle;
+using S = widgets::OfficeBorderStyle;
 
 struct ButtonStyles {
     S normal, flat, focused, down;
@@ -35,7 +35,7 @@ ButtonStyles buttonStyles(Look look)
     }
 }
 
-void setLook(controls::OfficeEdit *box, Look look)
+void setLook(widgets::OfficeEdit *box, Look look)
 {
     if (look == Look::SunkenBox) {
         box->setBorderStyle(S::Sunken);
@@ -46,10 +46,10 @@ void setLook(controls::OfficeEdit *box, Look look)
     box->setBorderStyle(S::Solid);
     box->setBorderStyleFlat(S::Solid);
     box->setBorderStyleFocused(S::Solid);
-    box->setFlat(true, controls::OfficeEdit::FlatStyles::Keep);
+    box->setFlat(true, widgets::OfficeEdit::FlatStyles::Keep);
 }
 
-void setLook(controls::OfficeButton *button, Look look)
+void setLook(widgets::OfficeButton *button, Look look)
 {
     const ButtonStyles styles = buttonStyles(look);
     button->setBorderStyle(styles.normal);
@@ -64,7 +64,7 @@ template <typename Etched> void setEtched(Etched *control)
     control->setBorderStyleFocused(S::Etched);
 }
 
-void setFlatList(controls::FlatComboBox *list)
+void setFlatList(lists::FlatComboBox *list)
 {
     list->setActivate(false);
     list->setFlat(true);
@@ -72,9 +72,9 @@ void setFlatList(controls::FlatComboBox *list)
     list->setEditable(false);
 }
 
-void setEveryFont(controls::FlatFontComboBox *chooser)
+void setEveryFont(fonts::FlatFontComboBox *chooser)
 {
-    chooser->setOptions(controls::allFontOptions() & ~controls::FontOptions(controls::foScalable));
+    chooser->setOptions(fonts::allFontOptions() & ~fonts::FontOptions(fonts::foScalable));
 }
 
 } // namespace
@@ -84,20 +84,20 @@ const QMetaObject &lookClass(Look look)
     switch (look) {
     case Look::SolidBox:
     case Look::SunkenBox:
-        return controls::OfficeEdit::staticMetaObject;
+        return widgets::OfficeEdit::staticMetaObject;
     case Look::SmallButton:
     case Look::RevealButton:
     case Look::CommandButton:
     case Look::CloseButton:
-        return controls::OfficeButton::staticMetaObject;
+        return widgets::OfficeButton::staticMetaObject;
     case Look::EtchedPanel:
-        return controls::OfficePanel::staticMetaObject;
+        return widgets::OfficePanel::staticMetaObject;
     case Look::EtchedText:
-        return controls::OfficeMemo::staticMetaObject;
+        return widgets::OfficeMemo::staticMetaObject;
     case Look::FlatList:
-        return controls::FlatComboBox::staticMetaObject;
+        return lists::FlatComboBox::staticMetaObject;
     case Look::EveryFont:
-        return controls::FlatFontComboBox::staticMetaObject;
+        return fonts::FlatFontComboBox::staticMetaObject;
     case Look::Own:
         break;
     }
@@ -111,25 +111,25 @@ bool setFrameStylesAndListFlags(QWidget *control, Look look)
     switch (look) {
     case Look::SolidBox:
     case Look::SunkenBox:
-        setLook(static_cast<controls::OfficeEdit *>(control), look);
+        setLook(static_cast<widgets::OfficeEdit *>(control), look);
         break;
     case Look::SmallButton:
     case Look::RevealButton:
     case Look::CommandButton:
     case Look::CloseButton:
-        setLook(static_cast<controls::OfficeButton *>(control), look);
+        setLook(static_cast<widgets::OfficeButton *>(control), look);
         break;
     case Look::EtchedPanel:
-        setEtched(static_cast<controls::OfficePanel *>(control));
+        setEtched(static_cast<widgets::OfficePanel *>(control));
         break;
     case Look::EtchedText:
-        setEtched(static_cast<controls::OfficeMemo *>(control));
+        setEtched(static_cast<widgets::OfficeMemo *>(control));
         break;
     case Look::FlatList:
-        setFlatList(static_cast<controls::FlatComboBox *>(control));
+        setFlatList(static_cast<lists::FlatComboBox *>(control));
         break;
     case Look::EveryFont:
-        setEveryFont(static_cast<controls::FlatFontComboBox *>(control));
+        setEveryFont(static_cast<fonts::FlatFontComboBox *>(control));
         break;
     case Look::Own:
         break;

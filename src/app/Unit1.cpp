@@ -7,18 +7,18 @@
 #include "app/ControlTable.h"
 #include "app/DesignedControls.h"
 #include "app/FocusEvents.h"
-#include "app/ModalPanel.h"
 #include "app/WindowScale.h"
 #include "board/Board.h"
-#include "controls/FlatCheckBox.h"
-#include "controls/FlatComboBox.h"
-#include "controls/FlatFontComboBox.h"
-#include "controls/OfficeButton.h"
-#include "controls/OfficeEdit.h"
-#include "controls/OfficeMemo.h"
-#include "controls/OfficePanel.h"
 #include "dialog/MessageDialog.h"
 #include "editing/LookUp.h"
+#include "fonts/FlatFontComboBox.h"
+#include "lists/FlatCheckBox.h"
+#include "lists/FlatComboBox.h"
+#include "widgets/ModalPanel.h"
+#include "widgets/OfficeButton.h"
+#include "widgets/OfficeEdit.h"
+#include "widgets/OfficeMemo.h"
+#include "widgets/OfficePanel.h"
 
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -43,7 +43,7 @@ TForm1::TForm1(std::future<LoadedVerbFile> verbFileBeingRead, QWidget *parent)
     const QStringList unsuitedLooks = createDesignedControls(this, m_designScale);
     Q_ASSERT_X(unsuitedLooks.isEmpty(), "TForm1", qPrintable(unsuitedLooks.join(u' ')));
     findControls();
-    m_help = new ModalPanel(helppanel, HelpMemo);
+    m_help = new widgets::ModalPanel(helppanel, HelpMemo);
     setTypePanelLook(false);
     connectHandlers();
     setUpAccess();
@@ -55,29 +55,29 @@ TForm1::~TForm1() = default;
 void TForm1::findControls()
 {
     for (int box = 1; box <= data::BoxCount; ++box)
-        m_boxes[box - 1] = namedControl<controls::OfficeEdit>(*this, entryBoxName(box));
-    AlphaEdit = namedControl<controls::OfficeEdit>(*this, QStringLiteral("AlphaEdit"));
-    EdS4 = namedControl<controls::OfficeEdit>(*this, QStringLiteral("EdS4"));
-    SpChar = namedControl<controls::OfficeEdit>(*this, QStringLiteral("SpChar"));
-    ComboBox1 = namedControl<controls::FlatComboBox>(*this, QStringLiteral("ComboBox1"));
-    ComboBox2 = namedControl<controls::FlatComboBox>(*this, QStringLiteral("ComboBox2"));
-    ComboBox4 = namedControl<controls::FlatFontComboBox>(*this, QStringLiteral("ComboBox4"));
-    ComboBox5 = namedControl<controls::FlatComboBox>(*this, QStringLiteral("ComboBox5"));
-    ComboBox6 = namedControl<controls::FlatComboBox>(*this, QStringLiteral("ComboBox6"));
+        m_boxes[box - 1] = namedControl<widgets::OfficeEdit>(*this, entryBoxName(box));
+    AlphaEdit = namedControl<widgets::OfficeEdit>(*this, QStringLiteral("AlphaEdit"));
+    EdS4 = namedControl<widgets::OfficeEdit>(*this, QStringLiteral("EdS4"));
+    SpChar = namedControl<widgets::OfficeEdit>(*this, QStringLiteral("SpChar"));
+    ComboBox1 = namedControl<lists::FlatComboBox>(*this, QStringLiteral("ComboBox1"));
+    ComboBox2 = namedControl<lists::FlatComboBox>(*this, QStringLiteral("ComboBox2"));
+    ComboBox4 = namedControl<fonts::FlatFontComboBox>(*this, QStringLiteral("ComboBox4"));
+    ComboBox5 = namedControl<lists::FlatComboBox>(*this, QStringLiteral("ComboBox5"));
+    ComboBox6 = namedControl<lists::FlatComboBox>(*this, QStringLiteral("ComboBox6"));
     Label9 = namedControl<QLabel>(*this, QStringLiteral("Label9"));
     Label12 = namedControl<QLabel>(*this, QStringLiteral("Label12"));
     Label15 = namedControl<QLabel>(*this, QStringLiteral("Label15"));
-    panTy = namedControl<controls::OfficePanel>(*this, QStringLiteral("panTy"));
-    helppanel = namedControl<controls::OfficePanel>(*this, QStringLiteral("helppanel"));
-    HelpMemo = namedControl<controls::OfficeMemo>(*this, QStringLiteral("HelpMemo"));
-    btnVar = namedControl<controls::OfficeButton>(*this, QStringLiteral("btnVar"));
-    SecretCheckBox = namedControl<controls::FlatCheckBox>(*this, QStringLiteral("SecretCheckBox"));
+    panTy = namedControl<widgets::OfficePanel>(*this, QStringLiteral("panTy"));
+    helppanel = namedControl<widgets::OfficePanel>(*this, QStringLiteral("helppanel"));
+    HelpMemo = namedControl<widgets::OfficeMemo>(*this, QStringLiteral("HelpMemo"));
+    btnVar = namedControl<widgets::OfficeButton>(*this, QStringLiteral("btnVar"));
+    SecretCheckBox = namedControl<lists::FlatCheckBox>(*this, QStringLiteral("SecretCheckBox"));
     MessageDialog1 = namedControl<dialog::MessageDialog>(*this, QStringLiteral("MessageDialog1"));
 }
 
 void TForm1::connectHandlers()
 {
-    for (controls::OfficeEdit *box : m_boxes) {
+    for (widgets::OfficeEdit *box : m_boxes) {
         m_focusEvents->watchForEnter(box);
         box->installEventFilter(this);
     }
@@ -95,9 +95,9 @@ void TForm1::connectHandlers()
     });
     connect(m_focusEvents, &FocusEvents::activated, this, &TForm1::Showsplash);
 
-    connect(ComboBox1, &controls::FlatComboBox::changed, this, &TForm1::RefreshEBoxes);
+    connect(ComboBox1, &lists::FlatComboBox::changed, this, &TForm1::RefreshEBoxes);
     ComboBox1->setTypeAheadKey(&editing::verbName); // "f" finds "sich freuen" too
-    connect(ComboBox2, &controls::FlatComboBox::changed, this, &TForm1::RefreshEBoxes);
+    connect(ComboBox2, &lists::FlatComboBox::changed, this, &TForm1::RefreshEBoxes);
 
     const std::pair<const char *, void (TForm1::*)()> clicks[] = {
         {"btnTestAnswers", &TForm1::btnTestAnswersClick},
@@ -125,12 +125,12 @@ void TForm1::connectHandlers()
         {"btnFont", &TForm1::btnFontClick},
     };
     for (const auto &[name, handler] : clicks)
-        connect(namedControl<controls::OfficeButton>(*this, QString::fromLatin1(name)),
+        connect(namedControl<widgets::OfficeButton>(*this, QString::fromLatin1(name)),
                 &QAbstractButton::clicked, this, handler);
-    connect(panTy, &controls::OfficePanel::clicked, this, &TForm1::panTyClick);
-    connect(ComboBox4, &controls::FlatComboBox::changed, this, &TForm1::FormFontChange);
-    connect(ComboBox5, &controls::FlatComboBox::changed, this, &TForm1::FontSetStyle);
-    connect(ComboBox6, &controls::FlatComboBox::changed, this, &TForm1::FontSetSize);
+    connect(panTy, &widgets::OfficePanel::clicked, this, &TForm1::panTyClick);
+    connect(ComboBox4, &lists::FlatComboBox::changed, this, &TForm1::FormFontChange);
+    connect(ComboBox5, &lists::FlatComboBox::changed, this, &TForm1::FontSetStyle);
+    connect(ComboBox6, &lists::FlatComboBox::changed, this, &TForm1::FontSetSize);
 }
 
 void TForm1::showEvent(QShowEvent *event)
@@ -198,7 +198,7 @@ void TForm1::GetData()
 
 void TForm1::RefreshEBoxes()
 {
-    for (controls::OfficeEdit *box : m_boxes) {
+    for (widgets::OfficeEdit *box : m_boxes) {
         box->hide();
         box->clear();
     }

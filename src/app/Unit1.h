@@ -18,16 +18,26 @@
 class QCheckBox;
 class QLabel;
 
-namespace controls {
-class FlatCheckBox;
-class FlatComboBox;
-class FlatFontComboBox;
+namespace widgets {
+class ModalPanel;
 class OfficeButton;
-class StatusAnnouncer;
 class OfficeEdit;
 class OfficeMemo;
 class OfficePanel;
-} // namespace controls
+} // namespace widgets
+
+namespace lists {
+class FlatCheckBox;
+class FlatComboBox;
+} // namespace lists
+
+namespace fonts {
+class FlatFontComboBox;
+} // namespace fonts
+
+namespace accessibility {
+class StatusAnnouncer;
+} // namespace accessibility
 
 namespace dialog {
 class MessageDialog;
@@ -36,7 +46,6 @@ class MessageDialog;
 namespace app {
 
 class FocusEvents;
-class ModalPanel;
 
 // The trainer's one window. It builds its controls from the control table,
 // wires their events to the handlers below and keeps the board's state; the
@@ -61,7 +70,7 @@ public:
     const QString &variantsDigit() const { return m_variantsDigit; }
     int entryFontSize() const { return m_entryFontSize; }
     const data::VerbFile &verbList() const { return m_verbList; }
-    controls::OfficeEdit *entryBox(int box) const { return m_boxes[box - 1]; }
+    widgets::OfficeEdit *entryBox(int box) const { return m_boxes[box - 1]; }
     // The factor the design is drawn at: 1, or less on a screen too small for it.
     double designScale() const { return m_designScale; }
 
@@ -133,7 +142,7 @@ private:
     practice::BoxTexts boxTexts() const;
     void setBoxTexts(const practice::BoxTexts &texts);
     // The active control's entry box: an entry box or the look-up box.
-    controls::OfficeEdit *activeEditor() const;
+    widgets::OfficeEdit *activeEditor() const;
     // Keyboard and screen readers (Unit1Access.cpp): command keys, names,
     // the boxes' names for the board shown, Test Answers' result and the
     // board's verb and tense in words.
@@ -147,27 +156,27 @@ private:
     void announce(const QString &message);
 
     // Controls the handlers reach by name.
-    std::array<controls::OfficeEdit *, data::BoxCount> m_boxes{};
-    controls::OfficeEdit *AlphaEdit = nullptr;
-    controls::OfficeEdit *EdS4 = nullptr;
-    controls::OfficeEdit *SpChar = nullptr;
-    controls::FlatComboBox *ComboBox1 = nullptr;
-    controls::FlatComboBox *ComboBox2 = nullptr;
-    controls::FlatFontComboBox *ComboBox4 = nullptr;
-    controls::FlatComboBox *ComboBox5 = nullptr;
-    controls::FlatComboBox *ComboBox6 = nullptr;
+    std::array<widgets::OfficeEdit *, data::BoxCount> m_boxes{};
+    widgets::OfficeEdit *AlphaEdit = nullptr;
+    widgets::OfficeEdit *EdS4 = nullptr;
+    widgets::OfficeEdit *SpChar = nullptr;
+    lists::FlatComboBox *ComboBox1 = nullptr;
+    lists::FlatComboBox *ComboBox2 = nullptr;
+    fonts::FlatFontComboBox *ComboBox4 = nullptr;
+    lists::FlatComboBox *ComboBox5 = nullptr;
+    lists::FlatComboBox *ComboBox6 = nullptr;
     QLabel *Label9 = nullptr;
     QLabel *Label12 = nullptr;
     QLabel *Label15 = nullptr;
-    controls::OfficePanel *panTy = nullptr;
-    controls::OfficePanel *helppanel = nullptr;
-    controls::OfficeMemo *HelpMemo = nullptr;
-    controls::OfficeButton *btnVar = nullptr;
-    controls::FlatCheckBox *SecretCheckBox = nullptr;
+    widgets::OfficePanel *panTy = nullptr;
+    widgets::OfficePanel *helppanel = nullptr;
+    widgets::OfficeMemo *HelpMemo = nullptr;
+    widgets::OfficeButton *btnVar = nullptr;
+    lists::FlatCheckBox *SecretCheckBox = nullptr;
     dialog::MessageDialog *MessageDialog1 = nullptr;
-    controls::StatusAnnouncer *m_announcer = nullptr;
+    accessibility::StatusAnnouncer *m_announcer = nullptr;
     FocusEvents *m_focusEvents = nullptr;
-    ModalPanel *m_help = nullptr;
+    widgets::ModalPanel *m_help = nullptr;
 
     // The board's state: the answer slots, the verb's type and variants.
     practice::BoxTexts m_answerSlots;

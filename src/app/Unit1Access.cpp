@@ -9,19 +9,19 @@
 // tables (CommandKeys, AccessibleNames); this file applies them.
 #include "app/Unit1.h"
 
+#include "access/Accessibility.h"
+#include "access/StatusAnnouncer.h"
 #include "app/AccessibleNames.h"
 #include "app/CommandKeys.h"
 #include "app/DesignedControls.h"
 #include "board/BoxNames.h"
-#include "controls/Accessibility.h"
-#include "controls/FlatComboBox.h"
-#include "controls/FlatFontComboBox.h"
-#include "controls/OfficeButton.h"
-#include "controls/OfficeEdit.h"
-#include "controls/OfficeMemo.h"
-#include "controls/OfficePanel.h"
-#include "controls/StatusAnnouncer.h"
+#include "fonts/FlatFontComboBox.h"
+#include "lists/FlatComboBox.h"
 #include "practice/TestResult.h"
+#include "widgets/OfficeButton.h"
+#include "widgets/OfficeEdit.h"
+#include "widgets/OfficeMemo.h"
+#include "widgets/OfficePanel.h"
 
 #include <QAccessibleWidget>
 #include <QLabel>
@@ -57,7 +57,7 @@ void press(QWidget *control)
 {
     if (auto *button = qobject_cast<QAbstractButton *>(control))
         button->click();
-    else if (auto *panel = qobject_cast<controls::OfficePanel *>(control))
+    else if (auto *panel = qobject_cast<widgets::OfficePanel *>(control))
         panel->click();
 }
 
@@ -85,7 +85,7 @@ void TForm1::installAccessibleInterfaces()
 {
     // Before any control exists: an interface, once made, is kept.
     installWindowInterface();
-    controls::installAccessibleInterfaces();
+    accessibility::installAccessibleInterfaces();
 }
 
 void TForm1::setUpAccess()
@@ -101,7 +101,7 @@ void TForm1::setUpAccess()
     panTy->setPressable(true);
     HelpMemo->verticalScrollBar()->setAccessibleName(QStringLiteral("Help text scroll bar"));
 
-    m_announcer = new controls::StatusAnnouncer(this);
+    m_announcer = new accessibility::StatusAnnouncer(this);
     m_announcer->setObjectName(QStringLiteral("Announcer"));
     for (const CommandKey &command : commandKeys()) {
         for (const QString &name : toolTipControls(command))
@@ -127,9 +127,9 @@ void TForm1::setUpAccess()
     }
     // The toolkit's lists tell a screen reader nothing when their entry
     // changes; the verb and tense lists are told with their board.
-    for (controls::FlatComboBox *list :
-         std::initializer_list<controls::FlatComboBox *>{ComboBox4, ComboBox5, ComboBox6})
-        connect(list, &controls::FlatComboBox::changed, this,
+    for (lists::FlatComboBox *list :
+         std::initializer_list<lists::FlatComboBox *>{ComboBox4, ComboBox5, ComboBox6})
+        connect(list, &lists::FlatComboBox::changed, this,
                 [this, list] { announce(list->currentText().trimmed()); });
 }
 
@@ -177,7 +177,7 @@ void TForm1::announceBoard()
 void TForm1::withdrawTestResult()
 {
     // A hidden box's mark goes when a board shows it (the refresh ends here).
-    for (controls::OfficeEdit *box : m_boxes) {
+    for (widgets::OfficeEdit *box : m_boxes) {
         if (!box->isHidden())
             setDescription(box, QString());
     }

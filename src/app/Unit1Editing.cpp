@@ -10,20 +10,20 @@
 
 #include "app/ControlTable.h"
 #include "app/DesignedControls.h"
-#include "app/ModalPanel.h"
 #include "app/WindowScale.h"
 #include "appearance/Contrast.h"
-#include "controls/FlatComboBox.h"
-#include "controls/OfficeButton.h"
-#include "controls/OfficeEdit.h"
-#include "controls/OfficeMemo.h"
-#include "controls/OfficePanel.h"
 #include "editing/HelpText.h"
 #include "editing/LookUp.h"
+#include "lists/FlatComboBox.h"
+#include "widgets/ModalPanel.h"
+#include "widgets/OfficeButton.h"
+#include "widgets/OfficeEdit.h"
+#include "widgets/OfficeMemo.h"
+#include "widgets/OfficePanel.h"
 
 namespace app {
 
-controls::OfficeEdit *TForm1::activeEditor() const
+widgets::OfficeEdit *TForm1::activeEditor() const
 {
     if (m_practice.activeBox() != practice::PracticeState::NoBox)
         return m_boxes[m_practice.activeBox() - 1];
@@ -35,20 +35,20 @@ void TForm1::leftCopyClick()
     // The look-up box is never copied from.
     if (m_practice.activeBox() == practice::PracticeState::NoBox)
         return;
-    controls::OfficeEdit *box = m_boxes[m_practice.activeBox() - 1];
+    widgets::OfficeEdit *box = m_boxes[m_practice.activeBox() - 1];
     box->selectAll();
     box->copy();
 }
 
 void TForm1::leftPasteClick()
 {
-    if (controls::OfficeEdit *editor = activeEditor())
+    if (widgets::OfficeEdit *editor = activeEditor())
         editor->paste();
 }
 
 void TForm1::ReturnCursor()
 {
-    controls::OfficeEdit *editor = activeEditor();
+    widgets::OfficeEdit *editor = activeEditor();
     // A hidden box cannot take the focus; the focus then stays where it is.
     if (!editor || !editor->isVisibleTo(this))
         return;

@@ -11,8 +11,8 @@
 #include "appearance/FontGroups.h"
 #include "appearance/FontStyle.h"
 #include "appearance/FontSubstitutes.h"
-#include "controls/FlatComboBox.h"
-#include "controls/FlatFontComboBox.h"
+#include "fonts/FlatFontComboBox.h"
+#include "lists/FlatComboBox.h"
 
 #include <QLabel>
 

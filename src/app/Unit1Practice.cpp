@@ -6,9 +6,9 @@
 #include "app/Unit1.h"
 
 #include "appearance/Contrast.h"
-#include "controls/OfficeEdit.h"
 #include "practice/Announcements.h"
 #include "practice/WrongAnswers.h"
+#include "widgets/OfficeEdit.h"
 
 namespace app {
 

@@ -6,10 +6,10 @@
 // a screen reader reads, on the real window with real key presses.
 #include "app/CommandKeys.h"
 #include "app/Unit1.h"
-#include "controls/OfficeButton.h"
-#include "controls/OfficeEdit.h"
-#include "controls/OfficePanel.h"
 #include "support/WindowFixture.h"
+#include "widgets/OfficeButton.h"
+#include "widgets/OfficeEdit.h"
+#include "widgets/OfficePanel.h"
 
 #include <QAbstractButton>
 #include <QAccessible>
@@ -313,7 +313,7 @@ void AccessWindowTest::everyShowingControlIsNamedOnce()
         const QString name = spokenName(control);
         QVERIFY2(name.size() > 1, qPrintable(control->objectName()));
         // Pointing at a button says what it does, however little its caption says.
-        if (qobject_cast<controls::OfficeButton *>(control))
+        if (qobject_cast<widgets::OfficeButton *>(control))
             QVERIFY2(!control->toolTip().isEmpty(), qPrintable(control->objectName()));
         const QString spoken = name + QString::number(accessible(control)->role());
         if (!qobject_cast<QLabel *>(control)) {
@@ -357,7 +357,7 @@ void AccessWindowTest::testAnswersSaysWhichAndHowManyAreWrong()
 
 void AccessWindowTest::entryBoxIsReadAsOneText()
 {
-    controls::OfficeEdit *box = window().box(7);
+    widgets::OfficeEdit *box = window().box(7);
     window().retype(7, QStringLiteral("holen"));
     QAccessibleTextInterface *text = accessible(box)->textInterface();
     int start = -1;

@@ -4,10 +4,10 @@
 
 // Loading the verb file and refreshing the board, on the real window.
 #include "app/Unit1.h"
-#include "controls/OfficeButton.h"
-#include "controls/OfficeEdit.h"
 #include "data/RecordLayout.h"
 #include "support/WindowFixture.h"
+#include "widgets/OfficeButton.h"
+#include "widgets/OfficeEdit.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -86,7 +86,7 @@ void BoardWindowTest::startUpSelectsTheFirstVerbAndPresent()
     QCOMPARE(window.find<QLabel>(QStringLiteral("Label9"))->text(),
              QStringLiteral("gehen, ging, ist gegangen"));
     QCOMPARE(window.find<QLabel>(QStringLiteral("Label15"))->text(), QStringLiteral("to go"));
-    QCOMPARE(window.find<controls::OfficeButton>(QStringLiteral("btnVar"))->text(),
+    QCOMPARE(window.find<widgets::OfficeButton>(QStringLiteral("btnVar"))->text(),
              QStringLiteral("2"));
     QCOMPARE(window.form().typeName(), QStringLiteral("Strong"));
     // The first focus goes to the reveal display, which makes E13 the active box.
@@ -174,7 +174,7 @@ void BoardWindowTest::unknownCategoryShowsNothingButTheTenseCaption()
     QVERIFY(window.find<QLabel>(QStringLiteral("Label15"))->text().isEmpty());
     QCOMPARE(window.find<QLabel>(QStringLiteral("Label12"))->text(),
              QStringLiteral("Indikativ Plusquamperfekt"));
-    QCOMPARE(window.find<controls::OfficeButton>(QStringLiteral("btnVar"))->text(),
+    QCOMPARE(window.find<widgets::OfficeButton>(QStringLiteral("btnVar"))->text(),
              QStringLiteral("3"));
 }
 

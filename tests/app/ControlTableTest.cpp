@@ -13,8 +13,8 @@
 #include "app/WindowScale.h"
 #include "appearance/FontGroups.h"
 #include "appearance/FontStyle.h"
-#include "controls/OfficePanel.h"
 #include "support/WindowFixture.h"
+#include "widgets/OfficePanel.h"
 
 #include <QAbstractButton>
 #include <QComboBox>
@@ -192,8 +192,8 @@ void ControlTableTest::tablesNameControlsOfTheClassTheyExpect()
     for (const app::CommandKey &command : app::commandKeys()) {
         for (const QString &name : command.controls)
             expect(name,
-                   command.movesFocus ? controls::OfficeEdit::staticMetaObject
-                   : name == u"panTy" ? controls::OfficePanel::staticMetaObject
+                   command.movesFocus ? widgets::OfficeEdit::staticMetaObject
+                   : name == u"panTy" ? widgets::OfficePanel::staticMetaObject
                                       : QAbstractButton::staticMetaObject,
                    "command keys");
         for (const QString &name : app::toolTipControls(command))

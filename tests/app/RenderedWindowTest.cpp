@@ -9,12 +9,12 @@
 #include "app/Unit1.h"
 #include "appearance/Contrast.h"
 #include "board/Board.h"
-#include "controls/OfficeButton.h"
-#include "controls/OfficeEdit.h"
-#include "controls/OfficePanel.h"
 #include "editing/LookUp.h"
 #include "support/WindowFixture.h"
 #include "support/Wine.h"
+#include "widgets/OfficeButton.h"
+#include "widgets/OfficeEdit.h"
+#include "widgets/OfficePanel.h"
 
 #include <QAbstractButton>
 #include <QCheckBox>
@@ -98,7 +98,7 @@ std::optional<QRect> textArea(QWidget *control)
     auto inset = [control](int by) { return control->rect().adjusted(by, by, -by, -by); };
     if (auto *label = qobject_cast<QLabel *>(control))
         return label->text().isEmpty() ? std::nullopt : std::optional(label->rect());
-    if (auto *panel = qobject_cast<controls::OfficePanel *>(control)) {
+    if (auto *panel = qobject_cast<widgets::OfficePanel *>(control)) {
         // The help panel's caption lies under its memo.
         if (panel->caption().isEmpty() || panel->childAt(panel->rect().center()))
             return std::nullopt;
@@ -333,7 +333,7 @@ void RenderedWindowTest::everyTextIsReadable()
 void RenderedWindowTest::revealedTypeIsDrawnRed()
 {
     WindowFixture window(oneVerb());
-    auto *typePanel = window.find<controls::OfficePanel>(QStringLiteral("panTy"));
+    auto *typePanel = window.find<widgets::OfficePanel>(QStringLiteral("panTy"));
     const QRect caption = inWindow(typePanel, window.form()).adjusted(3, 3, -3, -3);
     const QColor red(191, 14, 4);
     window.click(typePanel);
@@ -474,7 +474,7 @@ void RenderedWindowTest::longestFormsAreShownWhole()
         window.click(QStringLiteral("btnShowAll"));
 
         // Drawn whole: the ink keeps off the edges of the box's text area and fills most of it.
-        controls::OfficeEdit *box = window.box(longestBox);
+        widgets::OfficeEdit *box = window.box(longestBox);
         qInfo("tense %d: \"%s\" in E%d", tense, qPrintable(box->text()), longestBox);
         const QRect area = inWindow(box, window.form()).adjusted(2, 2, -2, -2);
         const QRect ink =
@@ -535,7 +535,7 @@ void RenderedWindowTest::onlyTheFocusedBoxShowsItsSelectionAndCaret()
     QTest::keyClick(window.box(boxes[1]), Qt::Key_Right, Qt::ShiftModifier);
     QTest::keyClick(window.box(boxes[1]), Qt::Key_Tab);
     QTest::keyClick(window.box(boxes[2]), Qt::Key_Tab);
-    controls::OfficeEdit *focused = window.box(boxes[3]);
+    widgets::OfficeEdit *focused = window.box(boxes[3]);
     QVERIFY(focused->hasFocus());
 
     const QColor highlight = focused->palette().color(QPalette::Active, QPalette::Highlight);

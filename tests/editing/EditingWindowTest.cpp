@@ -5,12 +5,12 @@
 // Copy and paste, special characters, the look-up and the panels, on the real
 // window with real input.
 #include "app/Unit1.h"
-#include "controls/FlatComboBox.h"
-#include "controls/OfficeButton.h"
-#include "controls/OfficeMemo.h"
-#include "controls/OfficePanel.h"
 #include "editing/HelpText.h"
+#include "lists/FlatComboBox.h"
 #include "support/WindowFixture.h"
+#include "widgets/OfficeButton.h"
+#include "widgets/OfficeMemo.h"
+#include "widgets/OfficePanel.h"
 
 #include <QAbstractItemView>
 #include <QCheckBox>
@@ -98,7 +98,7 @@ private slots:
 
 private:
     WindowFixture &window() { return *m_window; }
-    controls::OfficeEdit *box(int number) { return m_window->box(number); }
+    widgets::OfficeEdit *box(int number) { return m_window->box(number); }
     void typeInto(int number, const QString &text) { m_window->retype(number, text); }
     int selectedVerb()
     {
@@ -397,10 +397,10 @@ void EditingWindowTest::typingInAListFindsTheEntry()
     QFETCH(QString, typed);
     QFETCH(int, selected);
     window().click(box(5));
-    auto *combo = window().find<controls::FlatComboBox>(list);
+    auto *combo = window().find<lists::FlatComboBox>(list);
     window().click(combo); // opens its list
     QTRY_VERIFY(combo->view()->isVisible());
-    QSignalSpy changes(combo, &controls::FlatComboBox::changed);
+    QSignalSpy changes(combo, &lists::FlatComboBox::changed);
     if (open) {
         QTest::keyClicks(combo->view(), typed);
         QCOMPARE(changes.size(), 0); // the open list moves its highlight only
@@ -423,7 +423,7 @@ void EditingWindowTest::typePanelAcrossAVerbChange()
     QPalette plain = QApplication::palette();
     plain.setColor(QPalette::Base, plain.color(QPalette::Button));
     QApplication::setPalette(plain);
-    auto *typePanel = window().find<controls::OfficePanel>(QStringLiteral("panTy"));
+    auto *typePanel = window().find<widgets::OfficePanel>(QStringLiteral("panTy"));
     QCOMPARE(typePanel->caption(), QStringLiteral("Type"));
     window().chooseInList(QStringLiteral("ComboBox1"), 3); // gehen, irregular
     QCOMPARE(typePanel->caption(), QStringLiteral("Type"));
@@ -442,7 +442,7 @@ void EditingWindowTest::typePanelAcrossAVerbChange()
 
 void EditingWindowTest::variantsButtonDoesNothing()
 {
-    auto *variants = window().find<controls::OfficeButton>(QStringLiteral("btnVar"));
+    auto *variants = window().find<widgets::OfficeButton>(QStringLiteral("btnVar"));
     QCOMPARE(variants->text(), QStringLiteral("1"));
     typeInto(5, QStringLiteral("x"));
     window().click(variants);
@@ -475,7 +475,7 @@ void EditingWindowTest::helpHoldsTheKeyboard()
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_F1);
     const int activeBox = window().form().practiceState().activeBox();
     QWidget *panel = window().findWidget(QStringLiteral("helppanel"));
-    auto *memo = window().find<controls::OfficeMemo>(QStringLiteral("HelpMemo"));
+    auto *memo = window().find<widgets::OfficeMemo>(QStringLiteral("HelpMemo"));
     QCOMPARE(QApplication::focusWidget(), memo);
     QCOMPARE(panel->pos(), QPoint(34, 24));
     QVERIFY(memo->isReadOnly());
@@ -534,7 +534,7 @@ void EditingWindowTest::helpTextLinesUpAndKeepsLastWordsCompany()
 {
     QFETCH(int, memoWidth);
     window().click(QStringLiteral("btnHelp"));
-    auto *memo = window().find<controls::OfficeMemo>(QStringLiteral("HelpMemo"));
+    auto *memo = window().find<widgets::OfficeMemo>(QStringLiteral("HelpMemo"));
     if (memoWidth > 0)
         memo->resize(memoWidth, memo->height());
     QTextDocument *text = memo->document();

@@ -4,9 +4,9 @@
 
 // The practice commands on the real window, used as a learner uses them.
 #include "app/Unit1.h"
-#include "controls/OfficeEdit.h"
 #include "practice/RandomSource.h"
 #include "support/WindowFixture.h"
+#include "widgets/OfficeEdit.h"
 
 #include <QAbstractItemView>
 #include <QAccessible>
@@ -40,7 +40,7 @@ QList<VerbRecordBuilder> verbs()
     return {gehen, sagen, freuen};
 }
 
-QColor background(const controls::OfficeEdit *box)
+QColor background(const widgets::OfficeEdit *box)
 {
     return box->palette().color(QPalette::Base);
 }
@@ -80,7 +80,7 @@ private slots:
 
 private:
     WindowFixture &window() { return *m_window; }
-    controls::OfficeEdit *box(int number) { return m_window->box(number); }
+    widgets::OfficeEdit *box(int number) { return m_window->box(number); }
     // What a screen reader was last told.
     QString announced()
     {

@@ -6,7 +6,7 @@
 
 #include "app/Unit1.h"
 #include "board/Board.h"
-#include "controls/OfficeEdit.h"
+#include "widgets/OfficeEdit.h"
 
 #include <QComboBox>
 
@@ -55,7 +55,7 @@ QString checkBoardInvariants(const app::TForm1 &form)
     const QColor normal = form.normalBoxColor();
     const QColor wrong = app::TForm1::wrongAnswerColor();
     for (int box = 1; box <= data::BoxCount; ++box) {
-        const controls::OfficeEdit *edit = form.entryBox(box);
+        const widgets::OfficeEdit *edit = form.entryBox(box);
         const bool shown = !edit->isHidden();
         if (shown == form.answerSlot(box).isEmpty())
             return QStringLiteral("E%1 is %2 but its AnswerSlot is \"%3\"")

@@ -8,9 +8,9 @@
 #include "RealInput.h"
 
 #include "app/Unit1.h"
-#include "controls/FlatComboBox.h"
-#include "controls/OfficeEdit.h"
+#include "lists/FlatComboBox.h"
 #include "practice/RandomSource.h"
+#include "widgets/OfficeEdit.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -58,8 +58,8 @@ MonkeyRun::MonkeyRun(const QByteArray &verbFile)
     m_verbs = m_window->find<QComboBox>(QStringLiteral("ComboBox1"));
     m_tenses = m_window->find<QComboBox>(QStringLiteral("ComboBox2"));
     for (QComboBox *list : {m_verbs, m_tenses}) {
-        QObject::connect(qobject_cast<controls::FlatComboBox *>(list),
-                         &controls::FlatComboBox::changed, [this] { ++m_listChanges; });
+        QObject::connect(qobject_cast<lists::FlatComboBox *>(list), &lists::FlatComboBox::changed,
+                         [this] { ++m_listChanges; });
     }
 }
 

@@ -15,9 +15,9 @@
 #include "StressScale.h"
 
 #include "app/Unit1.h"
-#include "controls/OfficeEdit.h"
 #include "support/VerbFileBuilder.h"
 #include "support/WindowFixture.h"
+#include "widgets/OfficeEdit.h"
 
 #include <QElapsedTimer>
 #include <QFile>

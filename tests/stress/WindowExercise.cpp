@@ -8,7 +8,7 @@
 #include "RealInput.h"
 
 #include "app/Unit1.h"
-#include "controls/OfficeEdit.h"
+#include "widgets/OfficeEdit.h"
 
 #include <QComboBox>
 #include <QTest>

@@ -5,8 +5,8 @@
 #include "support/WindowFixture.h"
 
 #include "app/Unit1.h"
-#include "controls/OfficeEdit.h"
-#include "controls/OfficePanel.h"
+#include "widgets/OfficeEdit.h"
+#include "widgets/OfficePanel.h"
 
 #include <QAbstractButton>
 #include <QAbstractItemView>
@@ -60,8 +60,8 @@ void turnWheel(QWidget *over, int angleDelta)
 
 std::unique_ptr<QSignalSpy> pressSpy(QWidget *control)
 {
-    if (auto *panel = qobject_cast<controls::OfficePanel *>(control))
-        return std::make_unique<QSignalSpy>(panel, &controls::OfficePanel::clicked);
+    if (auto *panel = qobject_cast<widgets::OfficePanel *>(control))
+        return std::make_unique<QSignalSpy>(panel, &widgets::OfficePanel::clicked);
     return std::make_unique<QSignalSpy>(qobject_cast<QAbstractButton *>(control),
                                         &QAbstractButton::clicked);
 }
@@ -114,7 +114,7 @@ QWidget *WindowFixture::findWidget(const QString &name) const
     return m_form->findChild<QWidget *>(name);
 }
 
-controls::OfficeEdit *WindowFixture::box(int box) const
+widgets::OfficeEdit *WindowFixture::box(int box) const
 {
     return m_form->entryBox(box);
 }
@@ -135,7 +135,7 @@ void WindowFixture::click(QWidget *widget, std::optional<QPoint> at)
 
 void WindowFixture::clickIntoBox(int number, int position)
 {
-    controls::OfficeEdit *edit = box(number);
+    widgets::OfficeEdit *edit = box(number);
     // Find the point whose click puts the caret before `position`.
     for (int x = 0; x < edit->width(); ++x) {
         if (edit->cursorPositionAt(QPoint(x, edit->height() / 2)) == position) {

@@ -5,8 +5,8 @@
 #pragma once
 
 #include "appearance/FontSubstitutes.h"
-#include "controls/OfficeEdit.h"
 #include "support/VerbFileBuilder.h"
+#include "widgets/OfficeEdit.h"
 
 #include <QApplication>
 #include <QByteArray>
@@ -80,7 +80,7 @@ public:
         return findWidget(name) ? qobject_cast<T *>(findWidget(name)) : nullptr;
     }
     QWidget *findWidget(const QString &name) const;
-    controls::OfficeEdit *box(int box) const;
+    widgets::OfficeEdit *box(int box) const;
 
     // Real input: a left click in the middle of the named control (or at `at`).
     void click(const QString &name, std::optional<QPoint> at = std::nullopt);

@@ -1,0 +1,69 @@
+// SPDX-FileCopyrightText: 2026 German Verb Zandrel developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "access/AccessibilityUpdateFilter.h"
+
+#include "widgets/OfficeEdit.h"
+
+#include <QAccessible>
+
+namespace accessibility {
+
+namespace {
+
+QAccessible::UpdateHandler passedOnTo = nullptr;
+
+bool isTextCaretOrSelection(QAccessible::Event type)
+{
+    switch (type) {
+    case QAccessible::TextInserted:
+    case QAccessible::TextRemoved:
+    case QAccessible::TextUpdated:
+    case QAccessible::TextCaretMoved:
+    case QAccessible::TextSelectionChanged:
+        return true;
+    default:
+        return false;
+    }
+}
+
+void filteredUpdate(QAccessibleEvent *event)
+{
+    if (!isToldToAssistiveTechnology(*event))
+        return;
+    if (passedOnTo) {
+        passedOnTo(event);
+        return;
+    }
+    // The toolkit has brought a table up to date with its model before
+    // calling the handler; handed to the toolkit again it would apply the
+    // change twice. Its AT-SPI bridge (Qt 6.4) sends nothing for it anyway.
+    if (event->type() == QAccessible::TableModelChanged)
+        return;
+    // Without a handler the toolkit hands the event to the platform's bridge.
+    QAccessible::installUpdateHandler(nullptr);
+    QAccessible::updateAccessibility(event);
+    QAccessible::installUpdateHandler(filteredUpdate);
+}
+
+} // namespace
+
+bool isToldToAssistiveTechnology(const QAccessibleEvent &event)
+{
+    if (!isTextCaretOrSelection(event.type()))
+        return true;
+    const auto *box = qobject_cast<const widgets::OfficeEdit *>(event.object());
+    return !box || (box->hasFocus() && !box->isBeingEntered());
+}
+
+void installAccessibilityUpdateFilter()
+{
+    static const bool installed = [] {
+        passedOnTo = QAccessible::installUpdateHandler(filteredUpdate);
+        return true;
+    }();
+    Q_UNUSED(installed);
+}
+
+} // namespace accessibility

@@ -1,0 +1,34 @@
+// SPDX-FileCopyrightText: 2026 German Verb Zandrel developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+namespace lists {
+
+// A list's type-ahead, as desktops' lists have it: the letters typed in quick
+// succession make one search text, and the list moves to the first entry, from
+// the current one on and wrapping round, whose key begins with it (ignoring
+// case). A new search, and the same letter typed again, start after the
+// current entry, so that repeating a letter walks through the entries that
+// begin with it.
+class TypeAhead {
+public:
+    // The row to move to after `typed`, typed `quickly` after the key before
+    // it; -1 when no entry matches. `keys[row]` is what row `row` is found by
+    // (empty: never, as a disabled entry); `current` is the row selected now,
+    // -1 for none.
+    int keyTyped(const QString &typed, bool quickly, const QStringList &keys, int current);
+
+private:
+    QString m_search;
+};
+
+// An entry from its first letter or digit: " (imperative mood)" is found by
+// "i", " 10" by "1".
+QString fromFirstLetterOrDigit(const QString &entry);
+
+} // namespace lists
