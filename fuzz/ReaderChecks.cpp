@@ -39,29 +39,6 @@ bool labelSays(QByteArrayView line, std::string_view words)
     return prefix.size() > 1 && prefix.find(words, 1) != std::string_view::npos;
 }
 
-data::RecordHeader referenceHeader(const std::vector<QByteArrayView> &lines, qsizetype record)
-{
-    const QByteArrayView line0 = recordLine(lines, record, 0);
-    const QByteArrayView line1 = recordLine(lines, record, 1);
-    const QByteArrayView line2 = recordLine(lines, record, 2);
-    const auto code = [](QByteArrayView line) { return line.isEmpty() ? '\0' : line.front(); };
-    data::RecordHeader header;
-    header.categoryCode = code(line0);
-    header.typeCode = code(line1);
-    header.variantsCode = code(line2);
-    header.category = fromCode<data::Category>(CategoryCodes, header.categoryCode);
-    header.type = fromCode<data::VerbType>(TypeCodes, header.typeCode);
-    header.variants = std::string_view("234").find(header.variantsCode) != std::string_view::npos
-                          ? header.variantsCode - '0'
-                          : 1;
-    header.impersonal = labelSays(line0, "impersonal");
-    header.noImperative = labelSays(line0, "no imperative");
-    header.name = payloadOf(line0);
-    header.principalParts = payloadOf(line1);
-    header.meaning = payloadOf(line2);
-    return header;
-}
-
 QString described(const data::RecordHeader &h)
 {
     return QStringLiteral("codes %1 %2 %3, category %4, type %5, variants %6, marks %7 %8, %9 %10 "
@@ -219,6 +196,29 @@ QString quoted(QByteArrayView bytes)
 {
     return QStringLiteral("\"%1\"").arg(QString::fromLatin1(
         bytes.first(std::min<qsizetype>(bytes.size(), 40)).toByteArray().toPercentEncoding(" ")));
+}
+
+data::RecordHeader referenceHeader(const std::vector<QByteArrayView> &lines, qsizetype record)
+{
+    const QByteArrayView line0 = recordLine(lines, record, 0);
+    const QByteArrayView line1 = recordLine(lines, record, 1);
+    const QByteArrayView line2 = recordLine(lines, record, 2);
+    const auto code = [](QByteArrayView line) { return line.isEmpty() ? '\0' : line.front(); };
+    data::RecordHeader header;
+    header.categoryCode = code(line0);
+    header.typeCode = code(line1);
+    header.variantsCode = code(line2);
+    header.category = fromCode<data::Category>(CategoryCodes, header.categoryCode);
+    header.type = fromCode<data::VerbType>(TypeCodes, header.typeCode);
+    header.variants = std::string_view("234").find(header.variantsCode) != std::string_view::npos
+                          ? header.variantsCode - '0'
+                          : 1;
+    header.impersonal = labelSays(line0, "impersonal");
+    header.noImperative = labelSays(line0, "no imperative");
+    header.name = payloadOf(line0);
+    header.principalParts = payloadOf(line1);
+    header.meaning = payloadOf(line2);
+    return header;
 }
 
 data::VerbFile keptPayloads(QByteArrayView bytes)

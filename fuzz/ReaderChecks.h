@@ -52,6 +52,9 @@ QByteArrayView payloadOf(QByteArrayView line);
 // Line `line` of record `record`; empty past the end.
 QByteArrayView recordLine(const std::vector<QByteArrayView> &lines, qsizetype record, int line);
 QString quoted(QByteArrayView bytes); // the first 40 bytes, percent-encoded, for messages
+// Record `record`'s header read from the reference lines, apart from the
+// reader's code: what every check expects of lines 0 to 2.
+data::RecordHeader referenceHeader(const std::vector<QByteArrayView> &lines, qsizetype record);
 
 // What the trainer keeps of the bytes, gathered a piece at a time: the pieces'
 // sizes are taken from the input itself, so that lines, CR LF pairs and NULs

@@ -14,7 +14,6 @@
 
 #include <algorithm>
 #include <array>
-#include <cstring>
 #include <set>
 #include <vector>
 
@@ -22,22 +21,14 @@ namespace fuzzcheck {
 
 namespace {
 
-// What the type panel and the variants button show for the codes, spelt out
-// apart from the board's own tables.
-QString expectedTypeName(char code)
+// What the type panel shows for each type, spelt out apart from the board's
+// own table; in the order of data::VerbType.
+const std::array<QString, 5> &expectedTypeNames()
 {
-    const char *codes = "wsmid";
-    const char *at = code ? std::strchr(codes, code) : nullptr;
     static const std::array<QString, 5> names = {QStringLiteral("Weak"), QStringLiteral("Strong"),
                                                  QStringLiteral("Mixed"), QStringLiteral("Irreg"),
                                                  QStringLiteral("Modal")};
-    return at ? names[at - codes] : QString();
-}
-
-QString expectedVariantsDigit(char code)
-{
-    return code == '2' || code == '3' || code == '4' ? QString(QLatin1Char(code))
-                                                     : QStringLiteral("1");
+    return names;
 }
 
 QByteArrayView trimmedOfControls(QByteArrayView bytes)
@@ -76,8 +67,8 @@ void checkBoard(const data::VerbFile &file, const std::vector<QByteArrayView> &l
     const auto where = [&](const QString &what) {
         findings.add(QStringLiteral("record %1, tense %2: %3").arg(record).arg(tense).arg(what));
     };
-    const QByteArrayView line0 = recordLine(lines, record, 0);
-    const int row = categoryRow(line0.isEmpty() ? '\0' : line0.front());
+    const data::RecordHeader expected = referenceHeader(lines, record);
+    const int row = categoryRow(expected.categoryCode);
     if (content.categoryKnown() != (row >= 0))
         where(QStringLiteral("category known %1").arg(content.categoryKnown()));
 
@@ -85,21 +76,18 @@ void checkBoard(const data::VerbFile &file, const std::vector<QByteArrayView> &l
     QString caption1;
     QString caption2;
     if (row >= 0) {
-        const QByteArrayView line1 = recordLine(lines, record, 1);
-        const QByteArrayView line2 = recordLine(lines, record, 2);
-        const QString type = expectedTypeName(line1.isEmpty() ? '\0' : line1.front());
+        const QString type = expected.type ? expectedTypeNames()[int(*expected.type)] : QString();
         if (content.typeName.value_or(QString()) != type)
             where(QStringLiteral("type %1, expected %2")
                       .arg(content.typeName.value_or(QStringLiteral("none")), type));
-        const QString digit = expectedVariantsDigit(line2.isEmpty() ? '\0' : line2.front());
+        const QString digit = QString::number(expected.variants);
         if (content.variantsDigit != digit)
             where(QStringLiteral("variants %1, expected %2").arg(content.variantsDigit, digit));
     }
     if (row >= 0 && tense >= 0 && tense < data::TenseCount) {
         const int first = BlockStarts[row][tense];
         const int answerCount = BlockStarts[row][tense + 1] - first - 2;
-        const data::TenseBlock block =
-            data::tenseBlock(*data::categoryFromCode(line0.front()), tense);
+        const data::TenseBlock block = data::tenseBlock(*expected.category, tense);
         if (block.firstLine != first || block.answerCount != answerCount)
             where(QStringLiteral("block at %1 with %2 answers, expected %3 with %4")
                       .arg(block.firstLine)
