@@ -74,6 +74,7 @@ VIAddVersionKey /LANG=1033 "LegalCopyright" "2026 ${PUBLISHER}, GPL-3.0-or-later
     !insertmacro ${DO} "licences\Qt-third-party-notices.txt"
     !insertmacro ${DO} "licences\Qt-build-options.txt"
     !insertmacro ${DO} "licences\MinGW-w64-runtime.txt"
+    !insertmacro ${DO} "licences\SQLite.txt"
 !macroend
 !macro InstallFile NAME
     File "/oname=${NAME}" "${STAGE}\${NAME}"

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <QDateTime>
+#include <QHashFunctions>
 #include <QList>
 #include <QString>
 
@@ -27,6 +28,12 @@ struct CardKey {
     friend bool operator==(const CardKey &, const CardKey &) = default;
 };
 
+// So cards can key a QHash (the scheduler's states, the session plan).
+inline size_t qHash(const CardKey &key, size_t seed = 0) noexcept
+{
+    return qHashMulti(seed, key.verb, key.tense);
+}
+
 // What the scheduler knows of a card between reviews. Times are UTC.
 struct CardState {
     CardPhase phase = CardPhase::New;
@@ -42,7 +49,7 @@ struct CardState {
 struct ReviewEntry {
     CardKey card;
     Grade grade = Grade::Again;
-    QDateTime reviewedAt; // UTC
+    QDateTime reviewedAt;  // UTC
     qint64 durationMs = 0; // from the board's showing to its grade
     QList<int> wrongBoxes; // entry boxes (1 to 36) still wrong or revealed at the grade
 };

@@ -71,7 +71,7 @@ portable)
     (cd "$work/portable" && unzip -q "$build/$folder.zip")
     for file in "$program" Verb12Data.txt README.txt licences/{GPL-3.0,CC-BY-SA-4.0}.txt \
         licences/Qt-{LGPL-3.0,GPL-3.0,third-party-notices,build-options}.txt \
-        licences/MinGW-w64-runtime.txt; do
+        licences/MinGW-w64-runtime.txt licences/SQLite.txt; do
         [ -f "$work/portable/$folder/$file" ] || fail "the zip lacks $folder/$file"
     done
     cmp -s "$work/portable/$folder/Verb12Data.txt" "$verb_file" || fail "not the bundled verbs"
