@@ -5,6 +5,7 @@
 #include "SyntheticVerbFile.h"
 
 #include "board/Board.h"
+#include "data/Alternatives.h"
 #include "data/VerbFile.h"
 
 #include <QFile>
@@ -136,5 +137,31 @@ void BM_ReadBoard(benchmark::State &state)
     }
 }
 BENCHMARK(BM_ReadBoard)->Arg(0)->Arg(13)->Arg(14)->Unit(benchmark::kMicrosecond);
+
+// What start-up adds by reading the alternatives beside the verb file: the
+// bundled pair from disk (page cache warm). Argument: 0 the verb file as the
+// trainer keeps it, 1 the alternatives file.
+void BM_BundledFileRead(benchmark::State &state)
+{
+    const QString folder = QStringLiteral(ZANDREL_DATA_DIR "/");
+    const bool alternatives = state.range(0) == 1;
+    for (auto _ : state) {
+        if (alternatives) {
+            const auto reading = data::Alternatives::read(
+                folder + QString::fromLatin1(data::Alternatives::FileName));
+            if (reading.fault || reading.alternatives.isEmpty()) {
+                state.SkipWithError("the bundled alternatives file is missing or damaged");
+                return;
+            }
+            benchmark::DoNotOptimize(reading.alternatives.verbCount());
+        } else {
+            benchmark::DoNotOptimize(
+                data::VerbFile::read(folder + QString::fromLatin1(data::VerbFile::FileName),
+                                     data::VerbFile::Keep::Payloads)
+                    .lineCount());
+        }
+    }
+}
+BENCHMARK(BM_BundledFileRead)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 } // namespace

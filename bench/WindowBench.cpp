@@ -214,21 +214,21 @@ int main(int argc, char *argv[])
         QApplication::processEvents();
     }
     printDistribution("help panel open (click on H, repaint)", helpOpens);
-    // The fitting alone: every help line at the memo's width and font.
+    // The fitting alone: every help paragraph at the memo's width and font.
     auto *memo = form->findChild<QTextEdit *>(QStringLiteral("HelpMemo"));
     const QTextDocument *helpText = memo->document();
     const int width = int(helpText->textWidth() - 2 * helpText->documentMargin());
     std::vector<double> fits;
     for (int run = 0; run < 30; ++run) {
         fits.push_back(timed([&] {
-            for (const QString &line : editing::helpLines()) {
+            for (const QString &line : editing::helpParagraphs()) {
                 volatile int narrowing = widgets::narrowingAgainstLoneLastWord(
                     line, helpText->defaultFont(), helpText->defaultTextOption(), width, width / 4);
                 (void)narrowing;
             }
         }));
     }
-    printDistribution("fitting the 41 help lines (no lone words)", fits);
+    printDistribution("fitting the help paragraphs (no lone words)", fits);
 
     form.reset();
     QFile file(path);

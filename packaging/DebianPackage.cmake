@@ -5,7 +5,7 @@
 # The Debian packages of the trainer's installed files: `cmake --build <dir> --target package`
 # (or `scripts/zandrel package`) writes into <dir>
 #   german-verb-zandrel_<version>_<arch>.deb     the program (component "trainer")
-#   german-verb-zandrel-data_<version>_all.deb   the verb file (component "data")
+#   german-verb-zandrel-data_<version>_all.deb   the verb file and its alternatives ("data")
 # Both are binaries of one source, german-verb-zandrel; the program depends on the data of its
 # own version. Included from packaging/CMakeLists.txt, whose variables it uses.
 
@@ -40,6 +40,11 @@ set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS
 list(JOIN font_packages "\n" font_lines)
 file(WRITE ${CMAKE_CURRENT_BINARY_DIR}/font-packages.txt "${font_lines}\n")
 file(WRITE ${CMAKE_CURRENT_BINARY_DIR}/bundled-verb-file.txt "${ZANDREL_VERB_FILE}\n")
+if(EXISTS ${ZANDREL_ALTERNATIVES_FILE})
+    file(WRITE ${CMAKE_CURRENT_BINARY_DIR}/bundled-alternatives.txt "${ZANDREL_ALTERNATIVES_FILE}\n")
+else()
+    file(REMOVE ${CMAKE_CURRENT_BINARY_DIR}/bundled-alternatives.txt)
+endif()
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME ${ZANDREL_PACKAGE_NAME})

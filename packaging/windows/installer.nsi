@@ -66,6 +66,7 @@ VIAddVersionKey /LANG=1033 "LegalCopyright" "2026 ${PUBLISHER}, GPL-3.0-or-later
 !macro ForEachInstalledFile DO
     !insertmacro ${DO} "${PROGRAM}"
     !insertmacro ${DO} "Verb12Data.txt"
+    !insertmacro ${DO} "Verb12Alternatives.txt"
     !insertmacro ${DO} "README.txt"
     !insertmacro ${DO} "licences\GPL-3.0.txt"
     !insertmacro ${DO} "licences\CC-BY-SA-4.0.txt"
@@ -114,7 +115,7 @@ Section "Desktop shortcut" SecDesktopShortcut
 SectionEnd
 
 !insertmacro MUI_FUNCTION_DESCRIPTION_BEGIN
-    !insertmacro MUI_DESCRIPTION_TEXT ${SecProgram} "The trainer, its verb file, README and licences, and a Start-menu entry."
+    !insertmacro MUI_DESCRIPTION_TEXT ${SecProgram} "The trainer, its verb file with the alternatives beside it, README and licences, and a Start-menu entry."
     !insertmacro MUI_DESCRIPTION_TEXT ${SecDesktopShortcut} "A shortcut on the desktop of every user."
 !insertmacro MUI_FUNCTION_DESCRIPTION_END
 

@@ -13,6 +13,7 @@ namespace accessibility {
 namespace {
 
 QAccessible::UpdateHandler passedOnTo = nullptr;
+const QObject *quietControl = nullptr;
 
 bool isTextCaretOrSelection(QAccessible::Event type)
 {
@@ -53,8 +54,20 @@ bool isToldToAssistiveTechnology(const QAccessibleEvent &event)
 {
     if (!isTextCaretOrSelection(event.type()))
         return true;
+    if (event.object() && event.object() == quietControl)
+        return false;
     const auto *box = qobject_cast<const widgets::OfficeEdit *>(event.object());
     return !box || (box->hasFocus() && !box->isBeingEntered());
+}
+
+QuietTextChange::QuietTextChange(const QObject *control) : m_before(quietControl)
+{
+    quietControl = control;
+}
+
+QuietTextChange::~QuietTextChange()
+{
+    quietControl = m_before;
 }
 
 void installAccessibilityUpdateFilter()

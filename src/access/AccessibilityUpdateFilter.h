@@ -5,6 +5,7 @@
 #pragma once
 
 class QAccessibleEvent;
+class QObject;
 
 namespace accessibility {
 
@@ -19,6 +20,21 @@ namespace accessibility {
 // not those of the box taking the focus, whose selecting its text on entry
 // would otherwise be read before the box itself is.
 bool isToldToAssistiveTechnology(const QAccessibleEvent &event);
+
+// While it lives, the text, caret and selection events of `control` are not
+// told either: a command that replaces a focused box's text and announces
+// the new text itself would otherwise be heard twice, the toolkit's events
+// first ("Text unselected", the blank at the caret).
+class QuietTextChange {
+public:
+    explicit QuietTextChange(const QObject *control);
+    ~QuietTextChange();
+    QuietTextChange(const QuietTextChange &) = delete;
+    QuietTextChange &operator=(const QuietTextChange &) = delete;
+
+private:
+    const QObject *m_before;
+};
 
 // Installs the filter in front of the platform's accessibility bridge. Safe
 // to call again.

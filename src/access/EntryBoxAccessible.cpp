@@ -5,6 +5,7 @@
 #include "access/EntryBoxAccessible.h"
 
 #include "access/PlainTextRun.h"
+#include "access/TextBoundaries.h"
 #include "widgets/OfficeEdit.h"
 
 namespace accessibility {
@@ -116,22 +117,28 @@ QString EntryBoxAccessible::text(int startOffset, int endOffset) const
 QString EntryBoxAccessible::textBeforeOffset(int offset, QAccessible::TextBoundaryType boundaryType,
                                              int *startOffset, int *endOffset) const
 {
-    return QAccessibleTextInterface::textBeforeOffset(resolved(offset), boundaryType, startOffset,
-                                                      endOffset);
+    return piece(offset, boundaryType, TextSide::Before, startOffset, endOffset);
 }
 
 QString EntryBoxAccessible::textAfterOffset(int offset, QAccessible::TextBoundaryType boundaryType,
                                             int *startOffset, int *endOffset) const
 {
-    return QAccessibleTextInterface::textAfterOffset(resolved(offset), boundaryType, startOffset,
-                                                     endOffset);
+    return piece(offset, boundaryType, TextSide::After, startOffset, endOffset);
 }
 
 QString EntryBoxAccessible::textAtOffset(int offset, QAccessible::TextBoundaryType boundaryType,
                                          int *startOffset, int *endOffset) const
 {
-    return QAccessibleTextInterface::textAtOffset(resolved(offset), boundaryType, startOffset,
-                                                  endOffset);
+    return piece(offset, boundaryType, TextSide::At, startOffset, endOffset);
+}
+
+QString EntryBoxAccessible::piece(int offset, QAccessible::TextBoundaryType boundaryType,
+                                  TextSide side, int *startOffset, int *endOffset) const
+{
+    const TextSpan found = textSpan(box()->displayText(), resolved(offset), boundaryType, side);
+    *startOffset = found.start;
+    *endOffset = found.end;
+    return found.text;
 }
 
 int EntryBoxAccessible::characterCount() const

@@ -4,6 +4,8 @@
 
 #pragma once
 
+#include "access/TextBoundaries.h"
+
 #include <QAccessibleWidget>
 
 namespace widgets {
@@ -58,6 +60,9 @@ private:
     widgets::OfficeEdit *box() const;
     // AT-SPI's offset -2 stands for the caret.
     int resolved(int offset) const;
+    // Computed here: the toolkit's own word search never returns at the text's end.
+    QString piece(int offset, QAccessible::TextBoundaryType boundaryType, TextSide side,
+                  int *startOffset, int *endOffset) const;
 };
 
 } // namespace accessibility

@@ -5,6 +5,7 @@
 #include "access/ListAccessible.h"
 
 #include "access/PlainTextRun.h"
+#include "access/TextBoundaries.h"
 #include "lists/FlatComboBox.h"
 
 #include <QAbstractItemView>
@@ -21,9 +22,18 @@ lists::FlatComboBox *ListAccessible::list() const
     return static_cast<lists::FlatComboBox *>(widget());
 }
 
+QString spokenEntry(const lists::FlatComboBox &list)
+{
+    const int current = list.currentIndex();
+    if (current < 0)
+        return QStringLiteral("none chosen");
+    const QString spoken = list.itemData(current, Qt::AccessibleTextRole).toString();
+    return spoken.isEmpty() ? list.itemText(current).trimmed() : spoken;
+}
+
 QString ListAccessible::entry() const
 {
-    return list()->currentText().trimmed();
+    return spokenEntry(*list());
 }
 
 QString ListAccessible::text(QAccessible::Text which) const
@@ -98,6 +108,34 @@ int ListAccessible::characterCount() const
 QString ListAccessible::attributes(int offset, int *startOffset, int *endOffset) const
 {
     return plainTextRun(offset, characterCount(), startOffset, endOffset);
+}
+
+QString ListAccessible::textBeforeOffset(int offset, QAccessible::TextBoundaryType boundaryType,
+                                         int *startOffset, int *endOffset) const
+{
+    return piece(offset, boundaryType, TextSide::Before, startOffset, endOffset);
+}
+
+QString ListAccessible::textAfterOffset(int offset, QAccessible::TextBoundaryType boundaryType,
+                                        int *startOffset, int *endOffset) const
+{
+    return piece(offset, boundaryType, TextSide::After, startOffset, endOffset);
+}
+
+QString ListAccessible::textAtOffset(int offset, QAccessible::TextBoundaryType boundaryType,
+                                     int *startOffset, int *endOffset) const
+{
+    return piece(offset, boundaryType, TextSide::At, startOffset, endOffset);
+}
+
+QString ListAccessible::piece(int offset, QAccessible::TextBoundaryType boundaryType, TextSide side,
+                              int *startOffset, int *endOffset) const
+{
+    // The caret (AT-SPI's offset -2) stands at the entry's start.
+    const TextSpan found = textSpan(entry(), offset == -2 ? 0 : offset, boundaryType, side);
+    *startOffset = found.start;
+    *endOffset = found.end;
+    return found.text;
 }
 
 } // namespace accessibility

@@ -4,6 +4,8 @@
 
 #pragma once
 
+#include "access/TextBoundaries.h"
+
 #include <QAccessibleWidget>
 
 namespace lists {
@@ -11,6 +13,11 @@ class FlatComboBox;
 } // namespace lists
 
 namespace accessibility {
+
+// What a screen reader says of a list's current entry: its spoken form where
+// the list gives one (Qt::AccessibleTextRole: "size 8" for "8"), else the
+// entry without its blanks; "none chosen" when the list shows none.
+QString spokenEntry(const lists::FlatComboBox &list);
 
 // A drop-down list as assistive technology reads it: named by its accessible
 // name or its label, with its current entry (without the blanks some entries
@@ -43,10 +50,19 @@ public:
     int offsetAtPoint(const QPoint &) const override { return -1; }
     void scrollToSubstring(int, int) override {}
     QString attributes(int offset, int *startOffset, int *endOffset) const override;
+    QString textBeforeOffset(int offset, QAccessible::TextBoundaryType boundaryType,
+                             int *startOffset, int *endOffset) const override;
+    QString textAfterOffset(int offset, QAccessible::TextBoundaryType boundaryType,
+                            int *startOffset, int *endOffset) const override;
+    QString textAtOffset(int offset, QAccessible::TextBoundaryType boundaryType, int *startOffset,
+                         int *endOffset) const override;
 
 private:
     lists::FlatComboBox *list() const;
     QString entry() const;
+    // Computed here: the toolkit's own word search never returns at the text's end.
+    QString piece(int offset, QAccessible::TextBoundaryType boundaryType, TextSide side,
+                  int *startOffset, int *endOffset) const;
 };
 
 } // namespace accessibility

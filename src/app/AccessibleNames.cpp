@@ -71,6 +71,27 @@ const std::vector<LabelFor> &labelsFor()
     return labels;
 }
 
+const std::vector<SpokenEntries> &spokenEntries()
+{
+    static const std::vector<SpokenEntries> spoken = {
+        {QStringLiteral("ComboBox5"),
+         {QStringLiteral("Regular"), QStringLiteral("Bold"), QStringLiteral("Italic"),
+          QStringLiteral("Bold Italic")}},
+        {QStringLiteral("ComboBox6"),
+         {QStringLiteral("size 8"), QStringLiteral("size 9"), QStringLiteral("size 10"),
+          QStringLiteral("size 11"), QStringLiteral("size 12")}},
+    };
+    return spoken;
+}
+
+const std::vector<ShownToolTip> &shownToolTips()
+{
+    static const std::vector<ShownToolTip> shown = {
+        {QStringLiteral("EdS4"), QStringLiteral("The letters Show Random has revealed (Alt+R)")},
+    };
+    return shown;
+}
+
 QString variantsName(const QString &digit)
 {
     return QStringLiteral("Participle variants: %1").arg(digit);

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 #include <vector>
 
@@ -26,6 +27,21 @@ struct LabelFor {
     QString control;
 };
 const std::vector<LabelFor> &labelsFor();
+
+// A list's entries as a screen reader says them, row by row, where the
+// entries' letters say less ("Reg" is "Regular", "8" is "size 8").
+struct SpokenEntries {
+    QString list;
+    QStringList entries;
+};
+const std::vector<SpokenEntries> &spokenEntries();
+
+// What a control shows, told by its tooltip above any command key's line.
+struct ShownToolTip {
+    QString control;
+    QString toolTip;
+};
+const std::vector<ShownToolTip> &shownToolTips();
 
 // The accessible name of the variants button: the digit alone says nothing.
 QString variantsName(const QString &digit);

@@ -63,7 +63,7 @@ std::vector<CommandKey> buildTable()
         command({"btnHelp"}, QKeySequence(Qt::Key_F1), "Open the help"),
         command({"btnHelpClose"}, QKeySequence(Qt::Key_Escape), "Close the help"),
         command({"btnFont"}, alt(Qt::Key_F), "Show or hide the font lists"),
-        goingTo(entryBoxesInOrder(), alt(Qt::Key_B), "Go to the first box of the board", {"EdS4"}),
+        goingTo(entryBoxesInOrder(), alt(Qt::Key_B), "Go to the active box of the board", {"EdS4"}),
         goingTo({"AlphaEdit"}, alt(Qt::Key_L), "Go to the Alpha box", {"AlphaEdit"}),
         typedInBox({"btnUmlauta", "btnUmlautaR"}, Qt::Key_F5, "Type ä"),
         typedInBox({"btnUmlauto", "btnUmlautoR"}, Qt::Key_F6, "Type ö"),

@@ -212,7 +212,7 @@ std::vector<ControlSpec> buildTable()
     add(help);
     ControlSpec helpText =
         control(K::TextBox, "HelpMemo", "helppanel", {24, 19, 897, 345}, "", 11, Franklin);
-    helpText.caption = editing::helpLines().join(QLatin1Char('\n'));
+    helpText.caption = editing::helpParagraphs().join(QLatin1Char('\n'));
     helpText.look = L::EtchedText;
     helpText.readOnly = true;
     helpText.verticalScrollBar = true;

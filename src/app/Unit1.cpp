@@ -9,6 +9,7 @@
 #include "app/FocusEvents.h"
 #include "app/WindowScale.h"
 #include "board/Board.h"
+#include "desktop/SchemeFollower.h"
 #include "dialog/MessageDialog.h"
 #include "editing/LookUp.h"
 #include "fonts/FlatFontComboBox.h"
@@ -20,6 +21,7 @@
 #include "widgets/OfficeMemo.h"
 #include "widgets/OfficePanel.h"
 
+#include <QApplication>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
@@ -35,6 +37,7 @@ TForm1::TForm1(std::future<LoadedVerbFile> verbFileBeingRead, QWidget *parent)
       m_random(std::make_unique<practice::SeededRandomSource>())
 {
     installAccessibleInterfaces();
+    new desktop::SchemeFollower(this); // the desktop's switch between light and dark, followed
     // Drawn to fit the screen the window opens on: a new window opens on the primary one.
     if (const QScreen *openingOn = QGuiApplication::primaryScreen())
         m_designScale = windowScale(openingOn->availableGeometry().size(), formSpec().clientSize);
@@ -71,6 +74,7 @@ void TForm1::findControls()
     helppanel = namedControl<widgets::OfficePanel>(*this, QStringLiteral("helppanel"));
     HelpMemo = namedControl<widgets::OfficeMemo>(*this, QStringLiteral("HelpMemo"));
     btnVar = namedControl<widgets::OfficeButton>(*this, QStringLiteral("btnVar"));
+    btnHelp = namedControl(*this, QStringLiteral("btnHelp"));
     SecretCheckBox = namedControl<lists::FlatCheckBox>(*this, QStringLiteral("SecretCheckBox"));
     MessageDialog1 = namedControl<dialog::MessageDialog>(*this, QStringLiteral("MessageDialog1"));
 }
@@ -89,9 +93,15 @@ void TForm1::connectHandlers()
             AlphaEditGetFocus();
         else if (control == EdS4)
             E13GetFocus();
-        else
-            EGetFocus(int(std::find(m_boxes.begin(), m_boxes.end(), control) - m_boxes.begin()) +
-                      1);
+        else {
+            m_boxToldOf =
+                int(std::find(m_boxes.begin(), m_boxes.end(), control) - m_boxes.begin()) + 1;
+            EGetFocus(m_boxToldOf);
+        }
+    });
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget *before, QWidget *now) {
+        if (now == btnHelp && before && before->window() == this)
+            m_focusBeforeHelpButton = before;
     });
     connect(m_focusEvents, &FocusEvents::activated, this, &TForm1::Showsplash);
 

@@ -9,6 +9,7 @@
 #include "practice/PracticeState.h"
 #include "practice/RandomSource.h"
 
+#include <QPointer>
 #include <QWidget>
 
 #include <array>
@@ -154,6 +155,11 @@ private:
     void announceBoard();
     // Tells screen readers what a command did that is otherwise only seen.
     void announce(const QString &message);
+    // The same of a command that acted on the active box: the box is named
+    // when the learner has not entered it since it became active.
+    void announceForActiveBox(const QString &message);
+    // Where Close gives the focus back to when the help was opened from "H".
+    QWidget *focusBackFromHelp() const;
 
     // Controls the handlers reach by name.
     std::array<widgets::OfficeEdit *, data::BoxCount> m_boxes{};
@@ -177,6 +183,8 @@ private:
     accessibility::StatusAnnouncer *m_announcer = nullptr;
     FocusEvents *m_focusEvents = nullptr;
     widgets::ModalPanel *m_help = nullptr;
+    QWidget *btnHelp = nullptr;
+    QPointer<QWidget> m_focusBeforeHelpButton; // the control "H" took the focus from
 
     // The board's state: the answer slots, the verb's type and variants.
     practice::BoxTexts m_answerSlots;
@@ -187,6 +195,7 @@ private:
     std::array<bool, data::BoxCount> m_colouredWrong{}; // as the boxes were last coloured
     bool m_boxColoursStale = true;                      // not coloured yet, or a palette came since
     bool m_typeRevealed = false;
+    int m_boxToldOf = practice::PracticeState::NoBox; // the box last entered
     data::VerbFile m_verbList;
     std::future<LoadedVerbFile> m_verbFileBeingRead; // taken by GetData
     int m_entryFontSize = 10;

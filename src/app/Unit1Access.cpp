@@ -10,13 +10,16 @@
 #include "app/Unit1.h"
 
 #include "access/Accessibility.h"
+#include "access/ListAccessible.h"
 #include "access/StatusAnnouncer.h"
 #include "app/AccessibleNames.h"
 #include "app/CommandKeys.h"
+#include "app/ControlTable.h"
 #include "app/DesignedControls.h"
 #include "board/BoxNames.h"
 #include "fonts/FlatFontComboBox.h"
 #include "lists/FlatComboBox.h"
+#include "practice/Announcements.h"
 #include "practice/TestResult.h"
 #include "widgets/OfficeButton.h"
 #include "widgets/OfficeEdit.h"
@@ -25,6 +28,7 @@
 
 #include <QAccessibleWidget>
 #include <QLabel>
+#include <QLineEdit>
 #include <QScrollBar>
 #include <QShortcut>
 
@@ -62,12 +66,17 @@ void press(QWidget *control)
 }
 
 // As Tab enters it: an entry box selects its text and becomes the active box.
+// Already in it, the text is selected all the same, so that what is typed next
+// replaces it.
 void focusFirstShown(const QWidget &window, const QStringList &controls)
 {
     for (const QString &name : controls) {
         QWidget *control = namedControl(window, name);
         if (control->isVisibleTo(&window) && control->isEnabled()) {
+            const bool alreadyIn = control->hasFocus();
             control->setFocus(Qt::TabFocusReason);
+            if (auto *edit = qobject_cast<QLineEdit *>(control); edit && alreadyIn)
+                edit->selectAll();
             return;
         }
     }
@@ -103,9 +112,16 @@ void TForm1::setUpAccess()
 
     m_announcer = new accessibility::StatusAnnouncer(this);
     m_announcer->setObjectName(QStringLiteral("Announcer"));
+    for (const ShownToolTip &shown : shownToolTips())
+        namedControl(*this, shown.control)->setToolTip(shown.toolTip);
     for (const CommandKey &command : commandKeys()) {
-        for (const QString &name : toolTipControls(command))
-            namedControl(*this, name)->setToolTip(toolTipWithKey(command));
+        for (const QString &name : toolTipControls(command)) {
+            // Below what the control shows, where the table says it.
+            QWidget *control = namedControl(*this, name);
+            const QString above = control->toolTip();
+            control->setToolTip((above.isEmpty() ? QString() : above + u'\n') +
+                                toolTipWithKey(command));
+        }
         if (!command.windowShortcut)
             continue;
         if (command.movesFocus) {
@@ -114,7 +130,13 @@ void TForm1::setUpAccess()
             connect(shortcut, &QShortcut::activated, this, [this, targets = command.controls] {
                 if (helppanel->isVisible()) // it covers the board
                     btnHelpCloseClick();
-                focusFirstShown(*this, targets);
+                // To the board: the box being worked on, where there is one.
+                QStringList order = targets;
+                const int active = m_practice.activeBox();
+                if (active != practice::PracticeState::NoBox &&
+                    targets.contains(entryBoxName(active)))
+                    order.prepend(entryBoxName(active));
+                focusFirstShown(*this, order);
             });
             continue;
         }
@@ -130,7 +152,24 @@ void TForm1::setUpAccess()
     for (lists::FlatComboBox *list :
          std::initializer_list<lists::FlatComboBox *>{ComboBox4, ComboBox5, ComboBox6})
         connect(list, &lists::FlatComboBox::changed, this,
-                [this, list] { announce(list->currentText().trimmed()); });
+                [this, list] { announce(accessibility::spokenEntry(*list)); });
+    // Entries whose letters say less than they mean ("Reg", "8").
+    for (const SpokenEntries &spoken : spokenEntries()) {
+        auto *list = namedControl<lists::FlatComboBox>(*this, spoken.list);
+        for (int row = 0; row < list->count() && row < spoken.entries.size(); ++row)
+            list->setItemData(row, spoken.entries[row], Qt::AccessibleTextRole);
+    }
+}
+
+void TForm1::announceForActiveBox(const QString &message)
+{
+    const int box = m_practice.activeBox();
+    if (box == practice::PracticeState::NoBox || box == m_boxToldOf) {
+        announce(message);
+        return;
+    }
+    m_boxToldOf = box;
+    announce(practice::inBoxAnnouncement(message, m_boxes[box - 1]->accessibleName()));
 }
 
 void TForm1::announce(const QString &message)
@@ -155,11 +194,13 @@ void TForm1::nameBoard(std::optional<data::Category> category, int tense)
 
 void TForm1::exposeTestResult(const std::array<bool, data::BoxCount> &wrong)
 {
+    practice::BoxTexts names;
     for (int i = 0; i < data::BoxCount; ++i) {
+        names[i] = m_boxes[i]->accessibleName();
         if (!m_boxes[i]->isHidden())
             setDescription(m_boxes[i], wrong[i] ? practice::wrongAnswerDescription() : QString());
     }
-    m_announcer->announce(practice::testResultSummary(wrong, m_answerSlots));
+    m_announcer->announce(practice::testResultSummary(wrong, m_answerSlots, names));
 }
 
 void TForm1::announceBoard()

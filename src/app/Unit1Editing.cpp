@@ -8,6 +8,7 @@
 // control: pressing a button moves the focus to the button.
 #include "app/Unit1.h"
 
+#include "access/AccessibilityUpdateFilter.h"
 #include "app/ControlTable.h"
 #include "app/DesignedControls.h"
 #include "app/WindowScale.h"
@@ -20,6 +21,8 @@
 #include "widgets/OfficeEdit.h"
 #include "widgets/OfficeMemo.h"
 #include "widgets/OfficePanel.h"
+
+#include <QScrollBar>
 
 namespace app {
 
@@ -114,6 +117,10 @@ void TForm1::InitializeComboBoxes()
     if (entry >= 0)
         ComboBox1->setCurrentIndex(entry);
     RefreshEBoxes();
+    // The next letters typed start a new look-up rather than lengthen this one;
+    // the board's announcement is all a screen reader says of it.
+    const accessibility::QuietTextChange quiet(AlphaEdit);
+    AlphaEdit->selectAll();
 }
 
 void TForm1::setTypePanelLook(bool revealed)
@@ -141,9 +148,22 @@ void TForm1::panTyClick()
     }
 }
 
+QWidget *TForm1::focusBackFromHelp() const
+{
+    // "H" itself is nowhere to type: the box being worked on, else where the
+    // focus was before "H" took it.
+    widgets::OfficeEdit *editor = activeEditor();
+    if (editor && editor->isVisibleTo(this))
+        return editor;
+    return m_focusBeforeHelpButton;
+}
+
 void TForm1::btnHelpClick()
 {
-    m_help->open(scaled(HelpPanelOpenPlace, m_designScale));
+    QWidget *focusBack = focusWidget() == btnHelp ? focusBackFromHelp() : nullptr;
+    m_help->open(scaled(HelpPanelOpenPlace, m_designScale), focusBack);
+    HelpMemo->moveCursor(QTextCursor::Start); // at its top, however far it was read
+    HelpMemo->verticalScrollBar()->setValue(0);
     announce(QStringLiteral("Help open. Esc closes it"));
 }
 

@@ -74,6 +74,7 @@ void TForm1::btnFontClick()
     ComboBox4->setVisible(show);
     ComboBox5->setVisible(show);
     ComboBox6->setVisible(show);
+    announce(show ? QStringLiteral("Font lists shown") : QStringLiteral("Font lists hidden"));
 }
 
 void TForm1::FontSetStyle()

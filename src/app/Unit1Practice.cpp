@@ -5,6 +5,7 @@
 // The practice commands: the active box, testing and revealing.
 #include "app/Unit1.h"
 
+#include "access/AccessibilityUpdateFilter.h"
 #include "appearance/Contrast.h"
 #include "practice/Announcements.h"
 #include "practice/WrongAnswers.h"
@@ -91,16 +92,18 @@ void TForm1::btnShowCorrectClick()
     if (box == practice::PracticeState::NoBox)
         return;
     if (auto shown = m_practice.showCorrect(m_boxes[box - 1]->text(), m_answerSlots[box - 1])) {
+        const accessibility::QuietTextChange quiet(m_boxes[box - 1]);
         m_boxes[box - 1]->setText(*shown);
-        announce(practice::boxTextAnnouncement(*shown));
+        announceForActiveBox(practice::boxTextAnnouncement(*shown));
     }
 }
 
 void TForm1::btnShowCorrectRestoreClick()
 {
     if (auto restored = m_practice.restoreCorrect()) {
+        const accessibility::QuietTextChange quiet(m_boxes[m_practice.activeBox() - 1]);
         m_boxes[m_practice.activeBox() - 1]->setText(*restored);
-        announce(practice::boxTextAnnouncement(*restored));
+        announceForActiveBox(practice::boxTextAnnouncement(*restored));
     }
 }
 
@@ -119,7 +122,7 @@ void TForm1::btnShowRandClick()
     if (m_random) {
         if (auto revealed = m_practice.revealNext(*m_random)) {
             EdS4->setText(EdS4->text() + *revealed);
-            announce(practice::revealedLettersAnnouncement(EdS4->text()));
+            announceForActiveBox(practice::revealedLettersAnnouncement(EdS4->text()));
         }
     }
 }

@@ -4,6 +4,8 @@
 
 #include "board/Board.h"
 
+#include "data/TenseCaptions.h"
+
 namespace board {
 
 BoardContent readBoard(const data::VerbFile &file, qsizetype record, int tense)
@@ -81,24 +83,7 @@ const std::array<QString, data::TenseCount> &tenseListItems()
 
 const std::array<QString, data::TenseCount> &tenseCaptions()
 {
-    static const std::array<QString, data::TenseCount> captions = {
-        QStringLiteral("Indikativ Präsens"),
-        QStringLiteral("Indikativ Präteritum"),
-        QStringLiteral("Indikativ Futur I"),
-        QStringLiteral("Indikativ Perfekt"),
-        QStringLiteral("Indikativ Plusquamperfekt"),
-        QStringLiteral("Indikativ Futur II"),
-        QStringLiteral("Konjunktiv I Präsens"),
-        QStringLiteral("Konjunktiv II Präteritum"),
-        QStringLiteral("Konjunktiv I Perfekt"),
-        QStringLiteral("Konjunktiv II Plusquamperfekt"),
-        QStringLiteral("Konjunktiv I Futur I"),
-        QStringLiteral("Konjunktiv II Futur I"),
-        QStringLiteral("Konjunktiv I Futur II"),
-        QStringLiteral("Konjunktiv II Futur II"),
-        QStringLiteral("Imperativ"),
-    };
-    return captions;
+    return data::tenseCaptions();
 }
 
 } // namespace board

@@ -176,8 +176,9 @@ bool FlatComboBox::eventFilter(QObject *watched, QEvent *event)
 
 void FlatComboBox::keyPressEvent(QKeyEvent *event)
 {
-    // Space opens the closed list, as it always has.
-    if (!typesText(event) || event->key() == Qt::Key_Space) {
+    // Space opens the closed list, as it always has, unless it is typed within
+    // a search ("past s").
+    if (!typesText(event) || (event->key() == Qt::Key_Space && !isTypingAhead())) {
         QComboBox::keyPressEvent(event);
         return;
     }
@@ -185,6 +186,12 @@ void FlatComboBox::keyPressEvent(QKeyEvent *event)
     if (row >= 0 && row != currentIndex())
         chooseAsTheUser(row);
     event->accept();
+}
+
+bool FlatComboBox::isTypingAhead() const
+{
+    return m_typeAhead.isSearching() && m_sinceTypedKey.isValid() &&
+           m_sinceTypedKey.elapsed() < QApplication::keyboardInputInterval();
 }
 
 int FlatComboBox::typeAheadRow(const QString &typed, int current)

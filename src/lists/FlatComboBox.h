@@ -95,6 +95,8 @@ private:
     bool stepSelection(int direction);
     bool isEnabledRow(int row) const;
     void chooseAsTheUser(int row);
+    // A search typed just now is still going on.
+    bool isTypingAhead() const;
     // The row typing `typed` leads to from row `current`; -1: none.
     int typeAheadRow(const QString &typed, int current);
 
@@ -105,7 +107,7 @@ private:
     int m_itemHeight = 0;
     bool m_pointerInside = false;
     WheelNotches m_wheel;
-    TypeAheadKey m_typeAheadKey = &fromFirstLetterOrDigit;
+    TypeAheadKey m_typeAheadKey = &withoutLeadingBlanks;
     TypeAhead m_typeAhead;
     QElapsedTimer m_sinceTypedKey;
 };

@@ -22,10 +22,19 @@ int TypeAhead::keyTyped(const QString &typed, bool quickly, const QStringList &k
     const int start = current < 0 ? 0 : sameLetter ? current + 1 : current;
     for (int step = 0; step < rows; ++step) {
         const int row = (start + step) % rows;
-        if (!keys.at(row).isEmpty() && keys.at(row).startsWith(wanted, Qt::CaseInsensitive))
+        const QString &key = keys.at(row);
+        if (!key.isEmpty() && (key.startsWith(wanted, Qt::CaseInsensitive) ||
+                               fromFirstLetterOrDigit(key).startsWith(wanted, Qt::CaseInsensitive)))
             return row;
     }
     return -1;
+}
+
+QString withoutLeadingBlanks(const QString &entry)
+{
+    const auto first =
+        std::find_if(entry.cbegin(), entry.cend(), [](QChar c) { return c != u' '; });
+    return entry.mid(first - entry.cbegin());
 }
 
 QString fromFirstLetterOrDigit(const QString &entry)

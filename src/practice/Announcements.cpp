@@ -21,4 +21,9 @@ QString boxTextAnnouncement(const QString &text)
     return text.isEmpty() ? QStringLiteral("empty") : text;
 }
 
+QString inBoxAnnouncement(const QString &announcement, const QString &boxName)
+{
+    return announcement + QStringLiteral(", in ") + boxName;
+}
+
 } // namespace practice

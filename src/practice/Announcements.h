@@ -19,4 +19,8 @@ QString revealedLettersAnnouncement(const QString &letters);
 // when the Restore put back an empty box.
 QString boxTextAnnouncement(const QString &text);
 
+// An announcement of a command that acted on a box the learner has not been
+// told of, with the box named: "Letters: a, in ich, separable prefix".
+QString inBoxAnnouncement(const QString &announcement, const QString &boxName);
+
 } // namespace practice

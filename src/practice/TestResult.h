@@ -8,10 +8,14 @@
 
 namespace practice {
 
-// What Test Answers' colours say, in words: "All 12 answers right",
-// "1 of 12 answers wrong", "3 of 12 answers wrong". Counts the boxes the
-// board shows, those with an answer.
-QString testResultSummary(const std::array<bool, data::BoxCount> &wrong, const BoxTexts &answers);
+// What Test Answers' colours say, in words: "All 12 answers right", or how
+// many are wrong and which, by the boxes' spoken names (`names`, box k at
+// [k - 1]) in the board's reading order: "2 of 8 wrong: du, er/sie/es.". A
+// name is cut to its person ("du") where no other box the board shows has
+// that person; otherwise whole, the names then parted by semicolons. Counts
+// the boxes the board shows, those with an answer.
+QString testResultSummary(const std::array<bool, data::BoxCount> &wrong, const BoxTexts &answers,
+                          const BoxTexts &names);
 
 // What a box marked by Test Answers says of itself.
 QString wrongAnswerDescription();

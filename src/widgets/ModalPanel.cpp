@@ -40,14 +40,14 @@ bool ModalPanel::takesTabFocus(const QWidget *control) const
            !control->focusProxy();
 }
 
-void ModalPanel::open(QPoint place)
+void ModalPanel::open(QPoint place, QWidget *focusBack)
 {
     m_panel->move(place);
     m_panel->show();
     m_panel->raise();
     if (!m_open) {
         m_open = true;
-        QWidget *focused = m_panel->window()->focusWidget();
+        QWidget *focused = focusBack ? focusBack : m_panel->window()->focusWidget();
         m_focusBefore = focused && !m_panel->isAncestorOf(focused) ? focused : nullptr;
         holdCoveredControls();
     }

@@ -31,8 +31,10 @@ public:
 
     bool isOpen() const { return m_open; }
     // Shows the panel at `place` in its parent, on top, and moves the focus
-    // into it. Opening it while open keeps the control to give the focus back to.
-    void open(QPoint place);
+    // into it. Closing gives the focus back to `focusBack`, or, if none, to
+    // the control that had it. Opening it while open keeps the control to
+    // give the focus back to.
+    void open(QPoint place, QWidget *focusBack = nullptr);
     // Gives the focus back and hides the panel; it keeps its place.
     void close();
     // The window's Tab (`next`) or Shift+Tab while the panel is open: the

@@ -142,6 +142,10 @@ void OfficeEdit::paintEvent(QPaintEvent *event)
     }
     paintControlFrame(painter, rect(), palette().color(backgroundRole()), currentFrameStyle(),
                       systemColors(palette()));
+    // A read-only box shows no caret: without these dots nothing would show
+    // that it has the focus. In the text's colour, readable on the box's own.
+    if (hasFocus() && isReadOnly())
+        paintFocusDots(painter, rect().adjusted(3, 3, -3, -3), palette().color(QPalette::Text));
 }
 
 void OfficeEdit::focusInEvent(QFocusEvent *event)

@@ -25,6 +25,8 @@ namespace widgets {
 // re-activated or a popup closed changes nothing. The kept selection and the
 // caret are shown only while the box has the focus.
 //
+// A read-only box draws focus dots inside its frame while it has the focus.
+//
 // Without the focus the box shows its text from the start: a text wider than
 // the box is drawn whole, at the largest size that fits (cut at the smallest).
 // With the focus it scrolls as any entry box does.

@@ -12,10 +12,14 @@
 #include "widgets/OfficePanel.h"
 
 #include <QAbstractButton>
+#include <QAbstractItemView>
 #include <QAccessible>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QFile>
 #include <QLabel>
+#include <QLineEdit>
+#include <QRandomGenerator>
 #include <QSignalSpy>
 
 using testdata::VerbRecordBuilder;
@@ -95,7 +99,10 @@ private slots:
     void boxesAreNamedForTheBoardShown();
     void entryBoxIsReadAsOneText();
     void listsSayTheirEntry();
+    void textNavigationAnswersEveryOffset_data();
+    void textNavigationAnswersEveryOffset();
     void testAnswersSaysWhichAndHowManyAreWrong();
+    void startUpOnTheLettersDisplay();
 
 private:
     WindowFixture &window() { return *m_window; }
@@ -208,35 +215,41 @@ void AccessWindowTest::commandKeyPressesWithoutMovingTheFocus()
 void AccessWindowTest::focusKeysGoWhereTheySay_data()
 {
     QTest::addColumn<QKeySequence>("keys");
+    QTest::addColumn<QString>("clicked"); // holding "hole", its caret at the end
     QTest::addColumn<bool>("helpOpen");
     QTest::addColumn<QString>("target");
     const QKeySequence altB(Qt::ALT | Qt::Key_B);
-    QTest::newRow("Alt+B: the board's first box") << altB << false << "E5";
-    QTest::newRow("Alt+B: out of the help") << altB << true << "E5";
-    QTest::newRow("Alt+L: the Alpha box")
-        << QKeySequence(Qt::ALT | Qt::Key_L) << false << "AlphaEdit";
+    const QKeySequence altL(Qt::ALT | Qt::Key_L);
+    QTest::newRow("Alt+B: the active box") << altB << "E7" << false << "E7";
+    QTest::newRow("Alt+B: out of the help") << altB << "E7" << true << "E7";
+    QTest::newRow("Alt+B, no box active: the first") << altB << "AlphaEdit" << false << "E5";
+    QTest::newRow("Alt+L: the Alpha box") << altL << "E7" << false << "AlphaEdit";
+    QTest::newRow("Alt+L in the Alpha box") << altL << "AlphaEdit" << false << "AlphaEdit";
 }
 
 void AccessWindowTest::focusKeysGoWhereTheySay()
 {
     QFETCH(QKeySequence, keys);
+    QFETCH(QString, clicked);
     QFETCH(bool, helpOpen);
     QFETCH(QString, target);
     window().retype(5, QStringLiteral("hole"));
-    window().click(window().box(7));
+    window().click(window().findWidget(clicked));
+    window().typeInto(window().findWidget(clicked), QStringLiteral("hole"));
     if (helpOpen)
         window().click("btnHelp");
 
     QTest::keySequence(QApplication::focusWidget(), keys);
 
-    QCOMPARE(QApplication::focusWidget(), window().findWidget(target));
+    auto *entered = qobject_cast<QLineEdit *>(QApplication::focusWidget());
+    QCOMPARE(entered, window().findWidget(target));
     QVERIFY(!window().findWidget("helppanel")->isVisible());
-    if (target == u"E5") { // entered as by Tab
-        QCOMPARE(window().box(5)->selectedText(), u"hole");
-        QCOMPARE(window().form().practiceState().activeBox(), 5);
-    } else {
+    // Selected as by Tab, so that the next letters replace it.
+    QCOMPARE(entered->selectedText(), entered->text());
+    if (target.startsWith(u'E'))
+        QCOMPARE(window().form().practiceState().activeBox(), target.mid(1).toInt());
+    else
         QVERIFY(window().form().practiceState().lookUpActive());
-    }
 }
 
 void AccessWindowTest::returnPressesTheFocusedButton_data()
@@ -347,7 +360,11 @@ void AccessWindowTest::testAnswersSaysWhichAndHowManyAreWrong()
     // Every other shown box is empty, so wrong too: 15 of the 16.
     QWidget *result = window().findWidget("Announcer");
     QCOMPARE(accessible(result)->role(), QAccessible::Notification);
-    QCOMPARE(accessible(result)->text(QAccessible::Name), u"15 of 16 answers wrong");
+    // Which, by name, in reading order: box 6 ("du, verb") is right.
+    QVERIFY(accessible(result)
+                ->text(QAccessible::Name)
+                .startsWith(u"15 of 16 wrong: ich, verb; ich, separable prefix; du, separable "
+                            u"prefix; Sie (singular), "));
     QVERIFY(!accessible(result)->state().invisible);
 
     window().click("btnTestAnswersRestore");
@@ -416,10 +433,123 @@ void AccessWindowTest::listsSayTheirEntry()
     QCOMPARE(text->text(0, text->characterCount()), u"present"); // the entry is " present"
     window().chooseInList("ComboBox2", 1);
     QCOMPARE(tense->text(QAccessible::Value), u"past");
-    // A style or size chosen is told; the list cannot tell it itself.
-    window().click("btnFont");
-    window().chooseInList("ComboBox5", 1);
-    QCOMPARE(announced(window()), u"Bold");
+    // Shown and hidden are told; a style or size by its full name, none yet too.
+    QTest::keySequence(QApplication::focusWidget(), QKeySequence(Qt::ALT | Qt::Key_F));
+    QCOMPARE(announced(window()), u"Font lists shown");
+    QAccessibleInterface *style = accessible(window().findWidget("ComboBox5"));
+    QCOMPARE(style->text(QAccessible::Value), u"none chosen");
+    window().chooseInList("ComboBox5", 3);
+    QCOMPARE(announced(window()), u"Bold Italic");
+    QCOMPARE(style->text(QAccessible::Value), u"Bold Italic");
+    window().chooseInList("ComboBox6", 0);
+    QCOMPARE(announced(window()), u"size 8");
+    QAccessibleInterface *sizes = accessible(window().find<QComboBox>("ComboBox6")->view());
+    QCOMPARE(sizes->child(4)->text(QAccessible::Name), u"size 12");
+    QTest::keySequence(QApplication::focusWidget(), QKeySequence(Qt::ALT | Qt::Key_F));
+    QCOMPARE(announced(window()), u"Font lists hidden");
+}
+
+// At start-up the focus is on the letters display, box 13 active: the display says what it
+// shows and draws its focus; a command acting on box 13, never entered, names it once.
+void AccessWindowTest::startUpOnTheLettersDisplay()
+{
+    auto *letters = window().findWidget("EdS4");
+    QVERIFY(letters->toolTip().startsWith(u"The letters Show Random has revealed (Alt+R)\n"));
+    QCOMPARE(QApplication::focusWidget(), letters);
+    const QImage focused = letters->grab().toImage();
+    QTest::keyClick(letters, Qt::Key_Tab);
+    QVERIFY(letters->grab().toImage() != focused);
+    tabTo(letters);
+    QCOMPARE(letters->grab().toImage(), focused);
+    QTest::keySequence(letters, QKeySequence(Qt::ALT | Qt::Key_C));
+    QVERIFY2(announced(window()).endsWith(u", in ich, separable prefix"),
+             qPrintable(announced(window())));
+    QTest::keySequence(letters, QKeySequence(Qt::ALT | Qt::Key_R));
+    QVERIFY2(!announced(window()).contains(u", in "), qPrintable(announced(window())));
+}
+
+void AccessWindowTest::textNavigationAnswersEveryOffset_data()
+{
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QStringList>("texts"); // typed in turn; a list shows its entries in turn
+    // Generated texts of words with umlauts and the signs between the board's persons.
+    QRandomGenerator generator(26);
+    QStringList generated{QString(), QStringLiteral("ä"), QStringLiteral("hole"),
+                          QStringLiteral("Ich hole ab"), QStringLiteral("er/sie/es (über) ß")};
+    const QString letters = QStringLiteral("aehsüöäßÜ /(),");
+    for (int count = 0; count < 30; ++count) {
+        QString text;
+        for (int length = generator.bounded(1, 14); text.size() < length;)
+            text += letters[generator.bounded(int(letters.size()))];
+        generated << text;
+    }
+    QTest::newRow("entry box") << QStringLiteral("E7") << generated;
+    QTest::newRow("Alpha") << QStringLiteral("AlphaEdit") << generated.mid(0, 12);
+    QTest::newRow("tense list") << QStringLiteral("ComboBox2") << QStringList(8, QString());
+}
+
+// Every call answers (the toolkit's own looped forever for a word at the end)
+// with the piece that rules on letters alone expect: one character, a whole
+// word or the run between words, the whole line.
+void AccessWindowTest::textNavigationAnswersEveryOffset()
+{
+    QFETCH(QString, control);
+    QFETCH(QStringList, texts);
+    QWidget *widget = window().findWidget(control);
+    for (int index = 0; index < texts.size(); ++index) {
+        if (control == u"ComboBox2") {
+            window().chooseInList(control, index);
+        } else {
+            window().click(widget);
+            QTest::keyClick(widget, Qt::Key_A, Qt::ControlModifier);
+            QTest::keyClick(widget, Qt::Key_Delete);
+            for (QChar letter : texts[index]) // umlauts too, as a German keyboard types them
+                QTest::sendKeyEvent(QTest::Click, widget, Qt::Key(letter.toUpper().unicode()),
+                                    QString(letter), Qt::NoModifier);
+        }
+        QAccessibleTextInterface *face = accessible(widget)->textInterface();
+        const QString text = face->text(0, face->characterCount());
+        const int length = int(text.size());
+        using B = QAccessible::TextBoundaryType;
+        for (B boundary : {B::CharBoundary, B::WordBoundary, B::SentenceBoundary, B::LineBoundary,
+                           B::ParagraphBoundary}) {
+            QList<int> ends; // of the pieces: characters, runs of letters or not, the line
+            for (int end = 1; end <= length; ++end)
+                if (end == length || boundary == B::CharBoundary ||
+                    (boundary == B::WordBoundary &&
+                     text[end].isLetter() != text[end - 1].isLetter()))
+                    ends << end;
+            // Piece k; none before the first (an empty span at 0) or after the last (at the end).
+            const auto piece = [&](qsizetype k) {
+                return k < 0              ? QPair(0, 0)
+                       : k >= ends.size() ? QPair(length, length)
+                                          : QPair(k ? ends[k - 1] : 0, ends[k]);
+            };
+            for (int offset = 0; offset <= length; ++offset) {
+                // At the end no character stands, but the last word or line does.
+                const qsizetype at =
+                    offset == length && boundary != B::CharBoundary
+                        ? ends.size() - 1
+                        : std::upper_bound(ends.begin(), ends.end(), offset) - ends.begin();
+                int start = -2, end = -2;
+                const auto check = [&](const QString &said, QPair<int, int> expected) {
+                    QVERIFY2(QPair(start, end) == expected && said == text.mid(start, end - start),
+                             qPrintable(QStringLiteral("'%1' at %2, boundary %3")
+                                            .arg(text)
+                                            .arg(offset)
+                                            .arg(int(boundary))));
+                };
+                check(face->textAtOffset(offset, boundary, &start, &end), piece(at));
+                check(face->textBeforeOffset(offset, boundary, &start, &end), piece(at - 1));
+                check(face->textAfterOffset(offset, boundary, &start, &end), piece(at + 1));
+            }
+            // The caret (-2) stands at the typed text's end.
+            int start = -2, end = -2, caretStart = -2, caretEnd = -2;
+            face->textAtOffset(-2, boundary, &caretStart, &caretEnd);
+            face->textAtOffset(face->cursorPosition(), boundary, &start, &end);
+            QCOMPARE(QPair(caretStart, caretEnd), QPair(start, end));
+        }
+    }
 }
 
 ZANDREL_WINDOW_TEST_MAIN(AccessWindowTest)

@@ -31,6 +31,15 @@
 #include <optional>
 #include <tuple>
 
+#ifdef ZANDREL_DESKTOP_SWITCH_TEST
+#include "desktop/SchemePalette.h"
+
+#include <QProcess>
+#include <QTemporaryFile>
+
+#include <csignal>
+#endif
+
 using testdata::VerbRecordBuilder;
 using testwindow::WindowFixture;
 
@@ -64,6 +73,54 @@ public:
 private:
     QPalette m_previous;
 };
+
+#ifdef ZANDREL_DESKTOP_SWITCH_TEST
+// The desktop's switch between light and dark as desktops send it: the X
+// settings manager xsettingsd changing Net/ThemeName (Adwaita <->
+// Adwaita-dark), or GNOME's color-scheme setting, which the desktop portal
+// (xdg-desktop-portal with its GTK backend) sends on as SettingChanged of
+// org.freedesktop.appearance color-scheme.
+class DesktopSwitch {
+public:
+    DesktopSwitch(const QString &way, bool dark) : m_xsettings(way == u"xsettings")
+    {
+        set(dark, false);
+        if (m_xsettings) {
+            m_xsettingsd.start(QStringLiteral("xsettingsd"),
+                               {QStringLiteral("-c"), m_config.fileName()});
+            QTRY_VERIFY((m_log += m_xsettingsd.readAllStandardError()).contains("Took ownership"));
+        }
+    }
+    ~DesktopSwitch()
+    {
+        m_xsettingsd.terminate();
+        m_xsettingsd.waitForFinished();
+    }
+
+    void set(bool dark, bool sent = true)
+    {
+        if (!m_xsettings) { // as GNOME's Appearance settings switch it
+            QProcess::execute(QStringLiteral("gsettings"),
+                              {QStringLiteral("set"), QStringLiteral("org.gnome.desktop.interface"),
+                               QStringLiteral("color-scheme"),
+                               dark ? QStringLiteral("prefer-dark") : QStringLiteral("default")});
+            return;
+        }
+        m_config.open();
+        m_config.resize(0);
+        m_config.write(dark ? "Net/ThemeName \"Adwaita-dark\"\n" : "Net/ThemeName \"Adwaita\"\n");
+        m_config.close();
+        if (sent)
+            ::kill(pid_t(m_xsettingsd.processId()), SIGHUP); // xsettingsd's reload
+    }
+
+private:
+    bool m_xsettings;
+    QTemporaryFile m_config;
+    QProcess m_xsettingsd;
+    QByteArray m_log;
+};
+#endif
 
 QList<VerbRecordBuilder> oneVerb(const QString &caption1 = {}, const QString &caption2 = {})
 {
@@ -269,10 +326,21 @@ void RenderedWindowTest::everyTextIsReadable_data()
     // The palette the window starts under, then those the desktop switches to while it runs.
     QTest::addColumn<QStringList>("palettes");
     QTest::addColumn<QString>("state");
+    // How the desktop switches: a palette set from inside; or, on an X server with Qt's GTK
+    // platform theme (desktop_switch_test), its X settings' theme name or its portal.
+    QTest::addColumn<QString>("desktop");
     for (const char *palettes : {"light", "dark", "light, dark", "light, dark, light"}) {
         for (const char *state : {"show all", "test answers", "restore", "help"})
             QTest::addRow("%s; %s", palettes, state)
-                << QString::fromLatin1(palettes).split(QStringLiteral(", ")) << QString(state);
+                << QString::fromLatin1(palettes).split(QStringLiteral(", ")) << QString(state)
+                << QStringLiteral("palette");
+    }
+    for (const char *desktop : {"xsettings", "portal"}) {
+        QTest::addRow("%s: light, dark, light", desktop)
+            << QStringList{"light", "dark", "light"} << QStringLiteral("test answers")
+            << QString(desktop);
+        QTest::addRow("%s: dark, light", desktop)
+            << QStringList{"dark", "light"} << QStringLiteral("show all") << QString(desktop);
     }
 }
 
@@ -280,9 +348,19 @@ void RenderedWindowTest::everyTextIsReadable()
 {
     QFETCH(QStringList, palettes);
     QFETCH(QString, state);
+    QFETCH(QString, desktop);
+    const bool onDesktop = qEnvironmentVariableIsSet("ZANDREL_DESKTOP_SWITCH");
+    if (onDesktop != (desktop != u"palette"))
+        QSKIP(onDesktop ? "a palette set from inside: run offscreen"
+                        : "run by desktop_switch_test");
+#ifdef ZANDREL_DESKTOP_SWITCH_TEST
+    std::optional<DesktopSwitch> desktopSwitch;
+    if (onDesktop)
+        desktopSwitch.emplace(desktop, palettes[0] == u"dark");
+#endif
     const QPalette light = QApplication::palette();
-    ApplicationPalette palette(palettes[0] == u"dark" ? std::optional(darkPalette())
-                                                      : std::nullopt);
+    ApplicationPalette palette(palettes[0] == u"dark" && !onDesktop ? std::optional(darkPalette())
+                                                                    : std::nullopt);
     WindowFixture window(oneVerb());
     const QList<int> boxes = visibleBoxes(window);
     QVERIFY(boxes.size() >= 2);
@@ -304,30 +382,38 @@ void RenderedWindowTest::everyTextIsReadable()
         if (state == u"restore")
             window.click(QStringLiteral("btnTestAnswersRestore"));
     }
-    for (const QString &next : palettes.mid(1))
-        QApplication::setPalette(next == u"dark" ? darkPalette() : light);
-
-    const QImage image = grabbed(window.form());
-    const QList<ShownText> texts = shownTexts(window.form());
-    QVERIFY(texts.size() >= (state == u"help" ? 6 : 40)); // the help panel covers the board
-    QStringList unreadable;
-    double least = 21;
-    QString leastReadable;
-    for (const ShownText &text : texts) {
-        const Ink ink = readInk(image, text.area);
-        const double ratio = appearance::contrastRatio(ink.ink, ink.background);
-        if (ratio < least) {
-            least = ratio;
-            leastReadable = text.control;
+    for (int step = 0; step < palettes.size(); ++step) { // every text read after each switch
+        const bool dark = palettes[step] == u"dark";
+        if (step > 0 && !onDesktop)
+            QApplication::setPalette(dark ? darkPalette() : light);
+#ifdef ZANDREL_DESKTOP_SWITCH_TEST
+        if (step > 0 && onDesktop)
+            desktopSwitch->set(dark);
+        if (onDesktop)
+            QTRY_COMPARE(desktop::isDarkPalette(window.form().palette()), dark);
+#endif
+        const QImage image = grabbed(window.form());
+        const QList<ShownText> texts = shownTexts(window.form());
+        QVERIFY(texts.size() >= (state == u"help" ? 6 : 40)); // the help panel covers the board
+        QStringList unreadable;
+        double least = 21;
+        QString leastReadable;
+        for (const ShownText &text : texts) {
+            const Ink ink = readInk(image, text.area);
+            const double ratio = appearance::contrastRatio(ink.ink, ink.background);
+            if (ratio < least) {
+                least = ratio;
+                leastReadable = text.control;
+            }
+            if (ink.inkPixels < 3 || ratio < requiredContrast(text))
+                unreadable.append(QStringLiteral("%1 %2 on %3 (%4:1)")
+                                      .arg(text.control, ink.ink.name(), ink.background.name())
+                                      .arg(ratio, 0, 'f', 2));
         }
-        if (ink.inkPixels < 3 || ratio < requiredContrast(text))
-            unreadable.append(QStringLiteral("%1 %2 on %3 (%4:1)")
-                                  .arg(text.control, ink.ink.name(), ink.background.name())
-                                  .arg(ratio, 0, 'f', 2));
+        qInfo("%lld texts, least contrast %.2f:1 (%s)", qlonglong(texts.size()), least,
+              qPrintable(leastReadable));
+        QVERIFY2(unreadable.isEmpty(), qPrintable(unreadable.join(QStringLiteral("; "))));
     }
-    qInfo("%lld texts, least contrast %.2f:1 (%s)", qlonglong(texts.size()), least,
-          qPrintable(leastReadable));
-    QVERIFY2(unreadable.isEmpty(), qPrintable(unreadable.join(QStringLiteral("; "))));
 }
 
 void RenderedWindowTest::revealedTypeIsDrawnRed()

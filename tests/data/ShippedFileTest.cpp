@@ -3,6 +3,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "board/Board.h"
+#include "data/Alternatives.h"
 #include "data/VerbFile.h"
 
 #include <gtest/gtest.h>
@@ -121,5 +122,37 @@ TEST_F(ShippedFile, GehenIsConjugated)
     EXPECT_EQ(imperative[34], u"gehen");
     EXPECT_TRUE(imperative[35].isEmpty());
 }
+
+// The alternatives beside it read without fault and hold each kind, where the
+// learner types it: gesandt in every participle box, stände in both Sie rows.
+struct ShippedAlternative {
+    const char *verb;
+    int tense, box;
+    const char *form;
+};
+
+class ShippedAlternatives : public testing::TestWithParam<ShippedAlternative> {};
+
+TEST_P(ShippedAlternatives, AcceptTheOtherStandardForms)
+{
+    static const auto reading = data::Alternatives::read(ZANDREL_SHIPPED_ALTERNATIVES);
+    ASSERT_FALSE(reading.fault) << reading.fault->text().toStdString();
+    const ShippedAlternative &c = GetParam();
+    EXPECT_TRUE(reading.alternatives.of(QString::fromUtf8(c.verb), c.tense, c.box)
+                    .contains(QString::fromUtf8(c.form)));
+}
+
+INSTANTIATE_TEST_SUITE_P(Kinds, ShippedAlternatives,
+                         testing::Values(ShippedAlternative{"senden", 3, 9, "gesandt"},
+                                         ShippedAlternative{"anwenden", 13, 28, "angewandt"},
+                                         ShippedAlternative{"senden", 1, 5, "sandte"},
+                                         ShippedAlternative{"backen", 1, 8, "buk"},
+                                         ShippedAlternative{"stehen", 7, 23, "ständen"},
+                                         ShippedAlternative{"helfen", 7, 5, "hälfe"},
+                                         ShippedAlternative{"beginnen", 7, 6, "begönnest"},
+                                         ShippedAlternative{"salzen", 4, 9, "gesalzt"},
+                                         ShippedAlternative{"gehen", 14, 33, "gehe"},
+                                         ShippedAlternative{"aufstehen", 14, 33, "stehe auf"},
+                                         ShippedAlternative{"sich trauen", 0, 9, "mir"}));
 
 } // namespace

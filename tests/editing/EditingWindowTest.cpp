@@ -4,6 +4,7 @@
 
 // Copy and paste, special characters, the look-up and the panels, on the real
 // window with real input.
+#include "app/CommandKeys.h"
 #include "app/Unit1.h"
 #include "editing/HelpText.h"
 #include "lists/FlatComboBox.h"
@@ -276,9 +277,10 @@ void EditingWindowTest::lookUpBoxTakesCharactersAndReturnRunsTheLookUp()
     QCOMPARE(window().form().answerSlot(5), VerbRecordBuilder::sampleForm(0, 5));
     // The look-up box stays active: Return again repeats it, Paste goes there.
     QVERIFY(window().form().practiceState().lookUpActive());
-    QApplication::clipboard()->setText(QStringLiteral("en"));
+    // Its text is selected after the look-up: what comes next starts a new one.
+    QApplication::clipboard()->setText(QStringLiteral("sagen"));
     window().click(QStringLiteral("leftPaste"));
-    QCOMPARE(lookUp->text(), QStringLiteral("gißen"));
+    QCOMPARE(lookUp->text(), QStringLiteral("sagen"));
 }
 
 void EditingWindowTest::lookUpExamples_data()
@@ -388,6 +390,9 @@ void EditingWindowTest::typingInAListFindsTheEntry_data()
     QTest::newRow("open list") << "ComboBox1" << true << "hab" << 5;
     QTest::newRow("tense past the bracket") << "ComboBox2" << false << "i" << 14;
     QTest::newRow("open tense list, with a blank") << "ComboBox2" << true << "past p" << 4;
+    QTest::newRow("closed tense list, with a blank") << "ComboBox2" << false << "past s" << 8;
+    QTest::newRow("two blanks") << "ComboBox2" << false << "future perfect s" << 12;
+    QTest::newRow("tense by its bracket") << "ComboBox2" << false << "(" << 14;
 }
 
 void EditingWindowTest::typingInAListFindsTheEntry()
@@ -454,23 +459,26 @@ void EditingWindowTest::variantsButtonDoesNothing()
 void EditingWindowTest::helpHoldsTheKeyboard_data()
 {
     QTest::addColumn<QString>("focused"); // where the learner was
+    QTest::addColumn<bool>("clickH");     // then clicked "H", which F1 opens again
     QTest::addColumn<int>("closing");     // the key that closes the help, 0: a click on Close
-    QTest::newRow("F1 in a box, Esc") << "E5" << int(Qt::Key_Escape);
-    QTest::newRow("F1 in Alpha, Space on Close") << "AlphaEdit" << int(Qt::Key_Space);
-    QTest::newRow("H clicked, Close clicked") << "btnHelp" << 0;
+    QTest::newRow("F1 in a box, Esc") << "E5" << false << int(Qt::Key_Escape);
+    QTest::newRow("F1 in Alpha, Space on Close") << "AlphaEdit" << false << int(Qt::Key_Space);
+    QTest::newRow("a box, H clicked, Close clicked") << "E5" << true << 0;
+    QTest::newRow("Alpha, H clicked, Esc") << "AlphaEdit" << true << int(Qt::Key_Escape);
 }
 
 void EditingWindowTest::helpHoldsTheKeyboard()
 {
     QFETCH(QString, focused);
+    QFETCH(bool, clickH);
     QFETCH(int, closing);
     QWidget *before = window().findWidget(focused);
     window().click(before);
     auto *edit = qobject_cast<QLineEdit *>(before);
-    if (edit) {
-        QTest::keyClicks(edit, QStringLiteral("gehe"));
-        QTest::keyClick(edit, Qt::Key_Left);
-    }
+    QTest::keyClicks(edit, QStringLiteral("gehe"));
+    QTest::keyClick(edit, Qt::Key_Left);
+    if (clickH)
+        window().click(QStringLiteral("btnHelp"));
     // After "H" it opens again: it stays open, and where the focus goes back to stays.
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_F1);
     const int activeBox = window().form().practiceState().activeBox();
@@ -479,7 +487,7 @@ void EditingWindowTest::helpHoldsTheKeyboard()
     QCOMPARE(QApplication::focusWidget(), memo);
     QCOMPARE(panel->pos(), QPoint(34, 24));
     QVERIFY(memo->isReadOnly());
-    QCOMPARE(memo->toPlainText(), editing::helpLines().join(u'\n'));
+    QCOMPARE(memo->toPlainText(), editing::helpParagraphs().join(u'\n'));
     // Nothing the help covers takes a key, or a click on its edge showing beside the help.
     QTest::keyClicks(memo, QStringLiteral("xyz"));
     QTest::keyClick(memo, Qt::Key_F5);
@@ -500,9 +508,10 @@ void EditingWindowTest::helpHoldsTheKeyboard()
     // The page keys scroll it, the arrows reach every line.
     QTest::keyClick(memo, Qt::Key_PageDown);
     QVERIFY(memo->verticalScrollBar()->value() > 0);
-    for (int press = 0; press < 300 && memo->textCursor().blockNumber() < 40; ++press)
+    const int lastBlock = memo->document()->blockCount() - 1;
+    for (int press = 0; press < 300 && memo->textCursor().blockNumber() < lastBlock; ++press)
         QTest::keyClick(memo, Qt::Key_Down);
-    QCOMPARE(memo->textCursor().blockNumber(), 40);
+    QCOMPARE(memo->textCursor().blockNumber(), lastBlock);
 
     if (closing == Qt::Key_Space)
         QTest::keyClick(memo, Qt::Key_Tab); // to Close
@@ -516,11 +525,13 @@ void EditingWindowTest::helpHoldsTheKeyboard()
     // The focus is back where it was: the same box active, its text and caret as they were.
     QCOMPARE(QApplication::focusWidget(), before);
     QCOMPARE(window().form().practiceState().activeBox(), activeBox);
-    if (edit) {
-        QCOMPARE(edit->text(), QStringLiteral("gehe"));
-        QCOMPARE(edit->cursorPosition(), 3);
-        QVERIFY(!edit->hasSelectedText());
-    }
+    QCOMPARE(edit->text(), QStringLiteral("gehe"));
+    QCOMPARE(edit->cursorPosition(), 3);
+    QVERIFY(!edit->hasSelectedText());
+    // Opened again, it starts at its top.
+    QTest::keyClick(edit, Qt::Key_F1);
+    QCOMPARE(memo->verticalScrollBar()->value(), 0);
+    QCOMPARE(memo->textCursor().position(), 0);
 }
 
 void EditingWindowTest::helpTextLinesUpAndKeepsLastWordsCompany_data()
@@ -542,31 +553,43 @@ void EditingWindowTest::helpTextLinesUpAndKeepsLastWordsCompany()
 
     // Where the shortcut lines' first letters are drawn: the three after a
     // tab and the one after sixteen blanks.
-    auto letterX = [&](int line) {
-        const QTextBlock block = text->findBlockByNumber(line - 1);
+    QList<int> letterX;
+    for (QTextBlock block = text->begin(); block.isValid(); block = block.next()) {
+        if (!block.text().contains(QLatin1String(" = F")))
+            continue;
         QTextCursor cursor(block);
         cursor.setPosition(block.position() + int(block.text().indexOf(QLatin1String(" = "))) - 1);
-        return memo->cursorRect(cursor).x();
-    };
-    const int tabbed = letterX(19);
-    QVERIFY(tabbed > memo->cursorRect(QTextCursor(text->findBlockByNumber(18))).x() + 20);
-    for (int line : {20, 21, 22})
-        QCOMPARE(letterX(line), tabbed);
+        letterX.append(memo->cursorRect(cursor).x());
+    }
+    QCOMPARE(letterX.size(), 4);
+    QVERIFY(letterX[0] > 20);
+    QCOMPARE(letterX, QList<int>(4, letterX[0]));
 
-    // No line that wraps leaves its last word alone on its last row.
     for (QTextBlock block = text->begin(); block.isValid(); block = block.next()) {
+        const QString where = QStringLiteral("paragraph %1: \"%2\"")
+                                  .arg(block.blockNumber() + 1)
+                                  .arg(block.text().left(40));
+        // A paragraph ends where its sentence does, not at a break of its own.
+        QVERIFY2(!block.text().endsWith(u' '), qPrintable(where));
+        // Its rows break between words; no row but the last holds its last word alone.
         const QTextLayout *rows = block.layout();
         QVERIFY(rows->lineCount() >= 1);
+        for (int row = 0; row + 1 < rows->lineCount(); ++row) {
+            const QTextLine line = rows->lineAt(row);
+            QVERIFY2(block.text().at(line.textStart() + line.textLength() - 1) == u' ',
+                     qPrintable(where));
+        }
         const QTextLine last = rows->lineAt(rows->lineCount() - 1);
         const QString lastRow = block.text().mid(last.textStart(), last.textLength()).trimmed();
         if (rows->lineCount() > 1)
-            QVERIFY2(lastRow.contains(QLatin1Char(' ')),
-                     qPrintable(QStringLiteral("line %1 ends in \"%2\"")
-                                    .arg(block.blockNumber() + 1)
-                                    .arg(lastRow)));
+            QVERIFY2(lastRow.contains(QLatin1Char(' ')), qPrintable(where));
     }
-    const QStringList shown = memo->toPlainText().split(QLatin1Char('\n'));
-    QCOMPARE(shown, editing::helpLines()); // the text itself is untouched
+    QCOMPARE(memo->toPlainText().split(u'\n'), editing::helpParagraphs()); // text untouched
+    // Every command's key is named, and what a wrong box says to a screen reader.
+    for (const app::CommandKey &command : app::commandKeys())
+        QVERIFY2(memo->toPlainText().contains(command.keys.toString(QKeySequence::NativeText)),
+                 qPrintable(command.keys.toString()));
+    QVERIFY(memo->toPlainText().contains(QLatin1String("\"wrong answer\"")));
 }
 
 ZANDREL_WINDOW_TEST_MAIN(EditingWindowTest)

@@ -110,6 +110,12 @@ check_layout() {
     verb_file=$(cat "$build_dir/packaging/bundled-verb-file.txt")
     cmp -s "$usr/share/$name/Verb12Data.txt" "$verb_file" ||
         fail "the bundled verb file differs from $verb_file"
+    # Its alternatives beside it, when the verb file has them.
+    if [ -f "$build_dir/packaging/bundled-alternatives.txt" ]; then
+        cmp -s "$usr/share/$name/Verb12Alternatives.txt" \
+            "$(cat "$build_dir/packaging/bundled-alternatives.txt")" ||
+            fail "the alternatives file is missing or differs from the bundled one"
+    fi
     local package
     for package in "$name" "$data_name"; do
         local copyright="$usr/share/doc/$package/copyright"
@@ -131,11 +137,12 @@ check_layout() {
     local program_files data_files
     program_files=$(dpkg-deb -c "$deb" | awk '{print $NF}')
     data_files=$(dpkg-deb -c "$data_deb" | awk '{print $NF}')
-    ! grep -q "Verb12Data.txt" <<<"$program_files" || fail "the program package carries the verb file"
+    ! grep -qE "Verb12(Data|Alternatives).txt" <<<"$program_files" ||
+        fail "the program package carries the verb file or its alternatives"
     grep -qx "./usr/share/$name/Verb12Data.txt" <<<"$data_files" ||
         fail "the data package does not carry usr/share/$name/Verb12Data.txt"
     local stray
-    stray=$(grep -vE "^\./usr/share/($name/Verb12Data.txt|doc/$data_name/|lintian/overrides/$data_name$)" \
+    stray=$(grep -vE "^\./usr/share/($name/Verb12(Data|Alternatives).txt|doc/$data_name/|lintian/overrides/$data_name$)" \
         <<<"$data_files" | grep -v '/$' || true)
     [ -z "$stray" ] || fail "the data package carries more than the verb file: $stray"
     [ "$(dpkg-deb -f "$data_deb" Architecture)" = all ] || fail "the data package is not Architecture: all"

@@ -91,12 +91,20 @@ TEST(TestAnswers, ResultInWordsCountsTheShownBoxes)
 {
     const BoxTexts three = texts({{5, "gehe"}, {6, "gehst"}, {7, "gehen"}});
     const BoxTexts one = texts({{33, "geh"}});
-    const auto summary = [](const BoxTexts &typed, const BoxTexts &answers) {
-        return practice::testResultSummary(practice::wrongAnswers(typed, answers), answers)
+    // Boxes 6 and 14 share a row; box 14 is read before box 7, a row lower.
+    const BoxTexts names = texts({{5, "ich, verb"},
+                                  {6, "du, verb"},
+                                  {7, "Sie (singular), verb"},
+                                  {14, "du, separable prefix"},
+                                  {33, "du, imperative"}});
+    const auto summary = [&](const BoxTexts &typed, const BoxTexts &answers) {
+        return practice::testResultSummary(practice::wrongAnswers(typed, answers), answers, names)
             .toStdString();
     };
     EXPECT_EQ(summary(three, three), "All 3 answers right");
-    EXPECT_EQ(summary(texts({{5, "gehe"}}), three), "2 of 3 answers wrong");
+    EXPECT_EQ(summary(texts({{5, "gehe"}}), three), "2 of 3 wrong: du, Sie (singular).");
+    EXPECT_EQ(summary(BoxTexts{}, texts({{6, "a"}, {7, "b"}, {14, "c"}})),
+              "3 of 3 wrong: du, verb; du, separable prefix; Sie (singular).");
     EXPECT_EQ(summary(one, one), "The answer is right");
     EXPECT_EQ(summary(BoxTexts{}, one), "The answer is wrong");
     EXPECT_EQ(summary(BoxTexts{}, BoxTexts{}), "No answers to test");

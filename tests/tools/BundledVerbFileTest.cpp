@@ -4,13 +4,16 @@
 
 // The verb file the trainer ships: sound by the checker (captions that fit
 // their labels included), large enough, exactly what the generator makes from
-// the table and the dictionary, spelled right by the German hunspell
+// the table and the dictionary (and so is the alternatives file beside it,
+// which the checker holds to the forms they give), spelled right by the German hunspell
 // dictionary or a reviewed exception, its meanings matching Ding's
 // translations, its separability and auxiliaries the references', or a
 // reviewed exception, and holding the A1 to B1 word lists' verbs.
+#include "AlternativesCheck.h"
 #include "CaptionWidth.h"
 #include "FormCorrections.h"
 #include "FormDictionary.h"
+#include "KnownForms.h"
 #include "MeaningsReport.h"
 #include "ReferenceComparison.h"
 #include "VerbFileChecker.h"
@@ -30,6 +33,8 @@ namespace {
 
 const QString SourceDir = QStringLiteral(ZANDREL_SOURCE_DIR);
 const QString BundledFile = SourceDir + "/data/Verb12Data.txt";
+const QString BundledAlternatives = SourceDir + "/data/Verb12Alternatives.txt";
+const QString ReviewedAlternatives = SourceDir + "/tools/verbs/alternatives.tsv";
 const QString Table = SourceDir + "/tools/verbs/verbs.tsv";
 const QString Spelling = SourceDir + "/tools/verbs/reformed-spelling.tsv";
 const QString Exceptions = SourceDir + "/tools/verbs/spelling-exceptions.txt";
@@ -90,16 +95,40 @@ TEST_F(BundledVerbFile, IsWhatTheGeneratorMakes)
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
     const QString fresh = dir.filePath("Verb12Data.txt");
+    const QString freshAlternatives = dir.filePath("Verb12Alternatives.txt");
     QProcess generator;
-    generator.start(ZANDREL_VERBGEN, {"--table", Table, "--spelling", Spelling, "--dictionary",
-                                      Dictionary, "--output", fresh});
+    generator.start(ZANDREL_VERBGEN,
+                    {"--table", Table, "--spelling", Spelling, "--dictionary", Dictionary,
+                     "--output", fresh, "--reviewed-alternatives", ReviewedAlternatives,
+                     "--alternatives-output", freshAlternatives});
     ASSERT_TRUE(generator.waitForFinished(120000));
     ASSERT_EQ(generator.exitCode(), 0) << generator.readAllStandardError().toStdString();
-    const QByteArray regenerated = readBytes(fresh);
-    ASSERT_EQ(regenerated.size(), bytes.size())
-        << "data/Verb12Data.txt is out of date: cmake --build <dir> --target regenerate-verb-file";
-    EXPECT_TRUE(regenerated == bytes)
-        << "data/Verb12Data.txt is out of date: cmake --build <dir> --target regenerate-verb-file";
+    for (const auto &[regenerated, committed] :
+         {std::pair(fresh, BundledFile), std::pair(freshAlternatives, BundledAlternatives)}) {
+        EXPECT_TRUE(readBytes(regenerated) == readBytes(committed))
+            << committed.toStdString()
+            << " is out of date: cmake --build <dir> --target regenerate-verb-file";
+    }
+}
+
+// The alternatives beside it: each a form of its box that the dictionary or the
+// reviewed list gives, and the variants digits counting the participle's.
+TEST_F(BundledVerbFile, AlternativesPassTheChecker)
+{
+    ASSERT_TRUE(QFile::exists(Dictionary)) << FetchHint;
+    const auto dictionary = verbgen::FormDictionary::load(Dictionary);
+    const auto spelling =
+        verbgen::SpellingReplacements::parse(QString::fromUtf8(readBytes(Spelling)), Spelling);
+    const auto reviewed = verbgen::ReviewedAlternatives::parse(
+        QString::fromUtf8(readBytes(ReviewedAlternatives)), ReviewedAlternatives);
+    const data::VerbFile file(bytes);
+    const auto report =
+        verbcheck::checkAlternatives(file, readBytes(BundledAlternatives),
+                                     verbcheck::knownForms(dictionary, spelling, reviewed));
+    for (const auto &fault : report.lines)
+        ADD_FAILURE() << "Verb12Alternatives.txt " << fault.text().toStdString();
+    for (const auto &fault : report.verbFile)
+        ADD_FAILURE() << verbcheck::describe(fault, file).toStdString();
 }
 
 // Ding, read once for the tests that compare with it; empty when it is missing.

@@ -4,6 +4,7 @@
 
 #include "MiniVerbFile.h"
 
+#include "AlternativesWriter.h"
 #include "Generator.h"
 #include "RecordWriter.h"
 
@@ -38,6 +39,8 @@ QString tableText()
         "leidtun\ts\thaben\t-\tleid\ts\tto be sorry\tIMP=none\tnever bidden\n"
         "sich Sorgen machen\tr\thaben\tdat\tSorgen\tw\tto worry\t-\t-\n"
         "waschen\tn\thaben\t-\t-\ts\tto wash\t-\t-\n"
+        "senden\tn\thaben\t-\t-\tw\tto send\tPART=gesendet gesandt\tboth standard\n"
+        "zusenden\ts\thaben\t-\tzu\tw\tto send to\t-\t-\n"
         "frühstücken\tn\thaben\t-\t-\tw\tto have breakfast\tPRES=frühstücke frühstückst "
         "frühstückt frühstücken frühstückt frühstücken; PAST=frühstückte; SUBJ1=frühstücke "
         "frühstückest frühstücke frühstücken frühstücket frühstücken; SUBJ2=frühstückte; "
@@ -51,7 +54,17 @@ QString spellingText()
                           "müßten\tmüssten\nmüßtet\tmüsstet\ngemußt\tgemusst\n");
 }
 
-QByteArray bytes()
+QString reviewedAlternativesText()
+{
+    return QStringLiteral("# verb\tforms\treason\n"
+                          "senden\tPAST=sandte\tsandte beside sendete\n"
+                          "aufstehen\tSUBJ2=stände\tstünde and stände\n"
+                          "sich anziehen\tREFL=dat\twith an object: ich ziehe mir die Jacke an\n");
+}
+
+namespace {
+
+QList<verbgen::RecordText> records()
 {
     QFile json(fixturePath("mini-verbs.json"));
     if (!json.open(QIODevice::ReadOnly))
@@ -59,7 +72,21 @@ QByteArray bytes()
     const auto dictionary = verbgen::FormDictionary::fromJson(json.readAll());
     const auto table = verbgen::parseVerbTable(tableText(), "mini.tsv");
     const auto spelling = verbgen::SpellingReplacements::parse(spellingText(), "spelling.tsv");
-    return verbgen::verbFileBytes(verbgen::buildRecords(table, dictionary, spelling));
+    const auto reviewed =
+        verbgen::ReviewedAlternatives::parse(reviewedAlternativesText(), "alternatives.tsv");
+    return verbgen::buildRecords(table, dictionary, spelling, {}, reviewed);
+}
+
+} // namespace
+
+QByteArray bytes()
+{
+    return verbgen::verbFileBytes(records());
+}
+
+QByteArray alternativesBytes()
+{
+    return verbgen::alternativesFileBytes(records());
 }
 
 } // namespace minifile

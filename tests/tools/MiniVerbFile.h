@@ -7,15 +7,17 @@
 #include <QByteArray>
 #include <QString>
 
-// A small verb file made by the generator from a table of eighteen verbs (one
+// A small verb file made by the generator from a table of twenty verbs (one
 // or more of every category, an impersonal one and one without imperative
 // among them, and one the dictionary lacks) and an excerpt of the verb
-// dictionary.
+// dictionary; and the alternatives file beside it, with a reviewed list.
 namespace minifile {
 
 QString fixturePath(const QString &name);
 QString tableText();
 QString spellingText();
-QByteArray bytes(); // Windows-1252, CR LF
+QString reviewedAlternativesText();
+QByteArray bytes();             // Windows-1252, CR LF
+QByteArray alternativesBytes(); // UTF-8, CR LF
 
 } // namespace minifile

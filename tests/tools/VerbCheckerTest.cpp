@@ -6,7 +6,9 @@
 // hand edit can make is reported at its line.
 #include "MiniVerbFile.h"
 
+#include "AlternativesCheck.h"
 #include "CaptionWidth.h"
+#include "KnownForms.h"
 #include "MeaningsReport.h"
 #include "ReferenceComparison.h"
 #include "VerbFileChecker.h"
@@ -180,6 +182,124 @@ const FaultCase faultCases[] = {
 
 INSTANTIATE_TEST_SUITE_P(Damage, VerbCheckerFaults, testing::ValuesIn(faultCases),
                          [](const testing::TestParamInfo<FaultCase> &info) {
+                             return std::string(info.param.name);
+                         });
+
+// ---------------------------------------------------------------------------
+// The alternatives file beside the mini file, held to the mini dictionary's
+// forms and the mini reviewed list's.
+
+const verbcheck::KnownForms &miniKnownForms()
+{
+    static const auto dictionary = [] {
+        QFile json(minifile::fixturePath("mini-verbs.json"));
+        if (!json.open(QIODevice::ReadOnly))
+            throw std::runtime_error("missing fixture mini-verbs.json");
+        return verbgen::FormDictionary::fromJson(json.readAll());
+    }();
+    static const auto spelling =
+        verbgen::SpellingReplacements::parse(minifile::spellingText(), "spelling.tsv");
+    static const auto reviewed = verbgen::ReviewedAlternatives::parse(
+        minifile::reviewedAlternativesText(), "alternatives.tsv");
+    static const auto known = verbcheck::knownForms(dictionary, spelling, reviewed);
+    return known;
+}
+
+TEST(AlternativesChecker, FindsNoFaultInAGeneratedFile)
+{
+    const data::VerbFile file(minifile::bytes());
+    const auto report =
+        verbcheck::checkAlternatives(file, minifile::alternativesBytes(), miniKnownForms());
+    for (const auto &fault : report.lines)
+        ADD_FAILURE() << fault.text().toStdString();
+    for (const auto &fault : report.verbFile)
+        ADD_FAILURE() << verbcheck::describe(fault, file).toStdString();
+}
+
+struct AlternativesCase {
+    const char *name;
+    std::function<void(QList<QByteArray> &, Lines &)> damage;
+    const char *expected;
+    int line; // of the alternatives file; 0: record line 2 of `verb` in the verb file
+    const char *verb = nullptr; // whose variants digit is wrong
+};
+
+void PrintTo(const AlternativesCase &c, std::ostream *os)
+{
+    *os << c.name;
+}
+
+class AlternativesFaults : public testing::TestWithParam<AlternativesCase> {};
+
+TEST_P(AlternativesFaults, AreReportedAtTheirLine)
+{
+    const AlternativesCase &c = GetParam();
+    Lines verbs(minifile::bytes());
+    QList<QByteArray> lines = minifile::alternativesBytes().split('\n');
+    lines.removeLast(); // after the last line end
+    c.damage(lines, verbs);
+    const int line = c.line < 0 ? static_cast<int>(lines.size()) : c.line; // -1: the last line
+    const data::VerbFile file(verbs.bytes());
+    const auto report = verbcheck::checkAlternatives(file, lines.join('\n'), miniKnownForms());
+    QStringList described;
+    bool found = false;
+    for (const auto &fault : report.lines) {
+        described << fault.text();
+        found =
+            found || (fault.line == line && fault.problem.contains(QString::fromUtf8(c.expected)));
+    }
+    for (const auto &fault : report.verbFile) {
+        described << verbcheck::describe(fault, file);
+        found = found || (line == 0 && fault.fileLine == verbs.recordStart(c.verb) + 2 &&
+                          fault.message.contains(QString::fromUtf8(c.expected)));
+    }
+    EXPECT_TRUE(found) << "expected \"" << c.expected << "\" at line " << line << "; got:\n"
+                       << described.join('\n').toStdString();
+}
+
+// Appends a line to the alternatives file.
+std::function<void(QList<QByteArray> &, Lines &)> appended(const char *line)
+{
+    return [line](QList<QByteArray> &lines, Lines &) { lines << QByteArray(line); };
+}
+
+const AlternativesCase alternativesCases[] = {
+    {"Damaged", appended("gehen | Indikativ Präsens | ich 2"), "expected four fields", -1},
+    {"NoSuchVerb", appended("laufen | Indikativ Präsens | ich 2 | laufe"), "no verb \"laufen\"",
+     -1},
+    {"ImpersonalPerson", appended("gelingen | Indikativ Präsens | ich 2 | gelinge"),
+     "shows no form of \"gelingen\"", -1},
+    {"ColumnOfAnotherCategory", appended("gehen | Indikativ Präsens | ich 4 | hin"),
+     "shows no form", -1},
+    {"BoardsOwnForm", appended("gehen | Indikativ Präteritum | ich 2 | ging"),
+     "\"ging\" is the board's own form", -1},
+    {"FormTwice", appended("lesen | Indikativ Präteritum | du 2 | last, last"),
+     "\"last\" is listed twice", -1},
+    {"ListedBefore", appended("gehen | Imperativ | du 1 | gehe"), "is listed before, at line", -1},
+    {"NoRealForm", appended("gehen | Indikativ Präteritum | ich 2 | gang"),
+     "\"gang\" is no form of \"gehen\"", -1},
+    {"ParticipleWithoutItsPrefix",
+     [](QList<QByteArray> &lines, Lines &) {
+         const qsizetype at = lines.indexOf("zusenden | Indikativ Perfekt | ich 3 | zugesandt\r");
+         lines.append(lines.takeAt(at).replace("zugesandt", "gesandt"));
+     },
+     "\"gesandt\" is no form of \"zusenden\"", -1},
+    {"FormOfAnotherPerson", appended("gehen | Indikativ Präsens | wir 2 | gehst"), "is no form of",
+     -1},
+    {"PronounNotReviewed", appended("sich Sorgen machen | Indikativ Präsens | ich 3 | mich"),
+     "is no form of", -1},
+    {"DigitWithoutAlternatives",
+     [](QList<QByteArray> &lines, Lines &) {
+         lines.removeIf([](const QByteArray &line) { return line.contains("gesandt"); });
+     },
+     "variants digit 2, but the alternatives file gives the participle 0", 0, "senden"},
+    {"DigitBelowTheAlternatives",
+     [](QList<QByteArray> &, Lines &verbs) { verbs.at("senden", 2)[0] = '1'; }, "the digit is 2", 0,
+     "senden"},
+};
+
+INSTANTIATE_TEST_SUITE_P(Damage, AlternativesFaults, testing::ValuesIn(alternativesCases),
+                         [](const testing::TestParamInfo<AlternativesCase> &info) {
                              return std::string(info.param.name);
                          });
 

@@ -13,6 +13,7 @@
 #include "RecordWriter.h"
 #include "VerbTable.h"
 
+#include "data/Alternatives.h"
 #include "data/RecordLayout.h"
 #include "data/VerbFile.h"
 
@@ -328,6 +329,8 @@ TEST_F(MiniFile, HeadersCarryCodesAndCaptions)
     const qsizetype rad = recordOf("Rad fahren");
     EXPECT_EQ(file->header(rad).principalParts, "fuhr Rad, ist Rad gefahren");
     EXPECT_EQ(file->header(recordOf("können")).type, data::VerbType::Modal);
+    // The variants digit counts the participle and its alternatives.
+    EXPECT_EQ(file->header(recordOf("zusenden")).variants, 2);
     // Line 0's label marks the verbs without an imperative, and only them.
     for (const char *verb : {"gehen", "gelingen", "leidtun"})
         EXPECT_EQ(std::pair(file->header(recordOf(verb)).impersonal,
@@ -382,15 +385,104 @@ TEST_F(MiniFile, EveryLineHasItsThirtyCharacterLabel)
     EXPECT_TRUE(data::decodeWindows1252(file->recordLine(gehen, 300)).startsWith("- not read"));
 }
 
+// ---------------------------------------------------------------------------
+// The alternatives: each variant's forms in exactly the boxes that show them,
+// read back with the trainer's reader.
+
+struct AlternativeCase {
+    const char *verb;
+    int tense;
+    int box;
+    QStringList expected;
+};
+
+class MiniAlternatives : public testing::TestWithParam<AlternativeCase> {};
+
+TEST_P(MiniAlternatives, StandWhereTheLayoutPutsTheirForms)
+{
+    static const auto reading = data::Alternatives::fromText(minifile::alternativesBytes());
+    ASSERT_FALSE(reading.fault) << reading.fault->text().toStdString();
+    const AlternativeCase &c = GetParam();
+    EXPECT_EQ(reading.alternatives.of(QString::fromUtf8(c.verb), c.tense, c.box), c.expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Boxes, MiniAlternatives,
+    testing::Values(
+        // The second participle in every tense that shows the participle, with the prefix fused.
+        AlternativeCase{"senden", 3, 9, {"gesandt"}},
+        AlternativeCase{"senden", 13, 28, {"gesandt"}},
+        AlternativeCase{"zusenden", 9, 26, {"zugesandt"}},
+        AlternativeCase{"senden", 2, 9, {}}, // the Futur I shows the infinitive
+        // A reviewed Präteritum, inherited by the verb built on it; its prefix apart.
+        AlternativeCase{"senden", 1, 6, {"sandtest"}},
+        AlternativeCase{"zusenden", 1, 22, {"sandtet"}}, AlternativeCase{"zusenden", 1, 13, {}},
+        AlternativeCase{"senden", 7, 5, {}},
+        // The Konjunktiv II in both Sie rows.
+        AlternativeCase{"aufstehen", 7, 5, {"stände"}},
+        AlternativeCase{"aufstehen", 7, 23, {"ständen"}},
+        // The du imperative with its optional -e, never with a required one or none.
+        AlternativeCase{"gehen", 14, 33, {"gehe"}},
+        AlternativeCase{"aufstehen", 14, 33, {"stehe auf"}},
+        AlternativeCase{"Rad fahren", 14, 33, {"fahre Rad"}},
+        AlternativeCase{"sich Sorgen machen", 14, 33, {"mache dir Sorgen"}},
+        AlternativeCase{"arbeiten", 14, 33, {}}, AlternativeCase{"lesen", 14, 33, {}},
+        AlternativeCase{"gelingen", 14, 33, {}},
+        // The other reflexive case where it differs, with every other form too.
+        AlternativeCase{"sich anziehen", 0, 9, {"mir"}},
+        AlternativeCase{"sich anziehen", 3, 6, {"dir"}},
+        AlternativeCase{"sich anziehen", 0, 26, {}},
+        AlternativeCase{
+            "sich anziehen", 14, 33, {"ziehe dich an", "zieh dir an", "ziehe dir an"}}));
+
+struct ReviewedFault {
+    const char *name;
+    const char *list;
+    const char *expected;
+};
+
+class ReviewedListFaults : public testing::TestWithParam<ReviewedFault> {};
+
+TEST_P(ReviewedListFaults, StopTheGenerator)
+{
+    QFile json(minifile::fixturePath("mini-verbs.json"));
+    ASSERT_TRUE(json.open(QIODevice::ReadOnly));
+    const auto dictionary = FormDictionary::fromJson(json.readAll());
+    const auto table = parseVerbTable(minifile::tableText(), "mini.tsv");
+    try {
+        const auto reviewed = ReviewedAlternatives::parse(GetParam().list, "alternatives.tsv");
+        buildRecords(table, dictionary, SpellingReplacements(), {}, reviewed);
+        FAIL() << "built with a faulty list";
+    } catch (const TableError &error) {
+        EXPECT_NE(std::string(error.what()).find(GetParam().expected), std::string::npos)
+            << error.what();
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Lines, ReviewedListFaults,
+    testing::Values(
+        ReviewedFault{"UnknownKey", "gehen\tPERF=gegangen\tr", "1: unknown key"},
+        ReviewedFault{"FiveForms", "gehen\tPAST=a b c d e\tr", "PAST needs six forms"},
+        ReviewedFault{"NoReason", "gehen\tPAST=ginge\t", "expected \"verb<TAB>"},
+        ReviewedFault{"NotReflexive", "gehen\tREFL=dat\tr", "REFL names a case"},
+        ReviewedFault{"OwnCase", "sich merken\tREFL=dat\tr", "REFL names a case"},
+        ReviewedFault{"NoSuchVerb", "laufen\tIMP=lauf -\tr", "no verb \"laufen\" in the table"},
+        ReviewedFault{"TheBoardsForms", "gehen\tPAST=ging gingst ging gingen gingt gingen\tr",
+                      "line 1 adds no form"},
+        ReviewedFault{"ParticipleTwice", "senden\tPART=gesandt\tr", "already a participle"}),
+    [](const testing::TestParamInfo<ReviewedFault> &info) { return std::string(info.param.name); });
+
 TEST_F(MiniFile, ListsTheVerbsInGermanOrder)
 {
     QStringList names;
     for (qsizetype r = 0; r < file->recordCount(); ++r)
         names << data::answerTextOfPayload(file->header(r).name);
-    EXPECT_EQ(names, (QStringList{"sich anziehen", "arbeiten", "aufstehen", "bereiten",
-                                  "frühstücken", "gehen", "gelingen", "kennen", "können", "leidtun",
-                                  "lesen", "sich merken", "müssen", "Rad fahren",
-                                  "sich Sorgen machen", "übersetzen", "vorbereiten", "waschen"}));
+    EXPECT_EQ(names, (QStringList{"sich anziehen", "arbeiten",    "aufstehen", "bereiten",
+                                  "frühstücken",   "gehen",       "gelingen",  "kennen",
+                                  "können",        "leidtun",     "lesen",     "sich merken",
+                                  "müssen",        "Rad fahren",  "senden",    "sich Sorgen machen",
+                                  "übersetzen",    "vorbereiten", "waschen",   "zusenden"}));
 }
 
 TEST(Sorting, IgnoresSichAndFoldsUmlauts)

@@ -27,6 +27,7 @@ links=("$drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/German Verb Z
     "$drive_c/users/Public/Desktop/German Verb Zandrel.lnk")
 uninstall_key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\GermanVerbZandrel'
 verb_file=$here/../../data/Verb12Data.txt
+alternatives_file=$here/../../data/Verb12Alternatives.txt
 mkdir -p "$work"
 fail() {
     echo "FAIL: $*" >&2
@@ -69,12 +70,15 @@ imports)
 portable)
     rm -rf "$work/portable" "$work/elsewhere" && mkdir -p "$work/portable" "$work/elsewhere"
     (cd "$work/portable" && unzip -q "$build/$folder.zip")
-    for file in "$program" Verb12Data.txt README.txt licences/{GPL-3.0,CC-BY-SA-4.0}.txt \
+    for file in "$program" Verb12Data.txt Verb12Alternatives.txt README.txt \
+        licences/{GPL-3.0,CC-BY-SA-4.0}.txt \
         licences/Qt-{LGPL-3.0,GPL-3.0,third-party-notices,build-options}.txt \
         licences/MinGW-w64-runtime.txt licences/SQLite.txt; do
         [ -f "$work/portable/$folder/$file" ] || fail "the zip lacks $folder/$file"
     done
     cmp -s "$work/portable/$folder/Verb12Data.txt" "$verb_file" || fail "not the bundled verbs"
+    cmp -s "$work/portable/$folder/Verb12Alternatives.txt" "$alternatives_file" ||
+        fail "not the bundled alternatives"
     said=$(start_and_leave "$work/elsewhere" "Z:$work/portable/$folder/$program")
     [ "$said" = "$(expected_start)" ] || fail "the portable program said: $said"
     ;;
@@ -82,7 +86,8 @@ install)
     install_traces >"$work/before-install.txt"
     for option in /NODESKTOPSHORTCUT ""; do
         "$wine_run" "$build/german-verb-zandrel-$version-setup-x64.exe" /S $option
-        for file in "$program" Verb12Data.txt README.txt uninstall.exe "${links[0]}"; do
+        for file in "$program" Verb12Data.txt Verb12Alternatives.txt README.txt uninstall.exe \
+            "${links[0]}"; do
             [[ $file == /* ]] || file=$install_dir/$file
             [ -f "$file" ] || fail "setup /S $option did not make $file"
         done
@@ -90,6 +95,8 @@ install)
             fail "setup /S $option: a desktop shortcut where none was asked for, or none"
     done
     cmp -s "$install_dir/Verb12Data.txt" "$verb_file" || fail "the installed verb file differs"
+    cmp -s "$install_dir/Verb12Alternatives.txt" "$alternatives_file" ||
+        fail "the installed alternatives file differs"
     [ "$(registry_value DisplayName)/$(registry_value DisplayVersion)" = \
         "German Verb Zandrel/$version" ] || fail "no uninstaller registered under $uninstall_key"
     [ "$(registry_value QuietUninstallString)" = "\"$installed\\uninstall.exe\" /S" ] ||

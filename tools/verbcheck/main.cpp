@@ -15,20 +15,30 @@
 // separability with the verb-form dictionary and the auxiliaries with Ding's
 // and the base verbs'; the same way, it lists what no exception explains.
 // --wanted LIST lists the verbs of a word list the file lacks (exit 1 then).
+// The alternatives file beside the verb file (or --alternatives FILE) is
+// checked with it; --dictionary verbs.json [--spelling FILE]
+// [--reviewed-alternatives FILE] also hold each alternative to the forms they
+// give.
+#include "AlternativesCheck.h"
 #include "CaptionWidth.h"
 #include "FormDictionary.h"
+#include "KnownForms.h"
 #include "MeaningsReport.h"
 #include "ReferenceComparison.h"
 #include "VerbFileChecker.h"
 #include "common/TextFile.h"
 
+#include "data/Alternatives.h"
+
 #include <QCommandLineParser>
 #include <QFile>
+#include <QFileInfo>
 #include <QFontInfo>
 #include <QFontMetrics>
 #include <QGuiApplication>
 
 #include <algorithm>
+#include <array>
 #include <cstdio>
 #include <functional>
 
@@ -131,6 +141,50 @@ bool reportWanted(const data::VerbFile &file, const QString &listPath)
     return faults.isEmpty();
 }
 
+// The alternatives file a check reads: the one named, else the one beside the
+// verb file, if there is one.
+QString alternativesPath(const QCommandLineParser &parser, const QCommandLineOption &option,
+                         const QString &verbFilePath)
+{
+    if (parser.isSet(option))
+        return parser.value(option);
+    const QString beside = data::Alternatives::pathBeside(verbFilePath);
+    return QFileInfo(beside).isFile() ? beside : QString();
+}
+
+// Prints the faults of the alternatives file and adds the verb file's to
+// `faults`; true when the file has none of its own.
+bool checkAlternativesFile(const data::VerbFile &file, const QString &path,
+                           const QCommandLineParser &parser,
+                           const std::array<QCommandLineOption, 3> &sources,
+                           QList<verbcheck::Fault> &faults)
+{
+    const auto &[dictionary, spelling, reviewed] = sources;
+    verbcheck::KnownForms known;
+    std::optional<verbgen::FormDictionary> forms;
+    verbgen::SpellingReplacements replacements;
+    verbgen::ReviewedAlternatives reviewedList;
+    if (parser.isSet(dictionary)) {
+        forms = verbgen::FormDictionary::load(parser.value(dictionary));
+        if (parser.isSet(spelling))
+            replacements = verbgen::SpellingReplacements::parse(
+                tools::readText(parser.value(spelling)), parser.value(spelling));
+        if (parser.isSet(reviewed))
+            reviewedList = verbgen::ReviewedAlternatives::parse(
+                tools::readText(parser.value(reviewed)), parser.value(reviewed));
+        known = verbcheck::knownForms(*forms, replacements, reviewedList);
+    }
+    QFile input(path);
+    if (!input.open(QIODevice::ReadOnly))
+        throw std::runtime_error(
+            QStringLiteral("cannot read %1: %2").arg(path, input.errorString()).toStdString());
+    const auto report = verbcheck::checkAlternatives(file, input.readAll(), known);
+    for (const data::AlternativesFault &fault : report.lines)
+        std::printf("%s: %s\n", qPrintable(path), qPrintable(fault.text()));
+    faults << report.verbFile;
+    return report.lines.isEmpty();
+}
+
 // A report's exit code: 0 when it passed, 1 when it found something, 2 when
 // it could not read what it compares with.
 int exitCodeOf(const std::function<bool()> &report)
@@ -171,6 +225,14 @@ int main(int argc, char *argv[])
     const QCommandLineOption wanted("wanted", "List the verbs of a word list it lacks.", "file");
     parser.addOptions({words, summary, meanings, meaningExceptions, reference, ding,
                        referenceExceptions, wanted});
+    const QCommandLineOption alternatives(
+        "alternatives", "The alternatives file (default: the one beside the verb file).", "file");
+    const std::array<QCommandLineOption, 3> alternativeSources = {
+        QCommandLineOption("dictionary", "verbs.json, whose forms vouch for alternatives.", "file"),
+        QCommandLineOption("spelling", "Old-to-new spellings for the dictionary's forms.", "file"),
+        QCommandLineOption("reviewed-alternatives", "The reviewed alternatives.", "file")};
+    parser.addOption(alternatives);
+    parser.addOptions({alternativeSources.begin(), alternativeSources.end()});
     parser.addPositionalArgument("file", "The verb file, e.g. data/Verb12Data.txt.");
     parser.process(app);
     if (parser.positionalArguments().size() != 1)
@@ -214,15 +276,36 @@ int main(int argc, char *argv[])
                     verbcheck::CaptionRoom, captions.over, captions.widest,
                     qPrintable(captions.widestText),
                     qPrintable(QFontInfo(verbcheck::captionFont()).family()));
+        if (const QString beside = alternativesPath(parser, alternatives, path);
+            !beside.isEmpty()) {
+            QFile alternativesFile(beside);
+            if (alternativesFile.open(QIODevice::ReadOnly)) {
+                const auto counts = verbcheck::countAlternatives(file, alternativesFile.readAll());
+                for (auto it = counts.cbegin(); it != counts.cend(); ++it)
+                    std::printf("alternatives, %s: %d verbs, %d forms, %d boxes\n",
+                                qPrintable(it.key()), it->verbs, it->forms, it->boxes);
+            }
+        }
     }
     QList<verbcheck::Fault> faults = verbcheck::checkVerbFile(bytes);
     faults << verbcheck::checkCaptionWidths(file, captionWidth);
+    bool alternativesSound = true;
+    if (const QString other = alternativesPath(parser, alternatives, path); !other.isEmpty()) {
+        try {
+            alternativesSound =
+                checkAlternativesFile(file, other, parser, alternativeSources, faults);
+        } catch (const std::exception &error) {
+            std::fprintf(stderr, "%s\n", error.what());
+            return 2;
+        }
+    }
     std::stable_sort(faults.begin(), faults.end(),
                      [](const auto &a, const auto &b) { return a.fileLine < b.fileLine; });
     for (const verbcheck::Fault &fault : faults)
         std::printf("%s: %s\n", qPrintable(path), qPrintable(verbcheck::describe(fault, file)));
-    if (!faults.isEmpty()) {
-        std::printf("%lld faults\n", static_cast<long long>(faults.size()));
+    if (!faults.isEmpty() || !alternativesSound) {
+        std::printf("%lld faults in the verb file%s\n", static_cast<long long>(faults.size()),
+                    alternativesSound ? "" : ", and in the alternatives file");
         return 1;
     }
     std::printf("%s: %lld verbs, no faults\n", qPrintable(path),

@@ -4,6 +4,8 @@
 
 #include "Generator.h"
 
+#include "AlternativeForms.h"
+
 #include <QCollator>
 #include <QHash>
 #include <QLocale>
@@ -72,6 +74,32 @@ public:
         return forms;
     }
 
+    // The base verb's du imperative as the dictionary spells it (with any -e).
+    QString dictionaryImperative(const VerbEntry &entry) const
+    {
+        std::optional<SimpleForms> forms = m_dictionary.forms(entry.baseInfinitive());
+        if (!forms)
+            return {};
+        applySpelling(*forms, m_spelling);
+        return forms->imperativeSingular;
+    }
+
+    // The reviewed alternatives that hold for `entry`: its own, and those of
+    // its base verb's plain line for the keys its own line does not correct.
+    std::vector<ReviewedAlternative> reviewedFor(const VerbEntry &entry,
+                                                 const ReviewedAlternatives &reviewed) const
+    {
+        std::vector<ReviewedAlternative> found = reviewed.of(entry.listed);
+        const VerbEntry *plain = m_plainLines.value(entry.baseInfinitive());
+        if (plain && plain != &entry) {
+            for (const ReviewedAlternative &inherited : reviewed.of(plain->listed)) {
+                if (!entry.overrides.contains(inherited.key) && inherited.key != "REFL")
+                    found.push_back(inherited);
+            }
+        }
+        return found;
+    }
+
     // An auxiliary with its table line's corrections, if it has one.
     std::optional<SimpleForms> auxiliary(const QString &infinitive) const
     {
@@ -86,6 +114,26 @@ private:
     const SpellingReplacements &m_spelling;
     QHash<QString, const VerbEntry *> m_plainLines;
 };
+
+// Lays out each variant as a record and keeps where it differs from the
+// board's; a reviewed entry of the verb itself that adds nothing is a fault.
+void addVariants(RecordText &record, const VerbEntry &entry,
+                 const std::vector<FormVariant> &variants, const Auxiliaries &auxiliaries,
+                 const ReviewedAlternatives &reviewed, QStringList &faults)
+{
+    QSet<int> ownLines;
+    for (const ReviewedAlternative &own : reviewed.of(entry.listed))
+        ownLines.insert(own.listLine);
+    for (const FormVariant &variant : variants) {
+        VerbEntry variantEntry = entry;
+        variantEntry.reflexive = variant.reflexive;
+        const int added =
+            addAlternatives(record, buildRecord(variantEntry, variant.forms, auxiliaries));
+        if (added == 0 && ownLines.contains(variant.listLine))
+            faults << QStringLiteral("alternatives line %1 adds no form to the board")
+                          .arg(variant.listLine);
+    }
+}
 
 } // namespace
 
@@ -106,7 +154,8 @@ void sortRecords(QList<RecordText> &records)
 
 QList<RecordText> buildRecords(const std::vector<VerbEntry> &table,
                                const FormDictionary &dictionary,
-                               const SpellingReplacements &spelling, const CaptionFits &captionFits)
+                               const SpellingReplacements &spelling, const CaptionFits &captionFits,
+                               const ReviewedAlternatives &reviewed)
 {
     const FormResolver resolver(table, dictionary, spelling);
     QStringList faults;
@@ -128,12 +177,23 @@ QList<RecordText> buildRecords(const std::vector<VerbEntry> &table,
         if (listed.contains(entry.listed))
             entryFaults << QStringLiteral("listed twice");
         listed.insert(entry.listed);
-        const std::optional<SimpleForms> forms = resolver.resolve(entry, entryFaults);
-        if (forms && entryFaults.isEmpty())
-            records << buildRecord(entry, *forms, auxiliaries, captionFits);
+        std::optional<SimpleForms> forms = resolver.resolve(entry, entryFaults);
+        if (forms && entryFaults.isEmpty()) {
+            const auto variants = formVariants(entry, *forms, resolver.dictionaryImperative(entry),
+                                               resolver.reviewedFor(entry, reviewed), entryFaults);
+            RecordText record = buildRecord(entry, *forms, auxiliaries, captionFits);
+            addVariants(record, entry, variants, auxiliaries, reviewed, entryFaults);
+            records << record;
+        }
         for (const QString &fault : entryFaults)
             faults
                 << QStringLiteral("line %1 (%2): %3").arg(entry.tableLine).arg(entry.listed, fault);
+    }
+    for (const ReviewedAlternative &alternative : reviewed.entries()) {
+        if (!listed.contains(alternative.verb))
+            faults << QStringLiteral("alternatives line %1: no verb \"%2\" in the table")
+                          .arg(alternative.listLine)
+                          .arg(alternative.verb);
     }
     if (!faults.isEmpty())
         throw TableError(faults.join('\n').toStdString());

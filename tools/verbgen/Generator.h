@@ -7,6 +7,7 @@
 #include "FormCorrections.h"
 #include "FormDictionary.h"
 #include "RecordBuilder.h"
+#include "ReviewedAlternatives.h"
 #include "VerbTable.h"
 
 #include <QList>
@@ -25,11 +26,16 @@ void sortRecords(QList<RecordText> &records);
 // A verb's base forms come from the dictionary, corrected by the spelling
 // replacements and the regular fixes, then by the overrides of the table's
 // line for the base verb itself (so "vorbereiten" inherits the fixes of
-// "bereiten"), then by the line's own overrides. Throws TableError listing
-// every verb that cannot be built completely.
+// "bereiten"), then by the line's own overrides.
+// Each record also gets its alternatives (AlternativeForms.h): the reviewed
+// entries of the verb and those of its base verb's line, but for the keys the
+// verb's own line corrects. Throws TableError listing every verb that cannot
+// be built completely, and every reviewed entry that names no verb of the
+// table or adds no form to its verb's board.
 QList<RecordText> buildRecords(const std::vector<VerbEntry> &table,
                                const FormDictionary &dictionary,
                                const SpellingReplacements &spelling,
-                               const CaptionFits &captionFits = {});
+                               const CaptionFits &captionFits = {},
+                               const ReviewedAlternatives &reviewed = {});
 
 } // namespace verbgen

@@ -4,6 +4,7 @@
 
 #include "RecordBuilder.h"
 
+#include <algorithm>
 #include <functional>
 
 namespace verbgen {
@@ -66,7 +67,9 @@ public:
         record.type = m_entry.type;
         record.impersonal = m_entry.impersonal;
         record.withoutImperative = m_entry.withoutImperative;
-        record.variants = static_cast<char>('0' + m_forms.participles.size());
+        // The participle and its alternatives; the trainer shows no more than 4.
+        record.variants =
+            static_cast<char>('0' + std::min<qsizetype>(m_forms.participles.size(), 4));
         record.principalParts = principalParts();
         record.english = m_entry.english;
         const QString participle = m_forms.participles.value(0);

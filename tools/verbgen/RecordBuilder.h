@@ -11,11 +11,17 @@
 
 #include <array>
 #include <functional>
+#include <map>
+#include <utility>
 
 namespace verbgen {
 
 constexpr int TenseCount = 15;
 constexpr int BoxCount = 36;
+
+// The forms accepted beside the board's, by tense (0 to 14) and box (1 to 36),
+// each list without the board's form and without repeats.
+using BoxAlternatives = std::map<std::pair<int, int>, QStringList>;
 
 // Everything one record of the verb file says, before it is laid out in lines.
 struct RecordText {
@@ -29,6 +35,7 @@ struct RecordText {
     QString english;                // caption line 2
     // boxes[tense][k] is the text of box Ek (index 0 unused); empty: no form.
     std::array<std::array<QString, BoxCount + 1>, TenseCount> boxes;
+    BoxAlternatives alternatives; // written to the alternatives file, not the verb file
 };
 
 // The auxiliaries' own forms, from which the compound tenses are built.

