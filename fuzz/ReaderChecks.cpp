@@ -41,8 +41,8 @@ bool labelSays(QByteArrayView line, std::string_view words)
 
 QString described(const data::RecordHeader &h)
 {
-    return QStringLiteral("codes %1 %2 %3, category %4, type %5, variants %6, marks %7 %8, %9 %10 "
-                          "%11")
+    return QStringLiteral("codes %1 %2 %3, category %4, type %5, variants %6, marks %7 %8 %9, "
+                          "%10 %11 %12")
         .arg(int(h.categoryCode))
         .arg(int(h.typeCode))
         .arg(int(h.variantsCode))
@@ -50,6 +50,7 @@ QString described(const data::RecordHeader &h)
         .arg(h.type ? int(*h.type) : -1)
         .arg(h.variants)
         .arg(h.impersonal)
+        .arg(h.esOnly)
         .arg(h.noImperative)
         .arg(quoted(h.name), quoted(h.principalParts), quoted(h.meaning));
 }
@@ -214,6 +215,7 @@ data::RecordHeader referenceHeader(const std::vector<QByteArrayView> &lines, qsi
                           ? header.variantsCode - '0'
                           : 1;
     header.impersonal = labelSays(line0, "impersonal");
+    header.esOnly = labelSays(line0, "es only");
     header.noImperative = labelSays(line0, "no imperative");
     header.name = payloadOf(line0);
     header.principalParts = payloadOf(line1);

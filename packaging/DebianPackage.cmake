@@ -45,6 +45,7 @@ if(EXISTS ${ZANDREL_ALTERNATIVES_FILE})
 else()
     file(REMOVE ${CMAKE_CURRENT_BINARY_DIR}/bundled-alternatives.txt)
 endif()
+file(WRITE ${CMAKE_CURRENT_BINARY_DIR}/bundled-ranks-file.txt "${ZANDREL_RANKS_FILE}\n")
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME ${ZANDREL_PACKAGE_NAME})

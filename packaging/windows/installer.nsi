@@ -67,6 +67,7 @@ VIAddVersionKey /LANG=1033 "LegalCopyright" "2026 ${PUBLISHER}, GPL-3.0-or-later
     !insertmacro ${DO} "${PROGRAM}"
     !insertmacro ${DO} "Verb12Data.txt"
     !insertmacro ${DO} "Verb12Alternatives.txt"
+    !insertmacro ${DO} "Verb12Ranks.txt"
     !insertmacro ${DO} "README.txt"
     !insertmacro ${DO} "licences\GPL-3.0.txt"
     !insertmacro ${DO} "licences\CC-BY-SA-4.0.txt"

@@ -55,6 +55,7 @@ RecordHeader readRecordHeader(const std::array<HeaderLine, 3> &lines)
     if (header.variantsCode >= '2' && header.variantsCode <= '4')
         header.variants = header.variantsCode - '0';
     header.impersonal = labelSays(lines[0].prefix, "impersonal");
+    header.esOnly = labelSays(lines[0].prefix, "es only");
     header.noImperative = labelSays(lines[0].prefix, "no imperative");
     header.name = lines[0].payload;
     header.principalParts = lines[1].payload;

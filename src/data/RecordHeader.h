@@ -29,8 +29,10 @@ struct RecordHeader {
     std::optional<VerbType> type;     // unset: the window keeps the previous verb's
     int variants = 1;                 // "2", "3", "4" give their number, anything else 1
     // Line 0's label (characters 2 to 30, never shown) marks a verb that has
-    // only third-person forms, or every person but no imperative.
+    // only third-person forms ("es only": only the er/sie/es forms), or every
+    // person but no imperative.
     bool impersonal = false;
+    bool esOnly = false;
     bool noImperative = false;
     QByteArrayView name;           // line 0: the verb list's entry
     QByteArrayView principalParts; // line 1: the present tense's caption line 1

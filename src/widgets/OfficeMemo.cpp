@@ -54,6 +54,11 @@ void OfficeMemo::applyTabStop()
 {
     if (m_tabStopInBlanks <= 0)
         return;
+    // Measuring the blanks loads the font: a hidden memo (the help, at start-up) is
+    // measured when it is shown.
+    m_tabStopStale = !isVisible();
+    if (m_tabStopStale)
+        return;
     // The blanks as the text lays them out, not one blank's width times n,
     // which can round differently.
     const QString blanks(m_tabStopInBlanks, QLatin1Char(' '));
@@ -99,6 +104,8 @@ void OfficeMemo::resizeEvent(QResizeEvent *event)
 void OfficeMemo::showEvent(QShowEvent *event)
 {
     OfficeFramed::showEvent(event);
+    if (m_tabStopStale)
+        applyTabStop(); // before the fitting, which lays the text out with the tab stops
     fitParagraphWidths();
 }
 

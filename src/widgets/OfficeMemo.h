@@ -25,7 +25,7 @@ public:
 
     // Tab stops every `blanks` blanks of the memo's font, so tab-indented
     // lines line up with lines indented by that many blanks. Kept when the
-    // font changes.
+    // font changes; a hidden memo gets them when it is shown.
     void setTabStopInBlanks(int blanks);
     // Wraps a paragraph that would end in a row of one word alone a little
     // narrower, so that the word has company; the text itself is never
@@ -47,6 +47,7 @@ private:
     void refitParagraphWidths(); // after a change of text, font or settings
 
     int m_tabStopInBlanks = 0;
+    bool m_tabStopStale = false; // set while hidden, applied when shown
     bool m_avoidsLoneLastWords = false;
     bool m_fitting = false; // setting margins changes the text too
     int m_fittedWidth = -1;

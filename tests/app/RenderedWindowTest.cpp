@@ -290,6 +290,29 @@ QRect inkBounds(const QImage &image, const QRect &area, const QColor &background
     return bounds;
 }
 
+// The ink of two lines of text in `area`, parted at the widest blank band between them
+// (not at the gap between a letter and its umlaut dots).
+std::pair<QRect, QRect> inkOfTwoLines(const QImage &image, const QRect &area,
+                                      const QColor &background)
+{
+    QList<QRect> rows; // the inked rows
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        const QRect ink = inkBounds(image, QRect(area.left(), y, area.width(), 1), background);
+        if (!ink.isNull())
+            rows << ink;
+    }
+    qsizetype lowerStart = 1;
+    for (qsizetype row = 1; row < rows.size(); ++row) {
+        if (rows[row].top() - rows[row - 1].top() >
+            rows[lowerStart].top() - rows[lowerStart - 1].top())
+            lowerStart = row;
+    }
+    std::pair<QRect, QRect> lines;
+    for (qsizetype row = 0; row < rows.size(); ++row)
+        (row < lowerStart ? lines.first : lines.second) |= rows[row];
+    return lines;
+}
+
 // The ink a caption leaves when its whole text is drawn at `pixels` in `font`.
 QSize inkOfWholeText(const QString &text, QFont font, int pixels)
 {
@@ -303,6 +326,28 @@ QSize inkOfWholeText(const QString &text, QFont font, int pixels)
     painter.drawText(QPoint(10, 5 + metrics.ascent()), text);
     painter.end();
     return inkBounds(image, image.rect(), Qt::white).size();
+}
+
+// The learner looks the verb up, typing ä, ö, ü and ß with F5 to F8.
+void lookUp(WindowFixture &window, const QString &entry)
+{
+    QWidget *lookUpBox = window.findWidget(QStringLiteral("AlphaEdit"));
+    window.click(lookUpBox);
+    QTest::keyClick(lookUpBox, Qt::Key_A, Qt::ControlModifier);
+    for (QChar letter : editing::verbName(entry)) {
+        const qsizetype umlaut = QStringLiteral("äöüß").indexOf(letter);
+        if (umlaut >= 0)
+            QTest::keyClick(lookUpBox, Qt::Key(Qt::Key_F5 + umlaut));
+        else
+            QTest::keyClick(lookUpBox, letter.toLatin1());
+    }
+    QTest::keyClick(lookUpBox, Qt::Key_Return);
+}
+
+QByteArray bundledVerbFile()
+{
+    QFile bundled(QStringLiteral(ZANDREL_SHIPPED_VERB_FILE));
+    return bundled.open(QIODevice::ReadOnly) ? bundled.readAll() : QByteArray();
 }
 
 } // namespace
@@ -438,31 +483,61 @@ void RenderedWindowTest::revealedTypeIsDrawnRed()
 void RenderedWindowTest::longCaptionShrinksToItsRoom_data()
 {
     QTest::addColumn<int>("style"); // entry of the style list chosen; -1: none
-    QTest::newRow("as started") << -1;
-    QTest::newRow("bold") << 1;
-    QTest::newRow("bold italic") << 3;
+    // 0: a made-up caption in Label9; 1 or 2: the bundled verb file's widest caption line 1
+    // (the principal parts, whole however long) or 2 (the meaning), looked up.
+    QTest::addColumn<int>("line");
+    QTest::newRow("as started") << -1 << 0;
+    QTest::newRow("bold") << 1 << 0;
+    QTest::newRow("bold italic") << 3 << 0;
+    QTest::newRow("the bundled file's widest principal parts") << -1 << 1;
+    QTest::newRow("the bundled file's widest meaning") << -1 << 2;
 }
 
 void RenderedWindowTest::longCaptionShrinksToItsRoom()
 {
     QFETCH(int, style);
-    const QString longCaption =
+    QFETCH(int, line);
+    QString longCaption =
         QStringLiteral("Feierabend machen, machte Feierabend, hat Feierabend gemacht");
-    const QString shortCaption = QStringLiteral("to finish work");
-    WindowFixture window(oneVerb(longCaption, shortCaption));
+    QString shortCaption = QStringLiteral("to finish work");
+    std::optional<WindowFixture> started;
+    if (line > 0) {
+        const QByteArray bytes = bundledVerbFile();
+        QVERIFY(!bytes.isEmpty());
+        const data::VerbFile file(bytes);
+        started.emplace(bytes);
+        const QFontMetrics design(started->find<QLabel>(QStringLiteral("Label9"))->font());
+        const QStringList verbs = board::verbListEntries(file);
+        qsizetype widest = 0;
+        longCaption.clear();
+        for (qsizetype verb = 0; verb < verbs.size(); ++verb) {
+            const board::BoardContent board = board::readBoard(file, verb, 0);
+            const QString &caption = line == 1 ? board.caption1 : board.caption2;
+            if (design.horizontalAdvance(caption) > design.horizontalAdvance(longCaption))
+                std::tie(widest, longCaption, shortCaption) =
+                    std::tuple(verb, caption, line == 1 ? board.caption2 : board.caption1);
+        }
+        lookUp(*started, verbs[widest]);
+        qInfo("widest caption line %d: \"%s\"", line, qPrintable(longCaption));
+    } else {
+        started.emplace(oneVerb(longCaption, shortCaption));
+    }
+    WindowFixture &window = *started;
     if (style >= 0) {
         window.click(QStringLiteral("btnFont"));
         window.chooseInList(QStringLiteral("ComboBox5"), style);
         window.click(QStringLiteral("btnFont")); // the font lists lie over the captions
     }
-    auto *first = window.find<QLabel>(QStringLiteral("Label9"));
-    auto *second = window.find<QLabel>(QStringLiteral("Label15"));
-    QCOMPARE(first->text(), longCaption); // the label holds the whole caption
+    auto *upper = window.find<QLabel>(QStringLiteral("Label9"));
+    auto *lower = window.find<QLabel>(QStringLiteral("Label15"));
+    QLabel *shrunk = line == 2 ? lower : upper;
+    QLabel *other = line == 2 ? upper : lower;
+    QCOMPARE(shrunk->text(), longCaption); // the label holds the whole caption
     constexpr int Room = 1014 - 609;
-    QVERIFY2(first->width() <= Room, qPrintable(QString::number(first->width())));
+    QVERIFY2(shrunk->width() <= Room, qPrintable(QString::number(shrunk->width())));
 
     // The size the design font must shrink to: the largest that fits the room.
-    const QFont design = first->font();
+    const QFont design = shrunk->font();
     const int designPixels = QFontInfo(design).pixelSize();
     int fitting = designPixels;
     while (fitting > 12) {
@@ -483,28 +558,34 @@ void RenderedWindowTest::longCaptionShrinksToItsRoom()
     // The window shows the whole caption at that size, and the short one as designed.
     const QImage image = grabbed(window.form());
     const QColor background = window.form().palette().color(window.form().backgroundRole());
-    const QRect firstInk = inkBounds(image, inWindow(first, window.form()), background);
-    const QRect secondInk = inkBounds(image, inWindow(second, window.form()), background);
-    const QSize wholeFirst = inkOfWholeText(longCaption, design, fitting);
-    const QSize wholeSecond = inkOfWholeText(shortCaption, design, designPixels);
-    QVERIFY2(std::abs(firstInk.width() - wholeFirst.width()) <= 2 &&
-                 std::abs(firstInk.height() - wholeFirst.height()) <= 1,
+    const auto [upperInk, lowerInk] = inkOfTwoLines(
+        image, inWindow(upper, window.form()) | inWindow(lower, window.form()), background);
+    const QRect shrunkInk = line == 2 ? lowerInk : upperInk;
+    const QRect otherInk = line == 2 ? upperInk : lowerInk;
+    const QSize wholeShrunk = inkOfWholeText(longCaption, design, fitting);
+    const QSize wholeOther = inkOfWholeText(shortCaption, design, designPixels);
+    QVERIFY2(std::abs(shrunkInk.width() - wholeShrunk.width()) <= 2 &&
+                 std::abs(shrunkInk.height() - wholeShrunk.height()) <= 1,
              qPrintable(QStringLiteral("drawn %1 x %2, whole caption at %3 px %4 x %5")
-                            .arg(firstInk.width())
-                            .arg(firstInk.height())
+                            .arg(shrunkInk.width())
+                            .arg(shrunkInk.height())
                             .arg(fitting)
-                            .arg(wholeFirst.width())
-                            .arg(wholeFirst.height())));
-    QVERIFY(firstInk.right() < 1014);
-    QVERIFY2(std::abs(secondInk.width() - wholeSecond.width()) <= 2 &&
-                 std::abs(secondInk.height() - wholeSecond.height()) <= 1,
-             "the short caption is not drawn as designed");
+                            .arg(wholeShrunk.width())
+                            .arg(wholeShrunk.height())));
+    QVERIFY(shrunkInk.right() < 1014);
+    QVERIFY2(std::abs(otherInk.width() - wholeOther.width()) <= 2 &&
+                 std::abs(otherInk.height() - wholeOther.height()) <= 1,
+             qPrintable(QStringLiteral("the short caption is drawn %1 x %2, not %3 x %4")
+                            .arg(otherInk.width())
+                            .arg(otherInk.height())
+                            .arg(wholeOther.width())
+                            .arg(wholeOther.height())));
 
     // Pointing at the shrunk caption shows it whole; the other has no tip.
-    QTest::mouseMove(second);
+    QTest::mouseMove(other);
     QTest::qWait(1000);
     QVERIFY(!QToolTip::isVisible());
-    QTest::mouseMove(first);
+    QTest::mouseMove(shrunk);
     QTRY_VERIFY(QToolTip::isVisible());
     QCOMPARE(QToolTip::text(), longCaption);
     QToolTip::hideText();
@@ -520,9 +601,8 @@ void RenderedWindowTest::longestFormsAreShownWhole_data()
 void RenderedWindowTest::longestFormsAreShownWhole()
 {
     QFETCH(int, size);
-    QFile bundled(QStringLiteral(ZANDREL_SHIPPED_VERB_FILE));
-    QVERIFY(bundled.open(QIODevice::ReadOnly));
-    const QByteArray bytes = bundled.readAll();
+    const QByteArray bytes = bundledVerbFile();
+    QVERIFY(!bytes.isEmpty());
     const data::VerbFile file(bytes);
     WindowFixture window(bytes);
     if (size >= 0) {
@@ -544,18 +624,7 @@ void RenderedWindowTest::longestFormsAreShownWhole()
                     std::tie(longest, longestVerb, longestBox) = std::tuple(length, verb, box);
             }
         }
-        // The learner looks the verb up, typing ä, ö, ü and ß with F5 to F8.
-        QWidget *lookUp = window.findWidget(QStringLiteral("AlphaEdit"));
-        window.click(lookUp);
-        QTest::keyClick(lookUp, Qt::Key_A, Qt::ControlModifier);
-        for (QChar letter : editing::verbName(verbs[longestVerb])) {
-            const qsizetype umlaut = QStringLiteral("äöüß").indexOf(letter);
-            if (umlaut >= 0)
-                QTest::keyClick(lookUp, Qt::Key(Qt::Key_F5 + umlaut));
-            else
-                QTest::keyClick(lookUp, letter.toLatin1());
-        }
-        QTest::keyClick(lookUp, Qt::Key_Return);
+        lookUp(window, verbs[longestVerb]);
         window.chooseInList(QStringLiteral("ComboBox2"), tense);
         window.click(QStringLiteral("btnShowAll"));
 

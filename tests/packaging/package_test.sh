@@ -116,6 +116,8 @@ check_layout() {
             "$(cat "$build_dir/packaging/bundled-alternatives.txt")" ||
             fail "the alternatives file is missing or differs from the bundled one"
     fi
+    cmp -s "$usr/share/$name/Verb12Ranks.txt" "$(cat "$build_dir/packaging/bundled-ranks-file.txt")" ||
+        fail "the ranks beside the bundled verb file differ from the build's"
     local package
     for package in "$name" "$data_name"; do
         local copyright="$usr/share/doc/$package/copyright"
@@ -142,9 +144,9 @@ check_layout() {
     grep -qx "./usr/share/$name/Verb12Data.txt" <<<"$data_files" ||
         fail "the data package does not carry usr/share/$name/Verb12Data.txt"
     local stray
-    stray=$(grep -vE "^\./usr/share/($name/Verb12(Data|Alternatives).txt|doc/$data_name/|lintian/overrides/$data_name$)" \
+    stray=$(grep -vE "^\./usr/share/($name/Verb12(Data|Alternatives|Ranks).txt|doc/$data_name/|lintian/overrides/$data_name$)" \
         <<<"$data_files" | grep -v '/$' || true)
-    [ -z "$stray" ] || fail "the data package carries more than the verb file: $stray"
+    [ -z "$stray" ] || fail "the data package carries more than the verb file, its alternatives and its ranks: $stray"
     [ "$(dpkg-deb -f "$data_deb" Architecture)" = all ] || fail "the data package is not Architecture: all"
 
     local icons="$usr/share/icons/hicolor"

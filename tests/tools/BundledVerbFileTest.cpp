@@ -2,13 +2,15 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// The verb file the trainer ships: sound by the checker (captions that fit
-// their labels included), large enough, exactly what the generator makes from
-// the table and the dictionary (and so is the alternatives file beside it,
-// which the checker holds to the forms they give), spelled right by the German hunspell
-// dictionary or a reviewed exception, its meanings matching Ding's
-// translations, its separability and auxiliaries the references', or a
-// reviewed exception, and holding the A1 to B1 word lists' verbs.
+// The verb file the trainer ships: sound by the checker (captions whole, and
+// none too wide to show even drawn smaller), large enough, exactly what the
+// generator makes from the table and the dictionary (and so is the
+// alternatives file beside it, which the checker holds to the forms they
+// give), spelled right by the German hunspell dictionary or a reviewed
+// exception, its meanings matching Ding's translations, its separability and
+// auxiliaries the references', its imperatives, persons and auxiliaries what
+// its meanings say, or a reviewed exception, and holding the A1 to B1 word
+// lists' verbs.
 #include "AlternativesCheck.h"
 #include "CaptionWidth.h"
 #include "FormCorrections.h"
@@ -16,9 +18,11 @@
 #include "KnownForms.h"
 #include "MeaningsReport.h"
 #include "ReferenceComparison.h"
+#include "UsageRules.h"
 #include "VerbFileChecker.h"
 
 #include "data/VerbFile.h"
+#include "data/VerbRanks.h"
 
 #include <gtest/gtest.h>
 
@@ -69,7 +73,7 @@ TEST_F(BundledVerbFile, PassesTheChecker)
     char name[] = "bundled_verb_file_test";
     char *argv[] = {name, nullptr};
     const QGuiApplication app(argc, argv);
-    const QFontMetrics metrics(verbcheck::captionFont());
+    const QFontMetrics metrics(verbcheck::captionFont(verbcheck::SmallestCaptionPixels));
     const auto width = [&](const QString &text) { return metrics.horizontalAdvance(text); };
     for (const auto &fault : verbcheck::checkCaptionWidths(file, width))
         ADD_FAILURE() << verbcheck::describe(fault, file).toStdString();
@@ -170,6 +174,28 @@ TEST_F(BundledVerbFile, MeaningsMatchDingOrAreReviewed)
     EXPECT_GT(matched, 4 * needed.size()) << "Ding seems unreadable: too few matches";
 }
 
+// Every finding of a report is in its reviewed list (tools/verbs/`listName`), and
+// every entry there is still needed.
+void expectReviewed(const QList<verbcheck::Disagreement> &findings, const QString &listName,
+                    const char *option)
+{
+    const QSet<QString> reviewed = verbcheck::parseReviewedList(
+        QString::fromUtf8(readBytes(SourceDir + "/tools/verbs/" + listName)));
+    QStringList unreviewed;
+    QSet<QString> needed;
+    for (const auto &found : findings) {
+        if (reviewed.contains(verbcheck::reviewKey(found)))
+            needed.insert(verbcheck::reviewKey(found));
+        else
+            unreviewed << found.kind + " " + found.verb + ": " + found.detail;
+    }
+    EXPECT_TRUE(unreviewed.isEmpty())
+        << "findings of zandrel-verbcheck " << option << ": mend the table or add them to "
+        << "tools/verbs/" << listName.toStdString() << " with a reason:\n"
+        << unreviewed.join('\n').toStdString();
+    EXPECT_EQ(reviewed - needed, QSet<QString>()) << listName.toStdString() << ": no longer needed";
+}
+
 // Separability as the verb-form dictionary has it and auxiliaries as Ding
 // spells them out and the base verbs take them, or a reviewed disagreement.
 TEST_F(BundledVerbFile, AgreesWithTheReferencesOrIsReviewed)
@@ -182,31 +208,45 @@ TEST_F(BundledVerbFile, AgreesWithTheReferencesOrIsReviewed)
         return dictionary.splitsOffPrefix(verb);
     };
     references.ding = &dingDictionary();
-    const QSet<QString> reviewed = verbcheck::parseReviewedList(
-        QString::fromUtf8(readBytes(SourceDir + "/tools/verbs/reference-exceptions.txt")));
-    QStringList unreviewed;
-    QSet<QString> needed;
-    for (const auto &found : verbcheck::compareWithReferences(data::VerbFile(bytes), references)) {
-        if (reviewed.contains(verbcheck::reviewKey(found)))
-            needed.insert(verbcheck::reviewKey(found));
-        else
-            unreviewed << found.kind + " " + found.verb + ": " + found.detail;
-    }
-    EXPECT_TRUE(unreviewed.isEmpty())
-        << "disagreements with the references (zandrel-verbcheck --reference): mend the table or "
-           "add them to tools/verbs/reference-exceptions.txt with a reason:\n"
-        << unreviewed.join('\n').toStdString();
-    EXPECT_EQ(reviewed - needed, QSet<QString>()) << "reference exceptions no longer needed";
+    expectReviewed(verbcheck::compareWithReferences(data::VerbFile(bytes), references),
+                   "reference-exceptions.txt", "--reference");
 }
 
-// Every verb of the A1 to B1 word lists, but those left out on purpose.
-TEST_F(BundledVerbFile, HoldsTheVerbsOfTheA1ToB1WordLists)
+// Imperatives, persons and auxiliaries as the meanings say, or a reviewed finding.
+TEST_F(BundledVerbFile, UsageFitsTheMeaningsOrIsReviewed)
 {
-    const auto wanted = verbcheck::parseWantedVerbs(
-        QString::fromUtf8(readBytes(SourceDir + "/tools/verbs/a1-b1-verbs.txt")));
-    EXPECT_GT(wanted.verbs.size(), 600);
-    for (const QString &fault : verbcheck::wantedVerbFaults(data::VerbFile(bytes), wanted))
-        ADD_FAILURE() << fault.toStdString();
+    const auto bothAuxiliaries = verbcheck::parseListedVerbs(
+        QString::fromUtf8(readBytes(SourceDir + "/tools/verbs/both-auxiliaries.txt")));
+    EXPECT_GT(bothAuxiliaries.size(), 20);
+    expectReviewed(verbcheck::usageFindings(data::VerbFile(bytes), bothAuxiliaries),
+                   "usage-exceptions.txt", "--usage");
+}
+
+// The ranks beside the verb file: every verb once, at the level the word lists give it.
+TEST_F(BundledVerbFile, HasRanksOfEveryVerbAtItsLevel)
+{
+    const data::VerbFile file(bytes);
+    QStringList names;
+    for (qsizetype record = 0; record < file.recordCount(); ++record)
+        names << data::answerText(file.recordLine(record, 0));
+    const QByteArray text = readBytes(SourceDir + "/data/Verb12Ranks.txt");
+    const data::VerbRanks ranks = data::VerbRanks::parse(text, names);
+    const char *const Stale = "data/Verb12Ranks.txt is out of date: cmake --build <dir> --target "
+                              "regenerate-ranks-file (tools/README.md)";
+    ASSERT_EQ(ranks.status(), data::VerbRanks::Status::Read) << ranks.damage().toStdString();
+    EXPECT_EQ(ranks.skipped(), QStringList()) << Stale;
+    qsizetype ranked = 0;
+    for (const QByteArray &line : text.split('\n'))
+        ranked += line.isEmpty() || line.startsWith('#') ? 0 : 1;
+    EXPECT_EQ(ranked, names.size()) << Stale;
+    const auto levels =
+        verbcheck::parseWantedVerbs(
+            QString::fromUtf8(readBytes(SourceDir + "/tools/verbs/a1-b1-verbs.txt")))
+            .levels;
+    const QStringList levelNames = {"-", "A1", "A2", "B1"};
+    for (qsizetype verb = 0; verb < names.size(); ++verb)
+        EXPECT_EQ(levelNames[int(ranks.level(verb))], levels.value(names[verb], "-"))
+            << names[verb].toStdString() << ": " << Stale;
 }
 
 // The spelling gate. A word passes when hunspell knows it, when the verb

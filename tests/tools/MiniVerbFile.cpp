@@ -36,6 +36,7 @@ QString tableText()
         "arbeiten\tn\thaben\t-\t-\tw\tto work\t-\t-\n"
         "kennen\tn\thaben\t-\t-\tm\tto know\tSUBJ2=kennte\tKonjunktiv II\n"
         "gelingen\tn\tsein\t-\t-\ts\tto succeed\tIMP=-\timpersonal\n"
+        "regnen\tn\thaben\t-\t-\tw\tto rain\tIMP=es\tweather\n"
         "leidtun\ts\thaben\t-\tleid\ts\tto be sorry\tIMP=none\tnever bidden\n"
         "sich Sorgen machen\tr\thaben\tdat\tSorgen\tw\tto worry\t-\t-\n"
         "waschen\tn\thaben\t-\t-\ts\tto wash\t-\t-\n"
@@ -74,7 +75,7 @@ QList<verbgen::RecordText> records()
     const auto spelling = verbgen::SpellingReplacements::parse(spellingText(), "spelling.tsv");
     const auto reviewed =
         verbgen::ReviewedAlternatives::parse(reviewedAlternativesText(), "alternatives.tsv");
-    return verbgen::buildRecords(table, dictionary, spelling, {}, reviewed);
+    return verbgen::buildRecords(table, dictionary, spelling, reviewed);
 }
 
 } // namespace

@@ -7,10 +7,11 @@
 #include <QByteArray>
 #include <QString>
 
-// A small verb file made by the generator from a table of twenty verbs (one
-// or more of every category, an impersonal one and one without imperative
-// among them, and one the dictionary lacks) and an excerpt of the verb
-// dictionary; and the alternatives file beside it, with a reviewed list.
+// A small verb file made by the generator from a table of twenty-one verbs
+// (one or more of every category, an impersonal one, one said only with "es"
+// and one without imperative among them, and one the dictionary lacks) and an
+// excerpt of the verb dictionary; and the alternatives file beside it, with a
+// reviewed list.
 namespace minifile {
 
 QString fixturePath(const QString &name);

@@ -11,6 +11,7 @@
 #include "KnownForms.h"
 #include "MeaningsReport.h"
 #include "ReferenceComparison.h"
+#include "UsageRules.h"
 #include "VerbFileChecker.h"
 
 #include "RecordWriter.h"
@@ -135,6 +136,10 @@ const FaultCase faultCases[] = {
      "no imperative form for E33", "gelingen", 247},
     {"ImpersonalFirstPerson", [](Lines &l) { l.setPayload("gelingen", 3, "gelinge"); },
      "only third-person forms", "gelingen", 3},
+    {"EsOnlyPlural", [](Lines &l) { l.setPayload("regnen", 10, "regnen"); },
+     "has only er/sie/es forms", "regnen", 10},
+    {"ShortenedCaption", [](Lines &l) { l.setPayload("gehen", 11, "ging, gegangen"); },
+     "is not the principal parts whole (\"ging, ist gegangen\")", "gehen", 11},
     {"NoImperativeBidden", [](Lines &l) { l.setPayload("leidtun", 279, "tu leid"); },
      "marked \"no imperative\" has no imperative", "leidtun", 279},
     // The endings and the type letter.
@@ -303,16 +308,24 @@ INSTANTIATE_TEST_SUITE_P(Damage, AlternativesFaults, testing::ValuesIn(alternati
                              return std::string(info.param.name);
                          });
 
-TEST(VerbChecker, ReportsACaptionWiderThanItsLabelOnce)
+// A caption wider than its label is drawn smaller: listed, no fault; only one
+// too wide even at the smallest size is.
+TEST(VerbChecker, ListsWideCaptionsAndFaultsOnlyThoseCutOnce)
 {
     Lines lines(minifile::bytes());
     const auto width = [](const QString &text) { return static_cast<int>(text.size()) * 9; };
-    EXPECT_TRUE(verbcheck::checkCaptionWidths(data::VerbFile(lines.bytes()), width).isEmpty());
+    const auto smallest = [](const QString &text) { return static_cast<int>(text.size()) * 5; };
     lines.setPayload("gehen", 12, QByteArray(46, 'x')); // tense 1's caption line 1: 414 pixels
-    const auto faults = verbcheck::checkCaptionWidths(data::VerbFile(lines.bytes()), width);
+    lines.setPayload("lesen", 12, QByteArray(82, 'y')); // 410 pixels even at the smallest size
+    const data::VerbFile file(lines.bytes());
+    const auto wide = verbcheck::wideCaptions(file, width);
+    ASSERT_EQ(wide.size(), 2);
+    EXPECT_EQ(wide[0].pixels, 414);
+    const auto faults = verbcheck::checkCaptionWidths(file, smallest);
     ASSERT_EQ(faults.size(), 1);
-    EXPECT_EQ(faults[0].fileLine, lines.recordStart("gehen") + 12);
-    EXPECT_TRUE(faults[0].message.contains("414 pixels wide; its label has 405"));
+    EXPECT_EQ(faults[0].fileLine, lines.recordStart("lesen") + 12);
+    EXPECT_TRUE(faults[0].message.contains("410 pixels wide even at 12 px"))
+        << faults[0].message.toStdString();
 }
 
 // The meanings report against a few lines in Ding's format.
@@ -399,13 +412,44 @@ TEST(ReferenceComparison, FindsSeparabilityAndAuxiliariesTheReferencesContradict
                                     QString::fromUtf8("separable\tübersetzen")}));
 }
 
+// The usage rules: each finding at its verb, none on the file as generated.
+TEST(UsageRules, FindWhatTheMeaningContradicts)
+{
+    struct Case {
+        const char *verb, *meaning;  // the verb's new meaning line; nullptr: as generated
+        const char *bothAuxiliaries; // the one verb listed as taking both
+        const char *expected;        // the finding's review key; nullptr: none
+    };
+    const Case cases[] = {
+        {"gehen", nullptr, "aufstehen", nullptr},
+        {"gehen", "to be gone, to be away", "aufstehen", "imperative\tgehen"},
+        {"leidtun", "to be sorry", "aufstehen", nullptr},                  // never bidden already
+        {"gehen", "to succeed (of plans)", "aufstehen", "persons\tgehen"}, // as gelingen
+        {"arbeiten", nullptr, "arbeiten", "auxiliary\tarbeiten"},
+        {"arbeiten", "to work sth. off", "arbeiten", nullptr},
+        {"aufstehen", "to get sb. up", "aufstehen", "auxiliary\taufstehen"}};
+    for (const Case &c : cases) {
+        SCOPED_TRACE(std::string(c.verb) + ": " + (c.meaning ? c.meaning : "as generated"));
+        Lines lines(minifile::bytes());
+        if (c.meaning)
+            lines.setPayload(c.verb, 2, data::encodeWindows1252(QString::fromUtf8(c.meaning)));
+        QStringList found;
+        for (const auto &finding :
+             verbcheck::usageFindings(data::VerbFile(lines.bytes()), {c.bothAuxiliaries}))
+            found << verbcheck::reviewKey(finding);
+        EXPECT_EQ(found, c.expected ? QStringList{QString::fromUtf8(c.expected)} : QStringList());
+    }
+}
+
 TEST(VerbChecker, NamesTheWordListsVerbsTheFileLacks)
 {
     const auto wanted = verbcheck::parseWantedVerbs(
-        "# A1\ngehen\nlaufen\nmöchten | the Konjunktiv II of mögen\nkönnen | a modal\n");
+        "# A1\ngehen\nlaufen\nmöchten | the Konjunktiv II of mögen\n# A2\ngehen\n"
+        "können | a modal\n");
     EXPECT_EQ(verbcheck::wantedVerbFaults(data::VerbFile(minifile::bytes()), wanted),
               (QStringList{"\"laufen\" is not in the file",
                            "\"können\" is in the file, but the list leaves it out (a modal)"}));
+    EXPECT_EQ(wanted.levels, (QMap<QString, QString>{{"gehen", "A1"}, {"laufen", "A1"}}));
 }
 
 TEST(VerbChecker, DescribesFaultsWithFileAndRecordLines)

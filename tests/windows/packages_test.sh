@@ -28,6 +28,7 @@ links=("$drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/German Verb Z
 uninstall_key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\GermanVerbZandrel'
 verb_file=$here/../../data/Verb12Data.txt
 alternatives_file=$here/../../data/Verb12Alternatives.txt
+ranks_file=$here/../../data/Verb12Ranks.txt
 mkdir -p "$work"
 fail() {
     echo "FAIL: $*" >&2
@@ -70,7 +71,7 @@ imports)
 portable)
     rm -rf "$work/portable" "$work/elsewhere" && mkdir -p "$work/portable" "$work/elsewhere"
     (cd "$work/portable" && unzip -q "$build/$folder.zip")
-    for file in "$program" Verb12Data.txt Verb12Alternatives.txt README.txt \
+    for file in "$program" Verb12Data.txt Verb12Alternatives.txt Verb12Ranks.txt README.txt \
         licences/{GPL-3.0,CC-BY-SA-4.0}.txt \
         licences/Qt-{LGPL-3.0,GPL-3.0,third-party-notices,build-options}.txt \
         licences/MinGW-w64-runtime.txt licences/SQLite.txt; do
@@ -79,6 +80,7 @@ portable)
     cmp -s "$work/portable/$folder/Verb12Data.txt" "$verb_file" || fail "not the bundled verbs"
     cmp -s "$work/portable/$folder/Verb12Alternatives.txt" "$alternatives_file" ||
         fail "not the bundled alternatives"
+    cmp -s "$work/portable/$folder/Verb12Ranks.txt" "$ranks_file" || fail "not the bundled ranks"
     said=$(start_and_leave "$work/elsewhere" "Z:$work/portable/$folder/$program")
     [ "$said" = "$(expected_start)" ] || fail "the portable program said: $said"
     ;;
@@ -86,8 +88,8 @@ install)
     install_traces >"$work/before-install.txt"
     for option in /NODESKTOPSHORTCUT ""; do
         "$wine_run" "$build/german-verb-zandrel-$version-setup-x64.exe" /S $option
-        for file in "$program" Verb12Data.txt Verb12Alternatives.txt README.txt uninstall.exe \
-            "${links[0]}"; do
+        for file in "$program" Verb12Data.txt Verb12Alternatives.txt Verb12Ranks.txt README.txt \
+            uninstall.exe "${links[0]}"; do
             [[ $file == /* ]] || file=$install_dir/$file
             [ -f "$file" ] || fail "setup /S $option did not make $file"
         done

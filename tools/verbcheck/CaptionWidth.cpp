@@ -16,39 +16,58 @@ namespace {
 
 constexpr int CaptionPointSize = 16;
 
-// Calls `visit(record, recordLine, text)` for each caption line a category reads.
+// Calls `visit(record, recordLine, text)` for each caption line a category
+// reads, a record's caption text once, at its first line.
 template <typename Visit> void forEachCaption(const data::VerbFile &file, Visit visit)
 {
+    QSet<QPair<qsizetype, QString>> seen;
     forEachTenseBlock(file, [&](qsizetype record, const data::TenseBlock &block) {
-        for (const int line : {block.captionLine1(), block.captionLine2()})
-            visit(record, line, data::payloadText(file.recordLine(record, line)));
+        for (const int line : {block.captionLine1(), block.captionLine2()}) {
+            const QString text = data::payloadText(file.recordLine(record, line));
+            if (!seen.contains({record, text})) {
+                seen.insert({record, text});
+                visit(record, line, text);
+            }
+        }
     });
 }
 
 } // namespace
 
-QFont captionFont()
+QFont captionFont(int pixels)
 {
     QFont font(appearance::installedTypeface(appearance::designTypeface()));
-    font.setPointSize(CaptionPointSize);
+    if (pixels > 0)
+        font.setPixelSize(pixels);
+    else
+        font.setPointSize(CaptionPointSize);
     return font;
 }
 
-QList<Fault> checkCaptionWidths(const data::VerbFile &file,
+QList<WideCaption> wideCaptions(const data::VerbFile &file,
                                 const std::function<int(const QString &)> &width, int room)
 {
-    QList<Fault> faults;
-    QSet<QPair<qsizetype, QString>> reported; // a record's caption once, at its first line
+    QList<WideCaption> wide;
     forEachCaption(file, [&](qsizetype record, int line, const QString &text) {
-        if (reported.contains({record, text}))
-            return;
-        reported.insert({record, text});
-        const int pixels = width(text);
+        if (const int pixels = width(text); pixels > room)
+            wide.append({record, line, text, pixels});
+    });
+    return wide;
+}
+
+QList<Fault> checkCaptionWidths(const data::VerbFile &file,
+                                const std::function<int(const QString &)> &smallestWidth, int room)
+{
+    QList<Fault> faults;
+    forEachCaption(file, [&](qsizetype record, int line, const QString &text) {
+        const int pixels = smallestWidth(text);
         if (pixels > room)
             faults.append({record * data::VerbFile::LinesPerRecord + line, record, line,
-                           QStringLiteral("caption \"%1\" is %2 pixels wide; its label has %3")
+                           QStringLiteral("caption \"%1\" is %2 pixels wide even at %3 px; its "
+                                          "label has %4, so the window cuts it")
                                .arg(text)
                                .arg(pixels)
+                               .arg(SmallestCaptionPixels)
                                .arg(room)});
     });
     return faults;
@@ -58,11 +77,7 @@ CaptionFigures captionFigures(const data::VerbFile &file,
                               const std::function<int(const QString &)> &width, int room)
 {
     CaptionFigures figures;
-    QSet<QPair<qsizetype, QString>> counted; // each record's caption text once
-    forEachCaption(file, [&](qsizetype record, int, const QString &text) {
-        if (counted.contains({record, text}))
-            return;
-        counted.insert({record, text});
+    forEachCaption(file, [&](qsizetype, int, const QString &text) {
         const int pixels = width(text);
         figures.over += pixels > room ? 1 : 0;
         if (pixels > figures.widest) {

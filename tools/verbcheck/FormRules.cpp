@@ -15,8 +15,8 @@ const QString ObjectPlaceholder = QStringLiteral("etwas ");
 // of the simple tenses), ihr beside them, the er row's columns 1 and 3 (the
 // auxiliary and participle of the compound tenses) and column 4 (prefix or
 // first word).
-constexpr int DuVerbBox = 6, ErVerbBox = 8, IhrVerbBox = 22, ErAuxiliaryBox = 4,
-              ErParticipleBox = 12, ErParticleBox = 16;
+constexpr int DuVerbBox = 6, ErVerbBox = 8, IhrVerbBox = 22, ErAuxiliaryBox = 4, ErPronounBox = 12,
+              ErParticipleBox = 12, ErParticleBox = 16, ErWordBox = 8;
 constexpr int PresentTense = 0, PastTense = 1, PerfectTense = 3;
 
 int lineOfBox(data::Category category, int tense, int box)
@@ -171,10 +171,31 @@ KeyForms keyFormsOf(const data::VerbFile &file, qsizetype record, data::Category
     forms.presentIhr = box(PresentTense, IhrVerbBox);
     forms.pastDu = box(PastTense, DuVerbBox);
     forms.pastEr = box(PastTense, ErVerbBox);
+    forms.pastPronoun = box(PastTense, ErPronounBox);
+    forms.pastParticle = box(PastTense, ErParticleBox);
     forms.participle = box(PerfectTense, ErParticipleBox);
     forms.auxiliary = box(PerfectTense, ErAuxiliaryBox);
+    forms.perfectWord = box(PerfectTense, ErWordBox);
     forms.english = data::answerTextOfPayload(header.meaning);
     return forms;
+}
+
+QString principalParts(const KeyForms &f)
+{
+    if (f.pastEr.isEmpty() || f.auxiliary.isEmpty() || f.participle.isEmpty())
+        return {};
+    const auto words = [](QStringList parts) {
+        parts.removeAll(QString());
+        return parts.join(' ');
+    };
+    return words({f.pastEr, f.pastPronoun, f.pastParticle}) + ", " +
+           words({f.auxiliary, f.perfectWord, f.participle});
+}
+
+bool isWholePrincipalParts(const QString &caption, const KeyForms &forms)
+{
+    const QString parts = principalParts(forms);
+    return parts.isEmpty() || caption == parts || caption == forms.listed + ", " + parts;
 }
 
 int recordLineOf(data::Category category, FormFinding::Place place)

@@ -21,9 +21,11 @@ struct KeyForms {
     char type = 'w';
     QString presentDu, presentEr, presentIhr; // empty where the record has no such form
     QString pastDu, pastEr;
-    QString participle; // as column 3 shows it: "aufgestanden", "Sorgen gemacht"
-    QString auxiliary;  // of the Perfekt: "hat" or "ist"
-    QString english;    // caption line 2
+    QString pastPronoun, pastParticle; // beside the Präteritum's er form: "sich", "an"
+    QString participle;                // as column 3 shows it: "aufgestanden", "Sorgen gemacht"
+    QString auxiliary;                 // of the Perfekt: "hat" or "ist"
+    QString perfectWord;               // between them: "sich", a two-word verb's first word
+    QString english;                   // caption line 2
 };
 
 // Reads them from a record of a known category.
@@ -49,6 +51,14 @@ struct FormFinding {
 //   "w", a weak verb has them, a strong verb's Präteritum is not weak, a mixed
 //   verb's forms are neither all weak nor all strong. Modal verbs are left out.
 QList<FormFinding> checkKeyForms(const KeyForms &forms);
+
+// The verb's principal parts as its own forms give them, the Präteritum and the
+// Perfekt of er/sie/es: "zog sich an, hat sich angezogen", "fuhr Rad, ist Rad
+// gefahren"; empty when a form is missing.
+QString principalParts(const KeyForms &forms);
+// Whether a caption is those parts whole, alone or after the listed name
+// ("sich anziehen, zog sich an, hat sich angezogen").
+bool isWholePrincipalParts(const QString &caption, const KeyForms &forms);
 
 // The record line of the form a finding is about.
 int recordLineOf(data::Category category, FormFinding::Place place);

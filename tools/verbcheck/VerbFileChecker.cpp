@@ -23,9 +23,10 @@ constexpr int LinesPerRecord = VerbFile::LinesPerRecord;
 constexpr int ImperativeTense = 14;
 const QString ReflexivePrefix = QStringLiteral("sich ");
 
-bool isThirdPersonBox(int box)
+bool isThirdPersonBox(int box, bool esOnly)
 {
-    return box % 4 == 0; // the er/sie/es and sie rows
+    constexpr int LeftBlockBoxes = 16;
+    return box % 4 == 0 && (!esOnly || box <= LeftBlockBoxes); // the er/sie/es and sie rows
 }
 
 class Checker {
@@ -135,20 +136,21 @@ private:
         }
         // What line 0's label, which the trainer never reads, says of the verb:
         // an impersonal verb (es regnet, es gelingt mir) has only third-person
-        // forms and no imperative, a verb marked "no imperative" (du tust mir
-        // leid) every person but no imperative. Without these words a verb
-        // needs every form.
+        // forms and no imperative, one marked "es only" too (es regnet) only the
+        // er/sie/es forms, a verb marked "no imperative" (du tust mir leid) every
+        // person but no imperative. Without these words a verb needs every form.
         const Imperative imperative = typeCode == 'd'       ? Imperative::Modal
                                       : header.impersonal   ? Imperative::Impersonal
                                       : header.noImperative ? Imperative::None
                                                             : Imperative::Required;
+        const bool esOnly = imperative == Imperative::Impersonal && header.esOnly;
         std::array<bool, LinesPerRecord> read{};
         read[0] = true;
         for (int tense = 0; tense < data::TenseCount; ++tense) {
             const data::TenseBlock block = data::tenseBlock(*category, tense);
             for (int line = block.firstLine; line <= block.lastLine(); ++line)
                 read[line] = true;
-            checkBlock(record, *category, imperative, tense, block);
+            checkBlock(record, *category, imperative, esOnly, tense, block);
         }
         for (int line = 0; line < LinesPerRecord; ++line) {
             if (!read[line] && !data::answerText(m_file.recordLine(record, line)).isEmpty())
@@ -162,12 +164,29 @@ private:
 
     void checkEndingsAndType(qsizetype record, data::Category category)
     {
-        for (const FormFinding &finding : checkKeyForms(keyFormsOf(m_file, record, category)))
+        const KeyForms forms = keyFormsOf(m_file, record, category);
+        for (const FormFinding &finding : checkKeyForms(forms))
             fault(record, recordLineOf(category, finding.place), finding.message);
+        checkPrincipalParts(record, category, forms);
     }
 
-    void checkBlock(qsizetype record, data::Category category, Imperative imperative, int tense,
-                    const data::TenseBlock &block)
+    // Every caption line 1 gives the principal parts whole; once per record.
+    void checkPrincipalParts(qsizetype record, data::Category category, const KeyForms &forms)
+    {
+        for (int tense = 0; tense < data::TenseCount; ++tense) {
+            const int line = data::tenseBlock(category, tense).captionLine1();
+            const QString caption = data::payloadText(m_file.recordLine(record, line));
+            if (!isWholePrincipalParts(caption, forms)) {
+                fault(record, line,
+                      QStringLiteral("caption \"%1\" is not the principal parts whole (\"%2\")")
+                          .arg(caption, principalParts(forms)));
+                return;
+            }
+        }
+    }
+
+    void checkBlock(qsizetype record, data::Category category, Imperative imperative, bool esOnly,
+                    int tense, const data::TenseBlock &block)
     {
         for (int line : {block.captionLine1(), block.captionLine2()}) {
             if (data::payloadText(m_file.recordLine(record, line)).trimmed().isEmpty())
@@ -196,15 +215,16 @@ private:
                                           data::tenseGroup(tense) == data::TenseGroup::Simple;
         int prefixFormsSeen = 0;
         const bool impersonal = imperative == Imperative::Impersonal;
-        const int rows = impersonal ? 2 : 8;
+        const int rows = esOnly ? 1 : impersonal ? 2 : 8;
         for (int j = 0; j < block.answerCount; ++j) {
             const int column = (block.boxes[j] - 1) % 16 / 4 + 1;
             const bool filled = hasForm(record, block.answerLine(j));
-            if (impersonal && !isThirdPersonBox(block.boxes[j])) {
+            if (impersonal && !isThirdPersonBox(block.boxes[j], esOnly)) {
                 if (filled)
                     fault(record, block.answerLine(j),
-                          QStringLiteral("an impersonal verb has only third-person forms; E%1 "
-                                         "in tense %2 has one")
+                          QStringLiteral("an impersonal verb has only %1 forms; E%2 in tense %3 "
+                                         "has one")
+                              .arg(esOnly ? "er/sie/es" : "third-person")
                               .arg(block.boxes[j])
                               .arg(tense));
             } else if (optionalPrefixColumn && column == 4) {
@@ -318,16 +338,23 @@ QSet<QString> parseReviewedList(const QString &text)
 
 WantedVerbs parseWantedVerbs(const QString &text)
 {
+    static const QStringList Levels = {"A1", "A2", "B1"};
     WantedVerbs wanted;
+    QString level;
     for (const QString &line : text.split('\n')) {
         const QString trimmed = line.trimmed();
+        if (trimmed.startsWith('#') && Levels.contains(trimmed.mid(1).trimmed()))
+            level = trimmed.mid(1).trimmed();
         if (trimmed.isEmpty() || trimmed.startsWith('#'))
             continue;
         const qsizetype bar = trimmed.indexOf(QStringLiteral(" | "));
-        if (bar < 0)
+        if (bar < 0) {
             wanted.verbs << trimmed;
-        else
+            if (!level.isEmpty() && !wanted.levels.contains(trimmed))
+                wanted.levels.insert(trimmed, level);
+        } else {
             wanted.leftOut.insert(trimmed.left(bar), trimmed.mid(bar + 3));
+        }
     }
     return wanted;
 }

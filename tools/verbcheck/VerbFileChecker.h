@@ -62,10 +62,12 @@ QSet<QString> parseReviewedList(const QString &text);
 
 // A word list of the verbs a file should hold (tools/verbs/a1-b1-verbs.txt):
 // one verb a line as the verb list shows it; "verb | reason" for one left out
-// on purpose; "#" starts a comment line.
+// on purpose; "#" starts a comment line, and the headings "# A1", "# A2" and
+// "# B1" the verbs of each level.
 struct WantedVerbs {
     QStringList verbs;
     QMap<QString, QString> leftOut; // verb -> why
+    QMap<QString, QString> levels;  // verb -> the first level it stands under: A1, A2, B1
 };
 WantedVerbs parseWantedVerbs(const QString &text);
 // The list's verbs the file lacks, then those left out on purpose that it holds.

@@ -15,6 +15,12 @@
 // separability with the verb-form dictionary and the auxiliaries with Ding's
 // and the base verbs'; the same way, it lists what no exception explains.
 // --wanted LIST lists the verbs of a word list the file lacks (exit 1 then).
+// --usage [--both-auxiliaries FILE] [--usage-exceptions FILE] reports the
+// verbs whose meaning says a use their forms contradict (an imperative for a
+// state, every person for a meaning said only of things, a meaning that hides
+// which sense its auxiliary belongs to) and that no exception explains.
+// --captions lists the captions wider than their label, which the window draws
+// smaller; a caption too wide even at the smallest size is a fault.
 // The alternatives file beside the verb file (or --alternatives FILE) is
 // checked with it; --dictionary verbs.json [--spelling FILE]
 // [--reviewed-alternatives FILE] also hold each alternative to the forms they
@@ -25,6 +31,7 @@
 #include "KnownForms.h"
 #include "MeaningsReport.h"
 #include "ReferenceComparison.h"
+#include "UsageRules.h"
 #include "VerbFileChecker.h"
 #include "common/TextFile.h"
 
@@ -128,6 +135,40 @@ bool reportReferences(const data::VerbFile &file, const QString &dictionaryPath,
     return unreviewed == 0 && stale.isEmpty();
 }
 
+// Prints the usage findings that no reviewed exception explains; true when
+// there are none and every exception is still needed.
+bool reportUsage(const data::VerbFile &file, const QString &bothAuxiliariesPath,
+                 const QString &exceptionsPath)
+{
+    const QSet<QString> bothAuxiliaries =
+        bothAuxiliariesPath.isEmpty()
+            ? QSet<QString>()
+            : verbcheck::parseListedVerbs(tools::readText(bothAuxiliariesPath));
+    const QSet<QString> reviewed =
+        exceptionsPath.isEmpty() ? QSet<QString>()
+                                 : verbcheck::parseReviewedList(tools::readText(exceptionsPath));
+    QSet<QString> needed;
+    int unreviewed = 0;
+    const auto findings = verbcheck::usageFindings(file, bothAuxiliaries);
+    for (const verbcheck::Disagreement &found : findings) {
+        if (reviewed.contains(verbcheck::reviewKey(found))) {
+            needed.insert(verbcheck::reviewKey(found));
+            continue;
+        }
+        ++unreviewed;
+        std::printf("%s\t%s\t%s\n", qPrintable(found.kind), qPrintable(found.verb),
+                    qPrintable(found.detail));
+    }
+    QStringList stale = (reviewed - needed).values();
+    stale.sort();
+    for (const QString &key : stale)
+        std::printf("%s\tan exception no longer needed (or no such verb)\n", qPrintable(key));
+    std::printf("usage: %lld verbs, %lld findings, %d to review, %lld stale exceptions\n",
+                static_cast<long long>(file.recordCount()), static_cast<long long>(findings.size()),
+                unreviewed, static_cast<long long>(stale.size()));
+    return unreviewed == 0 && stale.isEmpty();
+}
+
 // Prints the verbs of the word list the file lacks, and those it holds that
 // the list leaves out on purpose; true when there are none.
 bool reportWanted(const data::VerbFile &file, const QString &listPath)
@@ -209,6 +250,10 @@ int main(int argc, char *argv[])
     const auto captionWidth = [&](const QString &text) {
         return captionMetrics.horizontalAdvance(text);
     };
+    const QFontMetrics smallestMetrics(verbcheck::captionFont(verbcheck::SmallestCaptionPixels));
+    const auto smallestWidth = [&](const QString &text) {
+        return smallestMetrics.horizontalAdvance(text);
+    };
     QCommandLineParser parser;
     parser.setApplicationDescription("Checks a German Verb Zandrel verb file.");
     parser.addHelpOption();
@@ -223,8 +268,15 @@ int main(int argc, char *argv[])
     const QCommandLineOption referenceExceptions(
         "reference-exceptions", "The reviewed disagreements with the references.", "file");
     const QCommandLineOption wanted("wanted", "List the verbs of a word list it lacks.", "file");
+    const QCommandLineOption captions("captions", "List the captions drawn smaller to fit.");
+    const QCommandLineOption usage("usage", "Report meanings the forms contradict.");
+    const QCommandLineOption bothAuxiliaries(
+        "both-auxiliaries", "The verbs taking haben with an object, sein without.", "file");
+    const QCommandLineOption usageExceptions("usage-exceptions", "The reviewed usage findings.",
+                                             "file");
     parser.addOptions({words, summary, meanings, meaningExceptions, reference, ding,
-                       referenceExceptions, wanted});
+                       referenceExceptions, wanted, captions, usage, bothAuxiliaries,
+                       usageExceptions});
     const QCommandLineOption alternatives(
         "alternatives", "The alternatives file (default: the one beside the verb file).", "file");
     const std::array<QCommandLineOption, 3> alternativeSources = {
@@ -262,6 +314,10 @@ int main(int argc, char *argv[])
             return reportReferences(file, parser.value(reference), parser.value(ding),
                                     parser.value(referenceExceptions));
         });
+    if (parser.isSet(usage))
+        return exitCodeOf([&] {
+            return reportUsage(file, parser.value(bothAuxiliaries), parser.value(usageExceptions));
+        });
     if (parser.isSet(wanted))
         return exitCodeOf([&] { return reportWanted(file, parser.value(wanted)); });
     if (parser.isSet(summary)) {
@@ -272,7 +328,7 @@ int main(int argc, char *argv[])
         for (auto it = counts.types.cbegin(); it != counts.types.cend(); ++it)
             std::printf("type %s: %d\n", qPrintable(it.key()), it.value());
         const verbcheck::CaptionFigures captions = verbcheck::captionFigures(file, captionWidth);
-        std::printf("captions over %d pixels: %d; widest %d pixels: \"%s\" (%s)\n",
+        std::printf("captions over %d pixels (drawn smaller): %d; widest %d pixels: \"%s\" (%s)\n",
                     verbcheck::CaptionRoom, captions.over, captions.widest,
                     qPrintable(captions.widestText),
                     qPrintable(QFontInfo(verbcheck::captionFont()).family()));
@@ -288,7 +344,20 @@ int main(int argc, char *argv[])
         }
     }
     QList<verbcheck::Fault> faults = verbcheck::checkVerbFile(bytes);
-    faults << verbcheck::checkCaptionWidths(file, captionWidth);
+    if (parser.isSet(captions)) {
+        for (const verbcheck::WideCaption &wide : verbcheck::wideCaptions(file, captionWidth))
+            std::printf("%s: %s\n", qPrintable(path),
+                        qPrintable(verbcheck::describe(
+                            {wide.record * data::VerbFile::LinesPerRecord + wide.recordLine,
+                             wide.record, wide.recordLine,
+                             QStringLiteral("caption \"%1\" is %2 pixels wide; drawn smaller to "
+                                            "fit its label's %3")
+                                 .arg(wide.text)
+                                 .arg(wide.pixels)
+                                 .arg(verbcheck::CaptionRoom)},
+                            file)));
+    }
+    faults << verbcheck::checkCaptionWidths(file, smallestWidth);
     bool alternativesSound = true;
     if (const QString other = alternativesPath(parser, alternatives, path); !other.isEmpty()) {
         try {

@@ -15,16 +15,20 @@ namespace verbfreq {
 
 // Word counts of one body of text: a language model's unigram counts or the
 // words of plain text, counted exactly as written (so the noun "Essen" is not
-// the verb "essen").
+// the verb "essen"), and the counts of two words in a row ("Rad fahren").
 struct Corpus {
     QString name;
     QHash<QString, qint64> counts;
+    QHash<QString, qint64> pairs; // "Rad fahren"
     qint64 tokens = 0;
 
-    // An ARPA-style language model: the "\1-grams:" section's "count word" lines.
+    // An ARPA-style language model: the "\1-grams:" section's "count word" lines
+    // and the "\2-grams:" section's "count word word" lines.
     static Corpus fromLanguageModel(const QString &name, const QString &text);
     // Running text: every maximal run of letters (with hyphen inside) is a word.
     void addText(const QString &text);
+    // How often a word, or the last two words of a phrase, stand in the text.
+    qint64 countOf(const QString &phrase) const;
 };
 
 struct Candidate {

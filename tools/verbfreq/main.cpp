@@ -15,7 +15,15 @@
 //
 // Prints rank, words per million (summed over the corpora), infinitive,
 // participle, the count in each corpus and "table" for verbs already listed.
+//
+//   zandrel-verbfreq --ranks data/Verb12Ranks.txt --verb-file data/Verb12Data.txt
+//                    --levels tools/verbs/a1-b1-verbs.txt --model ... --text ...
+//
+// writes the verb file's ranks instead: its verbs, most frequent first, each
+// with the first level of the word lists it stands under.
 #include "FrequencyRanking.h"
+#include "VerbFileChecker.h"
+#include "VerbRanking.h"
 #include "VerbTable.h"
 #include "common/TextFile.h"
 
@@ -25,6 +33,7 @@
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
+#include <QSaveFile>
 
 #include <cstdio>
 
@@ -56,6 +65,23 @@ QSet<QString> tableVerbs(const QString &path)
     return verbs;
 }
 
+// Writes the ranks of the verb file's verbs; throws what stops it.
+void writeRanks(const QString &output, const QString &verbFilePath, const QString &levelsPath,
+                const QList<verbfreq::Corpus> &corpora)
+{
+    QFile input(verbFilePath);
+    if (!input.open(QIODevice::ReadOnly))
+        throw std::runtime_error("cannot read " + verbFilePath.toStdString());
+    const data::VerbFile file(input.readAll());
+    const auto levels = verbcheck::parseWantedVerbs(tools::readText(levelsPath)).levels;
+    const QByteArray text = verbfreq::ranksFileText(verbfreq::rankVerbFile(file, corpora, levels));
+    QSaveFile ranks(output);
+    if (!ranks.open(QIODevice::WriteOnly) || ranks.write(text) != text.size() || !ranks.commit())
+        throw std::runtime_error("cannot write " + output.toStdString());
+    std::printf("%lld verbs ranked in %s\n", static_cast<long long>(file.recordCount()),
+                qPrintable(output));
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -71,14 +97,19 @@ int main(int argc, char *argv[])
         "text", "Plain UTF-8 text, a file or a folder; all of it one corpus.", "path");
     const QCommandLineOption newOnly("new-only", "List only verbs not yet in the table.");
     const QCommandLineOption limit("limit", "Print at most this many verbs.", "count");
-    parser.addOptions({dictionary, table, model, text, newOnly, limit});
+    const QCommandLineOption ranks("ranks", "Write the verb file's ranks to this file.", "file");
+    const QCommandLineOption verbFile("verb-file", "The verb file to rank, for --ranks.", "file");
+    const QCommandLineOption levels("levels", "The A1 to B1 word lists, for --ranks.", "file");
+    parser.addOptions({dictionary, table, model, text, newOnly, limit, ranks, verbFile, levels});
     parser.process(app);
-    if (!parser.isSet(dictionary) || (!parser.isSet(model) && !parser.isSet(text))) {
-        std::fprintf(stderr, "needs --dictionary and at least one --model or --text\n");
+    const bool ranking = parser.isSet(ranks);
+    if ((ranking ? !parser.isSet(verbFile) || !parser.isSet(levels) : !parser.isSet(dictionary)) ||
+        (!parser.isSet(model) && !parser.isSet(text))) {
+        std::fprintf(stderr, "needs --dictionary (or --ranks, --verb-file and --levels) and at "
+                             "least one --model or --text\n");
         return 2;
     }
     try {
-        const auto forms = verbgen::FormDictionary::load(parser.value(dictionary));
         QList<verbfreq::Corpus> corpora;
         for (const QString &path : parser.values(model))
             corpora << verbfreq::Corpus::fromLanguageModel(QFileInfo(path).fileName(),
@@ -92,6 +123,11 @@ int main(int argc, char *argv[])
                 addTexts(everyday, path);
             corpora << everyday;
         }
+        if (ranking) {
+            writeRanks(parser.value(ranks), parser.value(verbFile), parser.value(levels), corpora);
+            return 0;
+        }
+        const auto forms = verbgen::FormDictionary::load(parser.value(dictionary));
         const QSet<QString> listed =
             parser.isSet(table) ? tableVerbs(parser.value(table)) : QSet<QString>();
         const qsizetype most =

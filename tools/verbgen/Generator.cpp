@@ -154,7 +154,7 @@ void sortRecords(QList<RecordText> &records)
 
 QList<RecordText> buildRecords(const std::vector<VerbEntry> &table,
                                const FormDictionary &dictionary,
-                               const SpellingReplacements &spelling, const CaptionFits &captionFits,
+                               const SpellingReplacements &spelling,
                                const ReviewedAlternatives &reviewed)
 {
     const FormResolver resolver(table, dictionary, spelling);
@@ -181,7 +181,7 @@ QList<RecordText> buildRecords(const std::vector<VerbEntry> &table,
         if (forms && entryFaults.isEmpty()) {
             const auto variants = formVariants(entry, *forms, resolver.dictionaryImperative(entry),
                                                resolver.reviewedFor(entry, reviewed), entryFaults);
-            RecordText record = buildRecord(entry, *forms, auxiliaries, captionFits);
+            RecordText record = buildRecord(entry, *forms, auxiliaries);
             addVariants(record, entry, variants, auxiliaries, reviewed, entryFaults);
             records << record;
         }

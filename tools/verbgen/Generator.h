@@ -35,7 +35,6 @@ void sortRecords(QList<RecordText> &records);
 QList<RecordText> buildRecords(const std::vector<VerbEntry> &table,
                                const FormDictionary &dictionary,
                                const SpellingReplacements &spelling,
-                               const CaptionFits &captionFits = {},
                                const ReviewedAlternatives &reviewed = {});
 
 } // namespace verbgen

@@ -51,9 +51,8 @@ QString joined(const QStringList &words)
 
 class Builder {
 public:
-    Builder(const VerbEntry &entry, const SimpleForms &forms, const Auxiliaries &auxiliaries,
-            const CaptionFits &fits)
-        : m_entry(entry), m_forms(forms), m_aux(auxiliaries), m_fits(fits),
+    Builder(const VerbEntry &entry, const SimpleForms &forms, const Auxiliaries &auxiliaries)
+        : m_entry(entry), m_forms(forms), m_aux(auxiliaries),
           m_auxiliary(entry.auxiliarySein ? auxiliaries.sein : auxiliaries.haben),
           m_pronouns(entry.reflexive == ReflexiveCase::Dative ? DativePronouns : AccusativePronouns)
     {
@@ -66,6 +65,7 @@ public:
         record.category = m_entry.category;
         record.type = m_entry.type;
         record.impersonal = m_entry.impersonal;
+        record.esOnly = m_entry.esOnly;
         record.withoutImperative = m_entry.withoutImperative;
         // The participle and its alternatives; the trainer shows no more than 4.
         record.variants =
@@ -91,7 +91,7 @@ public:
         if (m_entry.hasImperative())
             imperative(record.boxes[14]);
         if (m_entry.impersonal)
-            keepThirdPersonOnly(record);
+            keepThirdPersonOnly(record, m_entry.esOnly);
         return record;
     }
 
@@ -111,12 +111,14 @@ private:
         return separable() ? particle() + baseForm : baseForm;
     }
 
-    // A verb said only of things and events keeps the er/sie/es and sie rows.
-    static void keepThirdPersonOnly(RecordText &record)
+    // A verb said only of things and events keeps the er/sie/es and sie rows;
+    // one said only with "es" (es regnet) the er/sie/es row alone.
+    static void keepThirdPersonOnly(RecordText &record, bool esOnly)
     {
+        constexpr int LeftBlockBoxes = 16;
         for (int tense = 0; tense < TenseCount; ++tense) {
             for (int box = 1; box <= 32; ++box) {
-                if (box % RowsPerColumn != 0)
+                if (box % RowsPerColumn != 0 || (esOnly && box > LeftBlockBoxes))
                     record.boxes[tense][box].clear();
             }
         }
@@ -168,13 +170,12 @@ private:
         const QString firstWord = category() == 'd' ? particle() : QString();
         return verbgen::principalParts(past, m_auxiliary.present[ThirdSingular],
                                        reflexive ? QString("sich") : firstWord,
-                                       nonFinite(m_forms.participles.value(0)), reflexive, m_fits);
+                                       nonFinite(m_forms.participles.value(0)), reflexive);
     }
 
     const VerbEntry &m_entry;
     const SimpleForms &m_forms;
     const Auxiliaries &m_aux;
-    const CaptionFits &m_fits;
     const SimpleForms &m_auxiliary;
     const PersonForms &m_pronouns;
 };
@@ -182,34 +183,20 @@ private:
 } // namespace
 
 QString principalParts(const QString &past, const QString &auxiliary, const QString &repeated,
-                       const QString &participle, bool reflexive, const CaptionFits &fits)
+                       const QString &participle, bool reflexive)
 {
-    // "zog an" says "zog sich an"; a reflexive Perfekt always keeps "sich".
-    const auto said = [&](const QString &pastWords) {
-        if (!reflexive)
-            return pastWords;
-        QStringList words = pastWords.split(' ');
-        words.insert(1, "sich");
-        return words.join(' ');
-    };
-    const QString kept = reflexive ? repeated : QString();
-    const QString perfectAuxiliary = auxiliary == QLatin1String("hat") ? QString() : auxiliary;
-    const QString candidates[] = {
-        QStringLiteral("%1, %2").arg(said(past), joined({auxiliary, repeated, participle})),
-        QStringLiteral("%1, %2").arg(past, joined({auxiliary, kept, participle})),
-        QStringLiteral("%1, %2").arg(past, joined({perfectAuxiliary, kept, participle})),
-    };
-    for (const QString &caption : candidates) {
-        if (!fits || fits(caption))
-            return caption;
-    }
-    return candidates[std::size(candidates) - 1];
+    // "zog an" says "zog sich an"; the Perfekt repeats "sich" before the participle.
+    QStringList pastWords = past.split(' ');
+    if (reflexive)
+        pastWords.insert(1, "sich");
+    return QStringLiteral("%1, %2").arg(pastWords.join(' '),
+                                        joined({auxiliary, repeated, participle}));
 }
 
 RecordText buildRecord(const VerbEntry &entry, const SimpleForms &forms,
-                       const Auxiliaries &auxiliaries, const CaptionFits &fits)
+                       const Auxiliaries &auxiliaries)
 {
-    return Builder(entry, forms, auxiliaries, fits).build();
+    return Builder(entry, forms, auxiliaries).build();
 }
 
 } // namespace verbgen

@@ -10,7 +10,6 @@
 #include <QString>
 
 #include <array>
-#include <functional>
 #include <map>
 #include <utility>
 
@@ -30,6 +29,7 @@ struct RecordText {
     char type = 'w';
     char variants = '1';
     bool impersonal = false;        // third person only, no imperative; line 0's label says so
+    bool esOnly = false;            // impersonal, and only the er/sie/es forms (es regnet)
     bool withoutImperative = false; // every person, no imperative; line 0's label says so
     QString principalParts;         // caption line 1 of every tense block
     QString english;                // caption line 2
@@ -45,24 +45,14 @@ struct Auxiliaries {
     SimpleForms werden;
 };
 
-// Whether a caption fits its label; the generator measures it with the
-// window's lettering.
-using CaptionFits = std::function<bool(const QString &)>;
-
-// Caption line 1: the Präteritum and the Perfekt, beside the verb list that
-// shows the infinitive on the same row. `past` is the Präteritum with the
+// Caption line 1: the Präteritum and the Perfekt, whole, beside the verb list
+// that shows the infinitive on the same row. `past` is the Präteritum with the
 // words that follow it ("fuhr Rad", "zog an"); `repeated` what the Perfekt
-// repeats before the participle ("Rad", "sich Sorgen"). The first of these
-// that fits:
-//   "fuhr Rad, ist Rad gefahren", "zog sich an, hat sich angezogen"  both as said;
-//   "fuhr Rad, ist gefahren"  the Perfekt without the first word the Präteritum
-//       shows; a reflexive verb instead keeps "sich" in the Perfekt and leaves
-//       it out of the Präteritum: "verabschiedete, hat sich verabschiedet";
-//   "arbeitete zusammen, zusammengearbeitet", "verabschiedete, sich verabschiedet"
-//       and without "hat" (haben is the default; "ist" always stays).
-// When none fits, the last; the checker then reports it.
+// repeats before the participle ("Rad", "sich Sorgen"): "fuhr Rad, ist Rad
+// gefahren", "zog sich an, hat sich angezogen". A caption wider than its label
+// is drawn smaller by the window, never cut short here.
 QString principalParts(const QString &past, const QString &auxiliary, const QString &repeated,
-                       const QString &participle, bool reflexive, const CaptionFits &fits);
+                       const QString &participle, bool reflexive);
 
 // Lays out the conventions' columns for the entry's category: the finite verb
 // in column 2 of the simple tenses, the auxiliary in column 1 of the compound
@@ -70,6 +60,6 @@ QString principalParts(const QString &past, const QString &auxiliary, const QStr
 // infinitive in column 3 and haben or sein in column 4 of the future perfect.
 // `forms` are the corrected forms of the entry's base verb.
 RecordText buildRecord(const VerbEntry &entry, const SimpleForms &forms,
-                       const Auxiliaries &auxiliaries, const CaptionFits &fits = {});
+                       const Auxiliaries &auxiliaries);
 
 } // namespace verbgen

@@ -12,6 +12,7 @@ namespace verbgen {
 namespace {
 
 const QString ImpersonalLabel = QStringLiteral("  impersonal verb (list)");
+const QString EsOnlyLabel = QStringLiteral("  impersonal, es only (list)");
 const QString WithoutImperativeLabel = QStringLiteral("  verb, no imperative (list)");
 
 constexpr int LinesPerRecord = data::VerbFile::LinesPerRecord;
@@ -108,8 +109,10 @@ QStringList recordLines(const RecordText &record)
     for (QString &line : lines)
         line = withPrefix(unused, {});
     // The checker reads these labels: it accepts an empty imperative where line 0
-    // says "impersonal" or "no imperative", and only third-person forms after "impersonal".
-    lines[0] = withPrefix(record.impersonal          ? ImpersonalLabel
+    // says "impersonal" or "no imperative", only third-person forms after "impersonal",
+    // and only the er/sie/es forms after "es only".
+    lines[0] = withPrefix(record.esOnly              ? EsOnlyLabel
+                          : record.impersonal        ? ImpersonalLabel
                           : record.withoutImperative ? WithoutImperativeLabel
                                                      : QStringLiteral("  verb (list entry)"),
                           record.listed);

@@ -19,7 +19,8 @@ QString dashIsEmpty(const QString &field)
 }
 
 // "PAST=sandte; PART=gesandt gesendet" into its keys and words; "IMP=-" marks
-// an impersonal verb, "IMP=none" one without imperative.
+// an impersonal verb, "IMP=es" one said only with "es", "IMP=none" one
+// without imperative.
 FormOverrides parseOverrides(const QString &field, VerbEntry &entry, QStringList &faults)
 {
     FormOverrides overrides;
@@ -47,11 +48,14 @@ FormOverrides parseOverrides(const QString &field, VerbEntry &entry, QStringList
     if (overrides.value("IMP") == QStringList{"-"}) {
         entry.impersonal = true;
         overrides.remove("IMP");
+    } else if (overrides.value("IMP") == QStringList{"es"}) {
+        entry.impersonal = entry.esOnly = true;
+        overrides.remove("IMP");
     } else if (overrides.value("IMP") == QStringList{"none"}) {
         entry.withoutImperative = true;
         overrides.remove("IMP");
     } else if (overrides.contains("IMP") && overrides.value("IMP").size() != 2) {
-        faults << QStringLiteral("override IMP needs the du and the ihr form, - or none");
+        faults << QStringLiteral("override IMP needs the du and the ihr form, -, es or none");
     }
     return overrides;
 }

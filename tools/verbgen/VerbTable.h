@@ -41,6 +41,9 @@ struct VerbEntry {
     // Said only of things and events (es regnet, es gelingt mir, das Fest
     // findet statt): only the third-person forms, no imperative. "IMP=-".
     bool impersonal = false;
+    // Said only with "es", as the weather is (es regnet): the er/sie/es forms
+    // alone, no plural. "IMP=es"; impersonal too.
+    bool esOnly = false;
     // Said of persons too, but never bidden ("du tust mir leid"): every
     // person, no imperative. "IMP=none".
     bool withoutImperative = false;

@@ -11,15 +11,13 @@
 //                   [--reviewed-alternatives tools/verbs/alternatives.tsv
 //                    --alternatives-output data/Verb12Alternatives.txt]
 #include "AlternativesWriter.h"
-#include "CaptionWidth.h"
 #include "Generator.h"
 #include "RecordWriter.h"
 #include "common/TextFile.h"
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <QFile>
-#include <QFontMetrics>
-#include <QGuiApplication>
 #include <QSaveFile>
 
 #include <cstdio>
@@ -38,14 +36,7 @@ void writeBytes(const QString &path, const QByteArray &bytes)
 
 int main(int argc, char *argv[])
 {
-    // Captions are measured with the window's lettering; that needs fonts, not a display.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    const QFontMetrics captionMetrics(verbcheck::captionFont());
-    const auto captionFits = [&](const QString &caption) {
-        return captionMetrics.horizontalAdvance(caption) <= verbcheck::CaptionRoom;
-    };
+    QCoreApplication app(argc, argv);
     QCommandLineParser parser;
     parser.setApplicationDescription("Writes the verb file from the verb table and dictionary.");
     parser.addHelpOption();
@@ -78,8 +69,7 @@ int main(int argc, char *argv[])
                 ? verbgen::ReviewedAlternatives::parse(tools::readText(parser.value(alternatives)),
                                                        parser.value(alternatives))
                 : verbgen::ReviewedAlternatives();
-        const auto records =
-            verbgen::buildRecords(entries, forms, replacements, captionFits, reviewed);
+        const auto records = verbgen::buildRecords(entries, forms, replacements, reviewed);
         writeBytes(parser.value(output), verbgen::verbFileBytes(records));
         if (parser.isSet(alternativesOutput))
             writeBytes(parser.value(alternativesOutput), verbgen::alternativesFileBytes(records));
