@@ -25,7 +25,7 @@ const data::VerbFile &bundledFile()
 qsizetype reflexiveRecord()
 {
     for (qsizetype record = 0; record < bundledFile().recordCount(); ++record) {
-        if (bundledFile().headerCode(record, 0) == 'r')
+        if (bundledFile().header(record).category == data::Category::Reflexive)
             return record;
     }
     return 0;

@@ -4,8 +4,8 @@
 
 #include "VerbFileChecks.h"
 
+#include "ReaderChecks.h"
 #include "board/Board.h"
-#include "data/PayloadGatherer.h"
 #include "data/RecordLayout.h"
 #include "data/VerbFile.h"
 #include "editing/LookUp.h"
@@ -14,7 +14,6 @@
 
 #include <algorithm>
 #include <array>
-#include <cstring>
 #include <set>
 #include <vector>
 
@@ -22,50 +21,14 @@ namespace fuzzcheck {
 
 namespace {
 
-constexpr int LinesPerRecord = 395;
-constexpr int PrefixLength = 30;
-
-// The first record line of each tense block, straight from the format's
-// table, kept apart from the layout code it checks. Row order r, s, n, d.
-constexpr std::array<std::array<int, 16>, 4> BlockStarts = {{
-    {1, 27, 53, 79, 105, 131, 165, 191, 217, 243, 269, 295, 321, 355, 389, 395},
-    {1, 19, 37, 55, 73, 91, 117, 135, 153, 171, 189, 207, 225, 251, 277, 283},
-    {1, 11, 21, 39, 57, 75, 101, 111, 121, 139, 157, 175, 193, 219, 245, 250},
-    {1, 19, 37, 63, 89, 115, 149, 167, 185, 211, 237, 263, 289, 323, 357, 363},
-}};
-
-int categoryRow(char code)
+// What the type panel shows for each type, spelt out apart from the board's
+// own table; in the order of data::VerbType.
+const std::array<QString, 5> &expectedTypeNames()
 {
-    const char *codes = "rsnd";
-    const char *at = code ? std::strchr(codes, code) : nullptr;
-    return at ? int(at - codes) : -1;
-}
-
-// The plainest reading of the format: cut at the first NUL, split at CR LF,
-// LF or CR, no empty line after a final line end.
-std::vector<QByteArrayView> referenceLines(QByteArrayView bytes)
-{
-    const void *nul = bytes.isEmpty() ? nullptr : std::memchr(bytes.data(), 0, bytes.size());
-    const qsizetype end = nul ? static_cast<const char *>(nul) - bytes.data() : bytes.size();
-    const QByteArrayView text = bytes.first(end);
-    std::vector<QByteArrayView> lines;
-    qsizetype start = 0;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        if (text[i] != '\n' && text[i] != '\r')
-            continue;
-        lines.push_back(text.sliced(start, i - start));
-        if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n')
-            ++i;
-        start = i + 1;
-    }
-    if (start < text.size())
-        lines.push_back(text.sliced(start));
-    return lines;
-}
-
-QByteArrayView payloadOf(QByteArrayView line)
-{
-    return line.size() > PrefixLength ? line.sliced(PrefixLength) : QByteArrayView();
+    static const std::array<QString, 5> names = {QStringLiteral("Weak"), QStringLiteral("Strong"),
+                                                 QStringLiteral("Mixed"), QStringLiteral("Irreg"),
+                                                 QStringLiteral("Modal")};
+    return names;
 }
 
 QByteArrayView trimmedOfControls(QByteArrayView bytes)
@@ -75,28 +38,6 @@ QByteArrayView trimmedOfControls(QByteArrayView bytes)
     while (!bytes.isEmpty() && static_cast<unsigned char>(bytes.back()) <= 32)
         bytes.chop(1);
     return bytes;
-}
-
-// Collects the first few disagreements.
-class Findings {
-public:
-    void add(const QString &what)
-    {
-        if (m_count++ < 8)
-            m_text += what + QLatin1Char('\n');
-    }
-    bool any() const { return m_count > 0; }
-    QString text() const { return m_text; }
-
-private:
-    int m_count = 0;
-    QString m_text;
-};
-
-QString quoted(QByteArrayView bytes)
-{
-    return QStringLiteral("\"%1\"").arg(QString::fromLatin1(
-        bytes.first(std::min<qsizetype>(bytes.size(), 40)).toByteArray().toPercentEncoding(" ")));
 }
 
 void checkDecoding(QByteArrayView bytes, Findings &findings)
@@ -119,84 +60,6 @@ void checkDecoding(QByteArrayView bytes, Findings &findings)
         findings.add(QStringLiteral("decoding and encoding again changed the bytes"));
 }
 
-void checkLines(const data::VerbFile &file, const std::vector<QByteArrayView> &lines,
-                Findings &findings)
-{
-    const qsizetype count = qsizetype(lines.size());
-    if (file.lineCount() != count)
-        findings.add(
-            QStringLiteral("line count %1, reference %2").arg(file.lineCount()).arg(count));
-    if (file.recordCount() != count / LinesPerRecord)
-        findings.add(
-            QStringLiteral("record count %1 for %2 lines").arg(file.recordCount()).arg(count));
-    if (file.lineCountIsWholeRecords() != (count % LinesPerRecord == 0))
-        findings.add(QStringLiteral("whole-record check wrong for %1 lines").arg(count));
-
-    // Every line, one record at a time (one scan each), as the refresh reads them.
-    for (qsizetype record = 0; record * LinesPerRecord < count + LinesPerRecord; ++record) {
-        const std::vector<QByteArrayView> read = file.recordLines(record, 0, LinesPerRecord);
-        for (int i = 0; i < LinesPerRecord; ++i) {
-            const qsizetype index = record * LinesPerRecord + i;
-            const QByteArrayView expected = index < count ? lines[index] : QByteArrayView();
-            if (read[i] != expected)
-                findings.add(QStringLiteral("line %1 reads %2, reference %3")
-                                 .arg(index)
-                                 .arg(quoted(read[i]), quoted(expected)));
-        }
-    }
-    // Single lines at the edges, and out of range.
-    for (qsizetype index : {qsizetype(-1), qsizetype(0), count / 2, count - 1, count, count + 1}) {
-        const QByteArrayView expected =
-            index >= 0 && index < count ? lines[index] : QByteArrayView();
-        if (file.line(index) != expected)
-            findings.add(QStringLiteral("line(%1) disagrees").arg(index));
-    }
-}
-
-// What the trainer keeps of each line, gathered a piece at a time: the pieces'
-// sizes are taken from the input itself, so that lines, CR LF pairs and NULs
-// fall on every edge of them.
-data::VerbFile keptPayloads(QByteArrayView bytes)
-{
-    data::PayloadGatherer gatherer(LinesPerRecord, PrefixLength, data::VerbFile::HeaderLines);
-    for (qsizetype at = 0, piece = 0; at < bytes.size(); at += piece) {
-        piece =
-            std::min(bytes.size() - at, qsizetype(1 + static_cast<unsigned char>(bytes[at]) % 97));
-        gatherer.take(bytes.sliced(at, piece));
-    }
-    return data::VerbFile(gatherer.finish());
-}
-
-void checkPayloads(const data::VerbFile &file, const std::vector<QByteArrayView> &lines,
-                   Findings &findings)
-{
-    const qsizetype count = qsizetype(lines.size());
-    if (file.lineCount() != count)
-        findings.add(QStringLiteral("payloads: line count %1, reference %2")
-                         .arg(file.lineCount())
-                         .arg(count));
-    for (qsizetype record = 0; record * LinesPerRecord < count + LinesPerRecord; ++record) {
-        const std::vector<QByteArrayView> read = file.recordPayloads(record, 0, LinesPerRecord);
-        for (int i = 0; i < LinesPerRecord; ++i) {
-            const qsizetype index = record * LinesPerRecord + i;
-            const QByteArrayView line = index < count ? lines[index] : QByteArrayView();
-            if (read[i] != payloadOf(line))
-                findings.add(QStringLiteral("payload of line %1 reads %2, reference %3")
-                                 .arg(index)
-                                 .arg(quoted(read[i]), quoted(payloadOf(line))));
-            const char code = line.isEmpty() ? '\0' : line.front();
-            if (i < data::VerbFile::HeaderLines && file.headerCode(record, i) != code)
-                findings.add(QStringLiteral("code of line %1 differs").arg(index));
-        }
-    }
-}
-
-QByteArrayView recordLine(const std::vector<QByteArrayView> &lines, qsizetype record, int line)
-{
-    const qsizetype index = record * LinesPerRecord + line;
-    return index < qsizetype(lines.size()) ? lines[index] : QByteArrayView();
-}
-
 void checkBoard(const data::VerbFile &file, const std::vector<QByteArrayView> &lines,
                 qsizetype record, int tense, Findings &findings)
 {
@@ -204,8 +67,8 @@ void checkBoard(const data::VerbFile &file, const std::vector<QByteArrayView> &l
     const auto where = [&](const QString &what) {
         findings.add(QStringLiteral("record %1, tense %2: %3").arg(record).arg(tense).arg(what));
     };
-    const QByteArrayView line0 = recordLine(lines, record, 0);
-    const int row = categoryRow(line0.isEmpty() ? '\0' : line0.front());
+    const data::RecordHeader expected = referenceHeader(lines, record);
+    const int row = categoryRow(expected.categoryCode);
     if (content.categoryKnown() != (row >= 0))
         where(QStringLiteral("category known %1").arg(content.categoryKnown()));
 
@@ -213,23 +76,18 @@ void checkBoard(const data::VerbFile &file, const std::vector<QByteArrayView> &l
     QString caption1;
     QString caption2;
     if (row >= 0) {
-        const QByteArrayView line1 = recordLine(lines, record, 1);
-        const QByteArrayView line2 = recordLine(lines, record, 2);
-        // The letters' meanings are the board's own tables; checked here is
-        // that the codes are read from the right lines.
-        const QString type = board::typeNameFromCode(line1.isEmpty() ? '\0' : line1.front());
+        const QString type = expected.type ? expectedTypeNames()[int(*expected.type)] : QString();
         if (content.typeName.value_or(QString()) != type)
             where(QStringLiteral("type %1, expected %2")
                       .arg(content.typeName.value_or(QStringLiteral("none")), type));
-        const QString digit = board::variantsDigitFromCode(line2.isEmpty() ? '\0' : line2.front());
+        const QString digit = QString::number(expected.variants);
         if (content.variantsDigit != digit)
             where(QStringLiteral("variants %1, expected %2").arg(content.variantsDigit, digit));
     }
     if (row >= 0 && tense >= 0 && tense < data::TenseCount) {
         const int first = BlockStarts[row][tense];
         const int answerCount = BlockStarts[row][tense + 1] - first - 2;
-        const data::TenseBlock block =
-            data::tenseBlock(*data::categoryFromCode(line0.front()), tense);
+        const data::TenseBlock block = data::tenseBlock(*expected.category, tense);
         if (block.firstLine != first || block.answerCount != answerCount)
             where(QStringLiteral("block at %1 with %2 answers, expected %3 with %4")
                       .arg(block.firstLine)
@@ -291,23 +149,26 @@ QString checkVerbFileBytes(QByteArrayView bytes)
 {
     Findings findings;
     const data::VerbFile file{QByteArray(bytes.data(), bytes.size())};
+    const data::VerbFile payloads = keptPayloads(bytes);
     const std::vector<QByteArrayView> lines = referenceLines(bytes);
     checkDecoding(bytes, findings);
-    checkLines(file, lines, findings);
-    for (qsizetype record = 0; record < file.recordCount(); ++record) {
-        for (int tense = -1; tense <= data::TenseCount; ++tense)
-            checkBoard(file, lines, record, tense, findings);
+    checkReader(bytes, lines, file, payloads, findings);
+    // Single lines at the edges, and out of range.
+    const qsizetype count = qsizetype(lines.size());
+    for (qsizetype index : {qsizetype(-1), qsizetype(0), count / 2, count - 1, count, count + 1}) {
+        const QByteArrayView expected =
+            index >= 0 && index < count ? lines[index] : QByteArrayView();
+        if (file.line(index) != expected)
+            findings.add(QStringLiteral("line(%1) disagrees").arg(index));
     }
-    checkLookUp(file, lines, bytes, findings);
-
-    // The same from what the trainer keeps of the file.
-    const data::VerbFile payloads = keptPayloads(bytes);
-    checkPayloads(payloads, lines, findings);
-    for (qsizetype record = 0; record < payloads.recordCount(); ++record) {
-        for (int tense = -1; tense <= data::TenseCount; ++tense)
-            checkBoard(payloads, lines, record, tense, findings);
+    // The board of every record in every tense, and the look-up, from both.
+    for (const data::VerbFile *read : {&file, &payloads}) {
+        for (qsizetype record = 0; record < read->recordCount(); ++record) {
+            for (int tense = -1; tense <= data::TenseCount; ++tense)
+                checkBoard(*read, lines, record, tense, findings);
+        }
+        checkLookUp(*read, lines, bytes, findings);
     }
-    checkLookUp(payloads, lines, bytes, findings);
     return findings.text();
 }
 

@@ -8,7 +8,8 @@
 
 The seeds are small verb files: one valid record of each category, mixed line
 ends, a NUL, unknown codes, blank and tab-padded payloads, a record one line
-short, junk. Regenerating gives the same bytes.
+short, the labels that mark verbs without an imperative, junk. Regenerating
+gives the same bytes.
 """
 import pathlib
 import random
@@ -23,12 +24,13 @@ BLOCK_STARTS = {
 }
 
 
-def line(code, payload):
-    return (code + " " * 29).encode("cp1252") + payload
+def line(code, payload, label=""):
+    return (code + label + " " * (29 - len(label))).encode("cp1252") + payload
 
 
-def record(category, type_code, variants, verb, form=lambda t, j: b"f%d %d" % (t, j)):
-    """395 lines without line ends; only the lines the category reads carry text."""
+def record(category, type_code, variants, verb, form=lambda t, j: b"f%d %d" % (t, j), label=""):
+    """395 lines without line ends; only the lines the category reads carry text.
+    `label` follows the category letter on line 0."""
     lines = [b""] * LINES
     starts = BLOCK_STARTS.get(category)
     if starts:
@@ -38,7 +40,7 @@ def record(category, type_code, variants, verb, form=lambda t, j: b"f%d %d" % (t
             lines[first + 1] = line(" ", b"cap2 %d" % tense)
             for j in range(after - first - 2):
                 lines[first + 2 + j] = line(" ", form(tense, j))
-    lines[0] = line(category, verb)
+    lines[0] = line(category, verb, label)
     lines[1] = line(type_code, lines[1][30:])
     lines[2] = line(variants, lines[2][30:])
     return lines
@@ -69,6 +71,9 @@ def seeds():
     yield "unknown_codes.txt", join(
         record("R", "x", "9", b"Gehen") + record("", "", "", b"") + record("n", "q", "1", b"essen"))
     yield "one_short_of_a_record.txt", join(record("n", "w", "1", b"rufen")[:-1])
+    yield "label_marks.txt", join(
+        record("n", "w", "1", b"regnen", label=" impersonal verb")
+        + record("s", "s", "1", b"leidtun", label=" verb, no imperative"))
     yield "byte_order_mark.txt", b"\xef\xbb\xbf" + join(record("n", "w", "1", b"sagen"))
     rng = random.Random(1234)
     yield "junk.bin", bytes(rng.randrange(256) for _ in range(3000))

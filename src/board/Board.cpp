@@ -11,17 +11,14 @@ namespace board {
 BoardContent readBoard(const data::VerbFile &file, qsizetype record, int tense)
 {
     BoardContent content;
-    // Record lines 0 to 2 carry the category, type and variants codes.
-    const std::optional<data::Category> category =
-        data::categoryFromCode(file.headerCode(record, 0));
+    const data::RecordHeader &header = file.header(record);
+    const std::optional<data::Category> category = header.category;
     if (!category)
         return content;
     content.category = category;
-
-    const QString typeName = typeNameFromCode(file.headerCode(record, 1));
-    if (!typeName.isEmpty())
-        content.typeName = typeName;
-    content.variantsDigit = variantsDigitFromCode(file.headerCode(record, 2));
+    if (header.type)
+        content.typeName = typeName(*header.type);
+    content.variantsDigit = QString::number(header.variants);
 
     if (tense < 0 || tense >= data::TenseCount)
         return content;
@@ -40,33 +37,25 @@ QStringList verbListEntries(const data::VerbFile &file)
     QStringList entries;
     entries.reserve(file.recordCount());
     for (qsizetype record = 0; record < file.recordCount(); ++record)
-        entries.append(QLatin1Char(' ') + data::decodeWindows1252(file.recordPayload(record, 0)));
+        entries.append(QLatin1Char(' ') + data::decodeWindows1252(file.header(record).name));
     return entries;
 }
 
-QString typeNameFromCode(char code)
+QString typeName(data::VerbType type)
 {
-    switch (code) {
-    case 'w':
+    switch (type) {
+    case data::VerbType::Weak:
         return QStringLiteral("Weak");
-    case 's':
+    case data::VerbType::Strong:
         return QStringLiteral("Strong");
-    case 'm':
+    case data::VerbType::Mixed:
         return QStringLiteral("Mixed");
-    case 'i':
+    case data::VerbType::Irregular:
         return QStringLiteral("Irreg");
-    case 'd':
+    case data::VerbType::Modal:
         return QStringLiteral("Modal");
-    default:
-        return {};
     }
-}
-
-QString variantsDigitFromCode(char code)
-{
-    if (code == '2' || code == '3' || code == '4')
-        return QString(QChar::fromLatin1(code));
-    return QStringLiteral("1");
+    return {};
 }
 
 const std::array<QString, data::TenseCount> &tenseListItems()

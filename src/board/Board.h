@@ -28,16 +28,17 @@ struct BoardContent {
     bool categoryKnown() const { return category.has_value(); }
 };
 
-// Reads record `record`, tense `tense` (-1: no tense selected, no block read).
-// The record must exist.
+// Reads record `record`'s header, as read with the file, and tense `tense`'s
+// block (-1: no tense selected, no block read). A record that does not exist
+// reads as one of unknown category.
 BoardContent readBoard(const data::VerbFile &file, qsizetype record, int tense);
 
-// The verb list's entries, one per whole record: record line 0's payload,
-// untrimmed, after one blank.
+// The verb list's entries, one per whole record: the verb's name (record line
+// 0's payload), untrimmed, after one blank.
 QStringList verbListEntries(const data::VerbFile &file);
 
-QString typeNameFromCode(char code);      // empty for an unknown letter
-QString variantsDigitFromCode(char code); // "2", "3", "4", else "1"
+// What the type panel shows: "Weak", "Strong", "Mixed", "Irreg", "Modal".
+QString typeName(data::VerbType type);
 
 // The tense list's items and the German captions, by tense number.
 const std::array<QString, data::TenseCount> &tenseListItems();

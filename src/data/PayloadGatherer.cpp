@@ -65,12 +65,22 @@ const char *findLineEnd(const char *from, const char *end)
 
 PayloadGatherer::PayloadGatherer(int linesPerGroup, int prefixLength, int codedLines,
                                  qsizetype expectedSize)
-    : m_linesPerGroup(linesPerGroup), m_prefixLength(prefixLength), m_codedLines(codedLines)
+    : m_linesPerGroup(linesPerGroup), m_prefixLength(prefixLength), m_codedLines(codedLines),
+      m_prefix(prefixLength, '\0')
 {
     // Never more payload bytes than text bytes, and one LF for a last line
     // without a line end. Pages are only used once written to.
     if (expectedSize > 0)
         makeRoom(expectedSize + 1 + CopySize);
+    // Room for as many groups as lines of a bare prefix could make, so that
+    // the group lists are not copied while they grow: a verb file's lines are
+    // longer. Reserved pages, too, are only used once written to.
+    if (expectedSize > 0 && prefixLength > 0) {
+        const std::size_t groups = expectedSize / (qsizetype(linesPerGroup) * prefixLength) + 1;
+        m_text.groupStarts.reserve(groups);
+        m_text.prefixes.reserve(groups * codedLines * prefixLength);
+        m_text.codedEnds.reserve(groups * codedLines);
+    }
 }
 
 void PayloadGatherer::take(QByteArrayView piece)
@@ -93,7 +103,6 @@ void PayloadGatherer::take(QByteArrayView piece)
     qsizetype written = m_written;
     qsizetype lineStart = m_lineStart;
     qsizetype column = m_column; // characters of the line being read so far
-    char code = m_code;          // and its first
     qsizetype lineCount = m_text.lineCount;
     int lineInGroup = m_lineInGroup;
     const int linesPerGroup = m_linesPerGroup;
@@ -101,8 +110,9 @@ void PayloadGatherer::take(QByteArrayView piece)
     while (next < end) {
         const char *const stop = findLineEnd(next, end);
         if (stop > next) {
-            if (column == 0)
-                code = *next;
+            if (lineInGroup < codedLines && column < prefixLength)
+                std::memcpy(m_prefix.data() + column, next,
+                            std::min(prefixLength - column, qsizetype(stop - next)));
             const char *const payload =
                 next + std::clamp(prefixLength - column, qsizetype(0), qsizetype(stop - next));
             column += stop - next;
@@ -121,7 +131,7 @@ void PayloadGatherer::take(QByteArrayView piece)
             break;
         }
         if (lineInGroup < codedLines)
-            noteCodedLine(lineInGroup, lineStart, column > 0 ? code : '\0');
+            noteCodedLine(lineInGroup, lineStart, written);
         payloads[written++] = '\n';
         lineStart = written;
         column = 0;
@@ -139,7 +149,6 @@ void PayloadGatherer::take(QByteArrayView piece)
     m_written = written;
     m_lineStart = lineStart;
     m_column = column;
-    m_code = code;
     m_text.lineCount = lineCount;
     m_lineInGroup = lineInGroup;
 }
@@ -150,7 +159,7 @@ PayloadText PayloadGatherer::finish()
     if (m_column > 0) {
         makeRoom(1);
         if (m_lineInGroup < m_codedLines)
-            noteCodedLine(m_lineInGroup, m_lineStart, m_code);
+            noteCodedLine(m_lineInGroup, m_lineStart, m_written);
         m_out[m_written++] = '\n';
         ++m_text.lineCount;
     }
@@ -159,13 +168,18 @@ PayloadText PayloadGatherer::finish()
     return std::move(m_text);
 }
 
-void PayloadGatherer::noteCodedLine(int lineInGroup, qsizetype lineStart, char code)
+void PayloadGatherer::noteCodedLine(int lineInGroup, qsizetype lineStart, qsizetype lineEnd)
 {
+    const std::size_t groupSize = std::size_t(m_codedLines) * m_prefixLength;
     if (lineInGroup == 0) {
         m_text.groupStarts.push_back(lineStart);
-        m_text.codes.resize(m_text.codes.size() + m_codedLines, '\0');
+        m_text.prefixes.resize(m_text.prefixes.size() + groupSize, '\0');
+        m_text.codedEnds.resize(m_text.codedEnds.size() + m_codedLines, 0);
     }
-    m_text.codes[m_text.codes.size() - m_codedLines + lineInGroup] = code;
+    m_text.codedEnds[m_text.codedEnds.size() - m_codedLines + lineInGroup] = lineEnd;
+    const auto slot = m_text.prefixes.end() - groupSize + std::size_t(lineInGroup) * m_prefixLength;
+    std::copy(m_prefix.begin(), m_prefix.end(), slot);
+    std::fill(m_prefix.begin(), m_prefix.end(), '\0');
 }
 
 void PayloadGatherer::makeRoom(qsizetype bytes)

@@ -111,13 +111,14 @@ std::optional<PayloadText> readPayloads(QFile &file)
 VerbFile::VerbFile(QByteArray bytes) : m_bytes(std::move(bytes))
 {
     takeIndex(indexLines(m_bytes, LinesPerRecord));
+    readHeaders();
 }
 
 VerbFile::VerbFile(PayloadText payloads)
     : m_keep(Keep::Payloads), m_bytes(std::move(payloads.payloads)), m_textEnd(m_bytes.size()),
-      m_lineCount(payloads.lineCount), m_recordStarts(std::move(payloads.groupStarts)),
-      m_headerCodes(std::move(payloads.codes))
+      m_lineCount(payloads.lineCount), m_recordStarts(std::move(payloads.groupStarts))
 {
+    readHeaders(&payloads);
 }
 
 VerbFile VerbFile::payloadsOf(QByteArrayView bytes)
@@ -132,6 +133,34 @@ void VerbFile::takeIndex(LineIndex index)
     m_textEnd = index.textEnd;
     m_lineCount = index.lineCount;
     m_recordStarts = std::move(index.groupStarts);
+}
+
+void VerbFile::readHeaders(const PayloadText *gathered)
+{
+    const QByteArrayView text(m_bytes.constData(), m_textEnd);
+    const qsizetype records = (m_lineCount + LinesPerRecord - 1) / LinesPerRecord;
+    m_headers.reserve(records);
+    for (qsizetype record = 0; record < records; ++record) {
+        std::array<HeaderLine, HeaderLines> lines;
+        qsizetype start = m_recordStarts[record];
+        for (int i = 0; i < HeaderLines && record * LinesPerRecord + i < m_lineCount; ++i) {
+            const qsizetype at = record * HeaderLines + i;
+            if (gathered) {
+                const qsizetype end = gathered->codedEnds[at];
+                const char *prefix = gathered->prefixes.data() + at * PrefixLength;
+                lines[i] = {QByteArrayView(prefix, qstrnlen(prefix, PrefixLength)),
+                            text.sliced(start, end - start)};
+                start = end + 1;
+            } else {
+                const LineSpan span = nextLine(text, start);
+                const QByteArrayView line = text.sliced(start, span.end - start);
+                lines[i] = {line.first(std::min<qsizetype>(line.size(), PrefixLength)),
+                            payloadBytes(line)};
+                start = span.nextStart;
+            }
+        }
+        m_headers.push_back(readRecordHeader(lines));
+    }
 }
 
 VerbFile VerbFile::read(const QString &path, Keep keep)
@@ -159,6 +188,7 @@ VerbFile VerbFile::read(const QString &path, Keep keep)
         VerbFile verbFile;
         verbFile.takeIndex(indexer.finish(*bytes));
         verbFile.m_bytes = std::move(*bytes);
+        verbFile.readHeaders();
         return verbFile;
     } catch (const std::bad_alloc &) {
         throw failure(); // a file too big for memory is one the program cannot open
@@ -191,14 +221,10 @@ std::vector<QByteArrayView> VerbFile::recordLines(qsizetype record, int firstLin
     return keptLines(record, firstLine, count);
 }
 
-char VerbFile::headerCode(qsizetype record, int headerLine) const
+const RecordHeader &VerbFile::header(qsizetype record) const
 {
-    if (record < 0 || headerLine < 0 || headerLine >= HeaderLines)
-        return '\0';
-    if (m_keep == Keep::WholeLines)
-        return lineCode(recordLine(record, headerLine));
-    const qsizetype at = record * HeaderLines + headerLine;
-    return at < qsizetype(m_headerCodes.size()) ? m_headerCodes[at] : '\0';
+    static const RecordHeader none;
+    return record >= 0 && record < qsizetype(m_headers.size()) ? m_headers[record] : none;
 }
 
 QByteArrayView VerbFile::recordPayload(qsizetype record, int lineInRecord) const
@@ -237,11 +263,6 @@ std::vector<QByteArrayView> VerbFile::keptLines(qsizetype record, int firstLine,
         start = span.nextStart;
     }
     return lines;
-}
-
-char lineCode(QByteArrayView line)
-{
-    return line.isEmpty() ? '\0' : line.front();
 }
 
 QByteArrayView payloadBytes(QByteArrayView line)

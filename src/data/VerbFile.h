@@ -6,6 +6,7 @@
 
 #include "data/LineIndexer.h"
 #include "data/PayloadGatherer.h"
+#include "data/RecordHeader.h"
 
 #include <QByteArray>
 #include <QByteArrayView>
@@ -29,8 +30,9 @@ public:
 //
 // It keeps either the whole lines, every byte as read (what the tools that
 // check the file column by column need), or only what the trainer reads: each
-// line's payload and the codes of record lines 0 to 2, about a sixth of a verb
-// file's bytes. Codes and payloads are read the same way from either.
+// line's payload, about a sixth of a verb file's bytes. Either way each
+// record's header (lines 0 to 2) is read once, as the file is read; headers
+// and payloads are read the same way from either.
 //
 // Lines end at CR LF, a lone LF or a lone CR; a NUL byte ends the text; a line
 // end at the very end adds no empty line.
@@ -38,18 +40,17 @@ class VerbFile {
 public:
     static constexpr int LinesPerRecord = 395;
     static constexpr int PrefixLength = 30;
-    static constexpr int HeaderLines = 3; // record lines 0 to 2 carry codes
+    static constexpr int HeaderLines = 3; // record lines 0 to 2 carry codes in their prefixes
     static constexpr const char *FileName = "Verb12Data.txt";
 
-    // What a file keeps of each line: every byte, or the payload (and the codes
-    // of record lines 0 to 2).
+    // What a file keeps of each line: every byte, or the payload.
     enum class Keep { WholeLines, Payloads };
 
     VerbFile() = default;
     explicit VerbFile(QByteArray bytes); // keeps whole lines
     // A PayloadGatherer's, gathered in groups of 395 lines with HeaderLines coded.
     explicit VerbFile(PayloadText payloads);
-    // Keeps the payloads and codes of text that is already in memory.
+    // Keeps the payloads of text that is already in memory.
     static VerbFile payloadsOf(QByteArrayView bytes);
 
     // Reads the named file whole, read-only; throws VerbFileError("Cannot open
@@ -64,9 +65,10 @@ public:
     bool lineCountIsWholeRecords() const { return m_lineCount % LinesPerRecord == 0; }
 
     // What the trainer reads; views stay valid as long as this VerbFile (or a
-    // copy of it) lives. Out of range, or past the file's end: '\0' and empty.
-    // The first character of record line `headerLine` (0 to 2); '\0' for an empty line.
-    char headerCode(qsizetype record, int headerLine) const;
+    // copy of it) lives. Out of range, or past the file's end: empty.
+    // Record `record`'s header; a trailing part-record has one too (its missing
+    // lines read as empty).
+    const RecordHeader &header(qsizetype record) const;
     // Record line `lineInRecord`'s payload: character 31 onward, as in the file.
     QByteArrayView recordPayload(qsizetype record, int lineInRecord) const;
     // The payloads of `count` consecutive lines of one record from `firstLine`,
@@ -85,6 +87,9 @@ public:
 
 private:
     void takeIndex(LineIndex index);
+    // One per record begun, from its first HeaderLines lines: found in the
+    // whole lines, or where the gatherer noted them.
+    void readHeaders(const PayloadText *gathered = nullptr);
     // The kept text of `count` lines of one record from `firstLine`: whole lines,
     // or payloads. Line ends at CR LF, LF and CR serve both.
     std::vector<QByteArrayView> keptLines(qsizetype record, int firstLine, int count) const;
@@ -94,14 +99,12 @@ private:
     qsizetype m_textEnd = 0; // first NUL, or the size
     qsizetype m_lineCount = 0;
     std::vector<qsizetype> m_recordStarts; // byte offset of line 395·k in m_bytes
-    std::vector<char> m_headerCodes;       // kept payloads only: HeaderLines per record
+    std::vector<RecordHeader> m_headers;   // viewing m_bytes
 };
 
-// A line's 30-character prefix is dropped before use, except for its first
-// character, which carries the record header's codes on record lines 0 to 2.
-// The functions named ...Bytes give the file's own bytes, those named ...Text
-// decoded text.
-char lineCode(QByteArrayView line);                  // '\0' for an empty line
+// A line's 30-character prefix is dropped before use; the record's header
+// (RecordHeader) reads the codes of record lines 0 to 2 from it. The functions
+// named ...Bytes give the file's own bytes, those named ...Text decoded text.
 QByteArrayView payloadBytes(QByteArrayView line);    // character 31 onward
 QString payloadText(QByteArrayView line);            // character 31 onward, decoded
 QString answerText(QByteArrayView line);             // payload trimmed of codes <= 32

@@ -52,8 +52,8 @@ std::optional<VerbForms> VerbForms::read(const data::VerbFile &file, qsizetype r
             return std::nullopt;
         forms[tense] = content.answers;
     }
-    return VerbForms(data::decodeWindows1252(file.recordPayload(record, 0)).trimmed(),
-                     *content.category, content.typeName.value_or(QString()), std::move(forms));
+    return VerbForms(data::decodeWindows1252(file.header(record).name).trimmed(), *content.category,
+                     content.typeName.value_or(QString()), std::move(forms));
 }
 
 const QString &VerbForms::form(int tense, int box) const

@@ -75,10 +75,12 @@ QList<OfferedVerb> offeredVerbs(const data::VerbFile &file)
     verbs.reserve(file.recordCount());
     for (qsizetype record = 0; record < file.recordCount(); ++record) {
         OfferedVerb verb;
-        verb.name = data::decodeWindows1252(file.recordPayload(record, 0)).trimmed();
-        verb.type = verbTypeFromTypeName(board::typeNameFromCode(file.headerCode(record, 1)));
-        if (const auto category = data::categoryFromCode(file.headerCode(record, 0)))
-            verb.kind = verbKindFromCategory(*category);
+        const data::RecordHeader &header = file.header(record);
+        verb.name = data::decodeWindows1252(header.name).trimmed();
+        if (header.type)
+            verb.type = verbTypeFromTypeName(board::typeName(*header.type));
+        if (header.category)
+            verb.kind = verbKindFromCategory(*header.category);
         verb.frequencyRank = int(record);
         verbs.append(verb);
     }

@@ -6,7 +6,10 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+#include <optional>
 #include <string>
+#include <tuple>
 
 namespace {
 
@@ -19,13 +22,65 @@ TEST(LinePrefix, IsThirtyCharacters)
     EXPECT_EQ(data::answerText(QByteArray(Prefix + "gehe")), u"gehe");
 }
 
-TEST(LineCode, IsTheFirstCharacterOrNul)
+// A record's header, read with the file, from both kinds of file alike.
+struct HeaderCase {
+    const char *name;
+    QByteArray lines; // record lines 0 to 2, or fewer
+    const char *codes;
+    std::optional<data::Category> category;
+    std::optional<data::VerbType> type;
+    int variants;
+    bool impersonal;
+    bool noImperative;
+    std::array<std::string, 3> payloads; // name, principal parts, meaning
+};
+
+class Header : public testing::TestWithParam<HeaderCase> {};
+
+TEST_P(Header, IsReadOnceFromLinesZeroToTwo)
 {
-    EXPECT_EQ(data::lineCode(QByteArrayView(Prefix)), 'r');
-    EXPECT_EQ(data::lineCode(QByteArrayView("R")), 'R');
-    EXPECT_EQ(data::lineCode(QByteArrayView()), '\0');
-    EXPECT_EQ(data::lineCode(QByteArrayView(" n")), ' ');
+    const HeaderCase &c = GetParam();
+    for (const data::VerbFile &file :
+         {data::VerbFile(c.lines), data::VerbFile::payloadsOf(c.lines)}) {
+        const data::RecordHeader &h = file.header(0);
+        const auto text = [](QByteArrayView bytes) { return bytes.toByteArray().toStdString(); };
+        EXPECT_EQ(std::string({h.categoryCode, h.typeCode, h.variantsCode}),
+                  std::string(c.codes, 3));
+        EXPECT_EQ(std::tuple(h.category, h.type, h.variants, h.impersonal, h.noImperative),
+                  std::tuple(c.category, c.type, c.variants, c.impersonal, c.noImperative));
+        EXPECT_EQ(std::tuple(text(h.name), text(h.principalParts), text(h.meaning)),
+                  std::tuple(c.payloads[0], c.payloads[1], c.payloads[2]));
+        EXPECT_EQ(file.header(1), data::RecordHeader()); // no second record
+    }
 }
+
+using data::Category;
+using data::VerbType;
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Lines, Header, testing::Values(
+    HeaderCase{"Codes",
+               "n verb (list entry)           gehen\r\n"
+               "s00 caption parts             ging, ist gegangen\n"
+               "200 caption Engl.             to go\r",
+               "ns2", Category::Normal, VerbType::Strong, 2, false, false,
+               {"gehen", "ging, ist gegangen", "to go"}},
+    HeaderCase{"Impersonal", "n impersonal verb             regnen\nw\n4", "nw4",
+               Category::Normal, VerbType::Weak, 4, true, false, {"regnen", "", ""}},
+    HeaderCase{"NoImperative", "s verb, no imperative         leidtun\rm\r1", "sm1",
+               Category::Separable, VerbType::Mixed, 1, false, true, {"leidtun", "", ""}},
+    // Only the label counts: not the code in character 1, not the payload.
+    HeaderCase{"WordsOutsideTheLabel", "impersonal-------------------- no imperative\nd\n3",
+               "id3", std::nullopt, VerbType::Modal, 3, false, false, {" no imperative", "", ""}},
+    HeaderCase{"CodesAreExact", "R\nW\n5", "RW5", std::nullopt, std::nullopt, 1, false, false,
+               {"", "", ""}},
+    HeaderCase{"EmptyLines", "\n\n\n", "\0\0\0", std::nullopt, std::nullopt, 1, false, false,
+               {"", "", ""}},
+    // A trailing part-record: its missing lines read as empty.
+    HeaderCase{"OnlyLineZero", "d Rad fahren", "d\0\0", Category::TwoWord, std::nullopt, 1, false,
+               false, {"", "", ""}}),
+    [](const testing::TestParamInfo<HeaderCase> &info) { return std::string(info.param.name); });
+// clang-format on
 
 struct PartsCase {
     const char *name;

@@ -18,7 +18,7 @@ protected:
 
     static QString verbName(qsizetype record)
     {
-        return data::payloadText(s_file.recordLine(record, 0));
+        return data::decodeWindows1252(s_file.header(record).name);
     }
 
     static std::optional<qsizetype> findVerb(const QString &name)
@@ -58,9 +58,8 @@ TEST_F(ShippedFile, EveryTenseHasCaptionsAndEveryPerson)
     const int simpleFinite[] = {5, 6, 7, 8, 21, 22, 23, 24};
     const int auxiliary[] = {1, 2, 3, 4, 17, 18, 19, 20};
     for (qsizetype record = 0; record < s_file.recordCount(); ++record) {
-        const QString label = data::decodeWindows1252(s_file.recordLine(record, 0)).left(30);
-        const bool impersonal = label.contains("impersonal");
-        const bool esOnly = label.contains("es only");
+        const bool impersonal = s_file.header(record).impersonal;
+        const bool esOnly = s_file.header(record).esOnly;
         for (int tense = 0; tense < data::TenseCount; ++tense) {
             SCOPED_TRACE(verbName(record).toStdString() + ", tense " + std::to_string(tense));
             const board::BoardContent content = board::readBoard(s_file, record, tense);

@@ -62,10 +62,10 @@ TEST_F(VerbFileRead, ReadsRecordsWrittenInWindows1252)
     const VerbFile file = VerbFile::read(path);
     EXPECT_EQ(file.lineCount(), 790);
     EXPECT_EQ(file.recordCount(), 2);
-    EXPECT_EQ(data::lineCode(file.recordLine(1, 0)), 'n');
-    EXPECT_EQ(data::lineCode(file.recordLine(1, 1)), 's');
-    EXPECT_EQ(data::lineCode(file.recordLine(1, 2)), '2');
-    EXPECT_EQ(data::payloadText(file.recordLine(1, 0)), u" gehen ");
+    EXPECT_EQ(file.header(1).category, data::Category::Normal);
+    EXPECT_EQ(file.header(1).type, data::VerbType::Strong);
+    EXPECT_EQ(file.header(1).variants, 2);
+    EXPECT_EQ(data::decodeWindows1252(file.header(1).name), u" gehen ");
     EXPECT_EQ(data::payloadText(file.recordLine(1, 12)), QStringLiteral(u" to go – Straße "));
     EXPECT_EQ(data::answerText(file.recordLine(1, 13)), u"ging");
     EXPECT_EQ(data::answerText(file.recordLine(1, 245 + 2)), u"geh!");
@@ -74,8 +74,7 @@ TEST_F(VerbFileRead, ReadsRecordsWrittenInWindows1252)
     const VerbFile kept = VerbFile::read(path, VerbFile::Keep::Payloads);
     EXPECT_EQ(kept.lineCount(), 790);
     for (qsizetype record : {0, 1}) {
-        for (int line = 0; line < VerbFile::HeaderLines; ++line)
-            EXPECT_EQ(kept.headerCode(record, line), file.headerCode(record, line));
+        EXPECT_EQ(kept.header(record), file.header(record));
         EXPECT_EQ(kept.recordPayloads(record, 0, VerbFile::LinesPerRecord),
                   file.recordPayloads(record, 0, VerbFile::LinesPerRecord));
     }
@@ -102,7 +101,7 @@ TEST_F(VerbFileRead, ByteOrderMarkIsPartOfLineZero)
 {
     const QString path = testdata::writeVerbFile(m_dir.path(), QByteArray("\xef\xbb\xbfn x\r\n"));
     const VerbFile file = VerbFile::read(path);
-    EXPECT_EQ(data::lineCode(file.line(0)), '\xef');
+    EXPECT_EQ(file.header(0).categoryCode, '\xef');
 }
 
 TEST_F(VerbFileRead, MissingFileNamesThePathAsGiven)

@@ -216,7 +216,7 @@ protected:
     static qsizetype recordOf(const QString &listed)
     {
         for (qsizetype r = 0; r < file->recordCount(); ++r) {
-            if (data::answerText(file->recordLine(r, 0)) == listed)
+            if (data::answerTextOfPayload(file->header(r).name) == listed)
                 return r;
         }
         return -1;
@@ -228,7 +228,7 @@ protected:
         const qsizetype record = recordOf(listed);
         if (record < 0)
             return "<no such verb>";
-        const auto category = data::categoryFromCode(data::lineCode(file->recordLine(record, 0)));
+        const auto category = file->header(record).category;
         const data::TenseBlock block = data::tenseBlock(*category, tense);
         for (int j = 0; j < block.answerCount; ++j) {
             if (block.boxes[j] == box)
@@ -323,17 +323,23 @@ TEST_F(MiniFile, HeadersCarryCodesAndCaptions)
 {
     const qsizetype gehen = recordOf("gehen");
     ASSERT_GE(gehen, 0);
-    EXPECT_EQ(data::lineCode(file->recordLine(gehen, 0)), 'n');
-    EXPECT_EQ(data::lineCode(file->recordLine(gehen, 1)), 's');
-    EXPECT_EQ(data::lineCode(file->recordLine(gehen, 2)), '1');
+    EXPECT_EQ(file->header(gehen).categoryCode, 'n');
+    EXPECT_EQ(file->header(gehen).typeCode, 's');
+    EXPECT_EQ(file->header(gehen).variantsCode, '1');
     const qsizetype anziehen = recordOf("sich anziehen");
     EXPECT_EQ(data::payloadText(file->recordLine(anziehen, 27)), "zog sich an, hat sich angezogen");
     EXPECT_EQ(data::payloadText(file->recordLine(anziehen, 28)), "to get dressed");
     const qsizetype rad = recordOf("Rad fahren");
-    EXPECT_EQ(data::payloadText(file->recordLine(rad, 1)), "fuhr Rad, ist Rad gefahren");
-    EXPECT_EQ(data::lineCode(file->recordLine(recordOf("können"), 1)), 'd');
+    EXPECT_EQ(file->header(rad).principalParts, "fuhr Rad, ist Rad gefahren");
+    EXPECT_EQ(file->header(recordOf("können")).type, data::VerbType::Modal);
     // The variants digit counts the participle and its alternatives.
-    EXPECT_EQ(data::lineCode(file->recordLine(recordOf("zusenden"), 2)), '2');
+    EXPECT_EQ(file->header(recordOf("zusenden")).variants, 2);
+    // Line 0's label marks the verbs without an imperative, and only them.
+    for (const char *verb : {"gehen", "gelingen", "leidtun"})
+        EXPECT_EQ(std::pair(file->header(recordOf(verb)).impersonal,
+                            file->header(recordOf(verb)).noImperative),
+                  std::pair(verb == std::string("gelingen"), verb == std::string("leidtun")))
+            << verb;
 }
 
 // Caption line 1 is the whole Präteritum and Perfekt, however long.
@@ -469,7 +475,7 @@ TEST_F(MiniFile, ListsTheVerbsInGermanOrder)
 {
     QStringList names;
     for (qsizetype r = 0; r < file->recordCount(); ++r)
-        names << data::answerText(file->recordLine(r, 0));
+        names << data::answerTextOfPayload(file->header(r).name);
     EXPECT_EQ(names,
               (QStringList{
                   "sich anziehen", "arbeiten",           "aufstehen",  "bereiten",    "frühstücken",

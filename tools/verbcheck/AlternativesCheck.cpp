@@ -135,8 +135,7 @@ public:
             }
             participles.removeDuplicates();
             const int expected = std::min<int>(4, 1 + participles.size());
-            const char code = m_file.headerCode(verb->record, 2);
-            const int digit = code >= '2' && code <= '4' ? code - '0' : 1;
+            const int digit = m_file.header(verb->record).variants;
             if (digit != expected)
                 m_report.verbFile << Fault{
                     verb->record * data::VerbFile::LinesPerRecord + 2, verb->record, 2,
@@ -164,8 +163,8 @@ private:
         if (slot.kind == FormSlot::ImperativeSingular || slot.kind == FormSlot::ImperativePlural)
             known += m_known(listed, base, FormSlot{FormSlot::Pronoun, 0, slot.person});
         // Only the participle is written with a separable prefix joined to it.
-        const bool joined = slot.kind == FormSlot::Participle &&
-                            verb.category != data::Category::TwoWord;
+        const bool joined =
+            slot.kind == FormSlot::Participle && verb.category != data::Category::TwoWord;
         return isKnownVariant(form, board, known, joined ? base.particle : QString());
     }
 

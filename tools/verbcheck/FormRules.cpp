@@ -154,8 +154,9 @@ KeyForms keyFormsOf(const data::VerbFile &file, qsizetype record, data::Category
         return line < 0 ? QString() : data::answerText(file.recordLine(record, line));
     };
     KeyForms forms;
-    forms.listed = data::answerText(file.recordLine(record, 0));
-    forms.type = data::lineCode(file.recordLine(record, 1));
+    const data::RecordHeader &header = file.header(record);
+    forms.listed = data::answerTextOfPayload(header.name);
+    forms.type = header.typeCode;
     forms.particle = box(PresentTense, ErParticleBox);
     QString verb = forms.listed;
     for (const QString &placeholder : {ReflexivePrefix, ObjectPlaceholder}) {
@@ -175,8 +176,7 @@ KeyForms keyFormsOf(const data::VerbFile &file, qsizetype record, data::Category
     forms.participle = box(PerfectTense, ErParticipleBox);
     forms.auxiliary = box(PerfectTense, ErAuxiliaryBox);
     forms.perfectWord = box(PerfectTense, ErWordBox);
-    forms.english = data::answerText(
-        file.recordLine(record, data::tenseBlock(category, PresentTense).captionLine2()));
+    forms.english = data::answerTextOfPayload(header.meaning);
     return forms;
 }
 

@@ -148,9 +148,8 @@ QList<MeaningRow> meaningsReport(const data::VerbFile &file, const DingDictionar
             continue;
         MeaningRow row;
         row.record = record;
-        row.verb = data::answerText(file.recordLine(record, 0));
-        row.english = data::answerText(
-            file.recordLine(record, data::tenseBlock(*category, 0).captionLine2()));
+        row.verb = data::answerTextOfPayload(file.header(record).name);
+        row.english = data::answerTextOfPayload(file.header(record).meaning);
         QSet<QString> known = ding.translations(row.verb);
         if (row.verb.startsWith(ReflexivePrefix)) {
             QString verb = row.verb.mid(ReflexivePrefix.size());

@@ -23,18 +23,6 @@ constexpr int LinesPerRecord = VerbFile::LinesPerRecord;
 constexpr int ImperativeTense = 14;
 const QString ReflexivePrefix = QStringLiteral("sich ");
 
-// What line 0's label, which the trainer never reads, says of the verb: an
-// impersonal verb (es regnet, es gelingt mir) has only third-person forms and
-// no imperative, one marked "es only" too (es regnet) only the er/sie/es forms,
-// a verb marked "no imperative" (du tust mir leid) every person but no
-// imperative. A file without these words needs every form as before.
-bool labelSays(QByteArrayView line0, const char *words)
-{
-    const QByteArrayView label =
-        line0.first(std::min(line0.size(), qsizetype(VerbFile::PrefixLength)));
-    return label.indexOf(words, 1) > 0;
-}
-
 bool isThirdPersonBox(int box, bool esOnly)
 {
     constexpr int LeftBlockBoxes = 16;
@@ -128,10 +116,11 @@ private:
 
     void checkRecord(qsizetype record)
     {
-        const char categoryCode = data::lineCode(m_file.recordLine(record, 0));
-        const char typeCode = data::lineCode(m_file.recordLine(record, 1));
-        const char variantsCode = data::lineCode(m_file.recordLine(record, 2));
-        if (data::answerText(m_file.recordLine(record, 0)).isEmpty())
+        const data::RecordHeader &header = m_file.header(record);
+        const char categoryCode = header.categoryCode;
+        const char typeCode = header.typeCode;
+        const char variantsCode = header.variantsCode;
+        if (data::answerTextOfPayload(header.name).isEmpty())
             fault(record, 0, "no verb name");
         if (!QByteArrayView("wsmid").contains(typeCode) || typeCode == '\0')
             fault(record, 1,
@@ -139,18 +128,22 @@ private:
         if (!QByteArrayView("1234").contains(variantsCode) || variantsCode == '\0')
             fault(record, 2,
                   QStringLiteral("unknown variants code %1 (1 to 4)").arg(shown(variantsCode)));
-        const auto category = data::categoryFromCode(categoryCode);
+        const auto category = header.category;
         if (!category) {
             fault(record, 0,
                   QStringLiteral("unknown category code %1 (r, s, n, d)").arg(shown(categoryCode)));
             return;
         }
-        const QByteArrayView line0 = m_file.recordLine(record, 0);
-        const Imperative imperative = typeCode == 'd'                     ? Imperative::Modal
-                                      : labelSays(line0, "impersonal")    ? Imperative::Impersonal
-                                      : labelSays(line0, "no imperative") ? Imperative::None
-                                                                          : Imperative::Required;
-        const bool esOnly = imperative == Imperative::Impersonal && labelSays(line0, "es only");
+        // What line 0's label, which the trainer never reads, says of the verb:
+        // an impersonal verb (es regnet, es gelingt mir) has only third-person
+        // forms and no imperative, one marked "es only" too (es regnet) only the
+        // er/sie/es forms, a verb marked "no imperative" (du tust mir leid) every
+        // person but no imperative. Without these words a verb needs every form.
+        const Imperative imperative = typeCode == 'd'       ? Imperative::Modal
+                                      : header.impersonal   ? Imperative::Impersonal
+                                      : header.noImperative ? Imperative::None
+                                                            : Imperative::Required;
+        const bool esOnly = imperative == Imperative::Impersonal && header.esOnly;
         std::array<bool, LinesPerRecord> read{};
         read[0] = true;
         for (int tense = 0; tense < data::TenseCount; ++tense) {
@@ -261,7 +254,7 @@ private:
         QSet<QString> seen;
         QString previous;
         for (qsizetype record = 0; record < m_file.recordCount(); ++record) {
-            const QString name = data::answerText(m_file.recordLine(record, 0));
+            const QString name = data::answerTextOfPayload(m_file.header(record).name);
             if (seen.contains(name))
                 fault(record, 0, QStringLiteral("\"%1\" is listed twice").arg(name));
             seen.insert(name);
@@ -298,7 +291,7 @@ QString describe(const Fault &fault, const data::VerbFile &file)
 {
     if (fault.fileLine < 0)
         return fault.message;
-    const QString name = data::answerText(file.recordLine(fault.record, 0));
+    const QString name = data::answerTextOfPayload(file.header(fault.record).name);
     return QStringLiteral("line %1 (record %2 \"%3\", record line %4): %5")
         .arg(fault.fileLine + 1)
         .arg(fault.record)
@@ -314,7 +307,7 @@ QList<Fault> checkVerbFile(const QByteArray &bytes)
 
 std::optional<data::Category> recordCategory(const data::VerbFile &file, qsizetype record)
 {
-    return data::categoryFromCode(data::lineCode(file.recordLine(record, 0)));
+    return file.header(record).category;
 }
 
 QStringList formWords(const data::VerbFile &file)
@@ -370,7 +363,7 @@ QStringList wantedVerbFaults(const data::VerbFile &file, const WantedVerbs &want
 {
     QSet<QString> held;
     for (qsizetype record = 0; record < file.recordCount(); ++record)
-        held.insert(data::answerText(file.recordLine(record, 0)));
+        held.insert(data::answerTextOfPayload(file.header(record).name));
     QStringList faults;
     for (const QString &verb : wanted.verbs) {
         if (!held.contains(verb))
@@ -388,8 +381,9 @@ Tally tally(const data::VerbFile &file)
 {
     Tally counts;
     for (qsizetype record = 0; record < file.recordCount(); ++record) {
-        counts.categories[QString(QChar(data::lineCode(file.recordLine(record, 0))))]++;
-        counts.types[QString(QChar(data::lineCode(file.recordLine(record, 1))))]++;
+        const data::RecordHeader &header = file.header(record);
+        counts.categories[QString(QChar(header.categoryCode))]++;
+        counts.types[QString(QChar(header.typeCode))]++;
     }
     return counts;
 }

@@ -43,7 +43,7 @@ QList<RankedVerb> rankVerbFile(const data::VerbFile &file, const QList<Corpus> &
     QList<RankedVerb> ranked;
     for (qsizetype record = 0; record < file.recordCount(); ++record) {
         RankedVerb verb;
-        verb.listed = data::answerText(file.recordLine(record, 0));
+        verb.listed = data::answerTextOfPayload(file.header(record).name);
         verb.level = levels.value(verb.listed, QStringLiteral("-"));
         for (const Corpus &corpus : corpora) {
             qint64 count = 0;
