@@ -57,7 +57,12 @@ TForm1::TForm1(std::future<LoadedVerbFile> verbFileBeingRead, QWidget *parent)
     m_built = true;
 }
 
-TForm1::~TForm1() = default;
+TForm1::~TForm1()
+{
+    // Closing the window as QWidget's destructor does moves the focus, after this window's own
+    // members are gone.
+    disconnect(m_helpFocusWatch);
+}
 
 void TForm1::findControls()
 {
@@ -110,10 +115,11 @@ void TForm1::connectHandlers()
             EGetFocus(m_boxToldOf);
         }
     });
-    connect(qApp, &QApplication::focusChanged, this, [this](QWidget *before, QWidget *now) {
-        if (now == btnHelp && before && before->window() == this)
-            m_focusBeforeHelpButton = before;
-    });
+    m_helpFocusWatch =
+        connect(qApp, &QApplication::focusChanged, this, [this](QWidget *before, QWidget *now) {
+            if (now == btnHelp && before && before->window() == this)
+                m_focusBeforeHelpButton = before;
+        });
     connect(m_focusEvents, &FocusEvents::activated, this, &TForm1::Showsplash);
 
     connect(ComboBox1, &lists::FlatComboBox::changed, this, &TForm1::RefreshEBoxes);

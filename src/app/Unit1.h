@@ -242,6 +242,7 @@ private:
     widgets::OfficeButton *btnLeaveReview = nullptr;
     QWidget *btnHelp = nullptr;
     QPointer<QWidget> m_focusBeforeHelpButton; // the control "H" took the focus from
+    QMetaObject::Connection m_helpFocusWatch;
 
     // The board's state: the answer slots, the verb's type and variants.
     practice::BoxTexts m_answerSlots;
