@@ -12,6 +12,7 @@
 
 #include <QAbstractNativeEventFilter>
 #include <QSignalSpy>
+#include <QTimer>
 
 #include <qt_windows.h>
 
@@ -156,15 +157,27 @@ private slots:
             QTRY_VERIFY(window().findWidget("helppanel")->isVisible());
         }
         MenuModeEntries menuMode;
-        if (named.movesFocus) { // to the first of its controls that is shown
+        if (named.movesFocus) { // to the active box, else the first of its controls shown
             for (int next = 1; !target->isVisible(); ++next)
                 target = window().findWidget(named.controls[next]);
+            if (target->objectName().startsWith(u'E')) // the board's key: box 6 is active
+                target = window().box(6);
             pressKeys(named.keys[0]);
             QTRY_COMPARE(QApplication::focusWidget(), target);
         } else {
             auto pressed = pressSpy(target);
+            const int presses = target->isEnabled() ? 1 : 0; // Next and Leave outside a review
+            // Review and Statistics open a modal dialog, whose loop would hold the test: close
+            // whatever dialog opens, as a learner pressing Esc would.
+            QTimer closer;
+            connect(&closer, &QTimer::timeout, [] {
+                if (QWidget *dialog = QApplication::activeModalWidget())
+                    dialog->close();
+            });
+            closer.start(100);
             pressKeys(named.keys[0]);
-            QTRY_COMPARE(pressed->count(), 1);
+            QTest::qWait(50);
+            QTRY_COMPARE(pressed->count(), presses);
         }
         QTest::qWait(50); // anything Windows would do after the key comes now
         QCOMPARE(menuMode.count, 0);
