@@ -14,17 +14,7 @@ namespace progress {
 
 QString gradeWord(review::Grade grade)
 {
-    switch (grade) {
-    case review::Grade::Again:
-        return QStringLiteral("Again");
-    case review::Grade::Hard:
-        return QStringLiteral("Hard");
-    case review::Grade::Good:
-        return QStringLiteral("Good");
-    case review::Grade::Easy:
-        return QStringLiteral("Easy");
-    }
-    return QString();
+    return review::gradeName(grade);
 }
 
 QString csvField(const QString &text)

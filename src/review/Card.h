@@ -14,6 +14,14 @@ namespace review {
 // How the learner did on one board, from their own work on it.
 enum class Grade { Again = 1, Hard = 2, Good = 3, Easy = 4 };
 
+// The grade's name, as the log, the summary and the statistics write it.
+inline QString gradeName(Grade grade)
+{
+    constexpr const char *names[] = {"Again", "Hard", "Good", "Easy"};
+    const int index = int(grade) - 1;
+    return index >= 0 && index < 4 ? QString::fromLatin1(names[index]) : QString();
+}
+
 // Where a card stands in its scheduling, as the scheduler's reference implementation numbers it.
 enum class CardPhase { New = 0, Learning = 1, Review = 2, Relearning = 3 };
 

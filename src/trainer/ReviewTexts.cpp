@@ -38,24 +38,9 @@ QString boardAnnouncement(int position, int count, const review::CardKey &card)
     return boardInWords(position, count, card, "Board %1 of %2: %3, %4");
 }
 
-QString gradeName(review::Grade grade)
-{
-    switch (grade) {
-    case review::Grade::Again:
-        return QStringLiteral("Again");
-    case review::Grade::Hard:
-        return QStringLiteral("Hard");
-    case review::Grade::Good:
-        return QStringLiteral("Good");
-    case review::Grade::Easy:
-        return QStringLiteral("Easy");
-    }
-    return {};
-}
-
 QString gradeAnnouncement(review::Grade grade)
 {
-    return QStringLiteral("Graded %1.").arg(gradeName(grade));
+    return QStringLiteral("Graded %1.").arg(review::gradeName(grade));
 }
 
 QString sessionSummary(const QList<review::Grade> &grades)
@@ -64,7 +49,7 @@ QString sessionSummary(const QList<review::Grade> &grades)
     for (review::Grade grade :
          {review::Grade::Easy, review::Grade::Good, review::Grade::Hard, review::Grade::Again}) {
         if (const auto count = grades.count(grade))
-            counts.append(QStringLiteral("%1 %2").arg(count).arg(gradeName(grade)));
+            counts.append(QStringLiteral("%1 %2").arg(count).arg(review::gradeName(grade)));
     }
     const QString boards = grades.size() == 1 ? QStringLiteral("1 board")
                                               : QStringLiteral("%1 boards").arg(grades.size());

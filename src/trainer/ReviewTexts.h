@@ -23,7 +23,6 @@ QString reviewStatus(int position, int count, const review::CardKey &card, bool 
 // "Board 3 of 10: laufen, Präteritum"
 QString boardAnnouncement(int position, int count, const review::CardKey &card);
 
-QString gradeName(review::Grade grade);
 // "Good. Board 4 of 10: ..." is said as one: the grade, then the next board.
 QString gradeAnnouncement(review::Grade grade);
 
